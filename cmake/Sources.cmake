@@ -1,0 +1,21 @@
+# Source lists. The portable core builds natively and into the program;
+# everything else is Win32 only.
+
+set(QUENVO_CORE_SOURCES
+  app/StartDir.cpp
+  app/TextRules.cpp
+)
+
+set(QUENVO_CORE_TESTS
+  tests/app/StartDirTest.cpp
+  tests/app/TextRulesTest.cpp
+)
+
+set(QUENVO_FRAMEWORK_SOURCES
+)
+
+set(QUENVO_PROGRAM_SOURCES
+)
+
+set(QUENVO_WIN32_TESTS
+)

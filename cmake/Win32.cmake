@@ -1,0 +1,52 @@
+# Win32 build: Quenvo.exe and the tests that drive real windows under Wine.
+add_compile_options(-Wall -Wextra -finput-charset=UTF-8 -fexec-charset=CP932)
+add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 STRICT)
+set(QUENVO_WIN32_LIBS ole32 oleaut32 uuid comctl32 comdlg32 shell32 gdi32 user32 kernel32)
+
+# Artwork: text pixel maps turned into .bmp/.ico/.cur at build time.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+file(GLOB QUENVO_ART_MAPS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/art/*.txt)
+set(QUENVO_ART_DIR ${CMAKE_BINARY_DIR}/art)
+add_custom_command(
+  OUTPUT ${QUENVO_ART_DIR}/art.stamp
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/mkart.py ${CMAKE_SOURCE_DIR}/res/art ${QUENVO_ART_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${QUENVO_ART_DIR}/art.stamp
+  DEPENDS ${QUENVO_ART_MAPS} ${CMAKE_SOURCE_DIR}/tools/mkart.py
+  COMMENT "Drawing artwork")
+add_custom_target(quenvo_art DEPENDS ${QUENVO_ART_DIR}/art.stamp)
+
+add_library(quenvo_res OBJECT res/Quenvo.rc)
+add_dependencies(quenvo_res quenvo_art)
+set_source_files_properties(res/Quenvo.rc PROPERTIES OBJECT_DEPENDS ${QUENVO_ART_DIR}/art.stamp)
+target_include_directories(quenvo_res PRIVATE ${CMAKE_SOURCE_DIR}/res ${QUENVO_ART_DIR})
+
+add_library(quenvo_core STATIC ${QUENVO_CORE_SOURCES})
+target_include_directories(quenvo_core PUBLIC ${CMAKE_SOURCE_DIR})
+
+add_library(quenvo_framework STATIC ${QUENVO_FRAMEWORK_SOURCES})
+target_include_directories(quenvo_framework PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/framework)
+target_link_libraries(quenvo_framework PUBLIC ${QUENVO_WIN32_LIBS})
+
+add_library(quenvo_program STATIC ${QUENVO_PROGRAM_SOURCES})
+target_include_directories(quenvo_program PUBLIC ${CMAKE_SOURCE_DIR}/res)
+target_link_libraries(quenvo_program PUBLIC quenvo_core quenvo_framework)
+
+add_executable(Quenvo WIN32 $<TARGET_OBJECTS:quenvo_res>)
+target_link_libraries(Quenvo PRIVATE quenvo_program)
+target_link_options(Quenvo PRIVATE -static)
+
+# Cross-built GoogleTest; threads are not needed by our single-threaded tests.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+add_executable(win32_tests ${QUENVO_WIN32_TESTS} $<TARGET_OBJECTS:quenvo_res>)
+target_link_libraries(win32_tests PRIVATE quenvo_program gtest)
+target_link_options(win32_tests PRIVATE -static)
+add_test(NAME win32_tests COMMAND win32_tests)
+
+# The portable core's tests run under Wine too, against the same sources.
+add_executable(core_tests ${QUENVO_CORE_TESTS})
+target_link_libraries(core_tests PRIVATE quenvo_core gtest_main)
+target_link_options(core_tests PRIVATE -static)
+add_test(NAME core_tests COMMAND core_tests)
