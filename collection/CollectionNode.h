@@ -1,0 +1,29 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class CollectionNodeList;
+
+// One entry of a collection tree: a folder when it has a children list
+// (which may be empty), a link otherwise. Text is code page 932 bytes.
+struct CollectionNode {
+    CollectionNode();
+    ~CollectionNode();
+    CollectionNode(const CollectionNode&) = delete;
+    CollectionNode& operator=(const CollectionNode&) = delete;
+
+    static std::unique_ptr<CollectionNode> MakeFolder(const std::string& name);
+    static std::unique_ptr<CollectionNode> MakeLink(const std::string& name, const std::string& url);
+
+    bool IsFolder() const { return children != nullptr; }
+
+    // Set by the reader when the folder held a folder when the file was read;
+    // 0 for nodes made in memory. Only the menu drawing looks at it.
+    std::int32_t hasSubfolders = 0;
+    std::string name;
+    std::string url;
+    std::unique_ptr<CollectionNodeList> children;
+    // Next sibling. Not owned here: the list owns its whole chain.
+    CollectionNode* next = nullptr;
+};
