@@ -1,0 +1,63 @@
+#pragma once
+#include <cstddef>
+#include <string>
+
+class CollectionNodeList;
+
+// Reads the HTML bookmark format: upper-case tags only, no entity decoding,
+// names and addresses cut to 255 bytes. Runs in time linear in the text:
+// one forward scan finds the earliest token, and every forward search
+// remembers its result so that levels resuming after a syntax error or at
+// the end of the text never scan the same bytes again.
+class BookmarkReader {
+public:
+    // The tokens in priority order: at one position the lower number wins,
+    // so "<HTML>", "<HEAD>" and "<HR>" are never taken for a heading.
+    enum Token {
+        kNoToken,
+        kHtml,        // <HTML>
+        kHtmlEnd,     // </HTML>
+        kHead,        // <HEAD>
+        kHeadEnd,     // </HEAD>
+        kRule,        // <HR>
+        kHeading,     // <H
+        kAnchor,      // <A HREF="
+        kList,        // <DL>
+        kHeadingEnd,  // </H
+        kAnchorEnd,   // </A>
+        kListEnd,     // </DL>
+    };
+
+    static const std::size_t kMaxTextBytes = 255;
+
+    // Appends what text holds to list. The text ends at its first zero byte
+    // or after size bytes. False when the top level stopped at a syntax
+    // error; everything read before it stays in list.
+    static bool Read(const char* text, std::size_t size, CollectionNodeList& list);
+    static bool Read(const std::string& text, CollectionNodeList& list);
+
+    // The token starting at text[pos], or kNoToken.
+    static Token TokenAt(const char* text, std::size_t size, std::size_t pos);
+    static std::size_t TokenLength(Token token);
+
+private:
+    BookmarkReader(const char* text, std::size_t size);
+
+    bool ReadInto(CollectionNodeList& list);
+    Token NextToken();
+    std::size_t FindByte(char byte, std::size_t& memo);
+    bool ReadHeading(std::string& name);
+    bool ReadAnchor(std::string& url, std::string& title);
+    std::string TextBetween(std::size_t begin, std::size_t end) const;
+
+    const char* text_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+    // Results of earlier forward searches, valid while they lie at or after
+    // pos_ (pos_ only moves forward). kUnknown before the first search; size_
+    // when the search found nothing.
+    std::size_t tokenAt_;
+    Token token_ = kNoToken;
+    std::size_t closeAt_;
+    std::size_t quoteAt_;
+};
