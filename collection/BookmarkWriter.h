@@ -1,0 +1,33 @@
+#pragma once
+#include <cstddef>
+#include <string>
+
+class CollectionNodeList;
+
+// Writes a collection tree in the HTML bookmark format, byte for byte the
+// layout the program has always written: header and footer lines end in
+// LF CR, body lines in CR LF, one TAB of indentation per level.
+class BookmarkWriter {
+public:
+    // The whole file: header, the entries of list (none when it is null),
+    // footer.
+    static std::string Write(CollectionNodeList* list);
+    // Appends the entries of list at the given depth.
+    static void WriteList(CollectionNodeList* list, std::size_t depth, std::string& out);
+
+    // Text as it is written. The reader knows no escapes, so the few bytes
+    // that would end an entry early are replaced: in a name, a "<" that would
+    // start a tag of the format becomes the full-width less-than sign; in an address a
+    // double quote becomes %22, and so does ">" (%3E) where it lies beyond
+    // the part the reader keeps. Zero bytes, which would end the file, are
+    // dropped. Everything else is written as it is held.
+    static std::string FileName(const std::string& name);
+    static std::string FileUrl(const std::string& url);
+
+    static const char kHeader[];
+    static const char kFooter[];
+    // Deeper levels are written with this many TABs: the reader ignores
+    // indentation, and without a limit a pathologically deep tree would grow
+    // with the square of its depth.
+    static const std::size_t kMaxIndent = 64;
+};
