@@ -1,0 +1,45 @@
+#pragma once
+#include <memory>
+#include <string>
+
+class CollectionNodeList;
+
+// Default folder titles, code page 932.
+extern const char kDefaultCollectionTitle[];  // "Quenvo タブコレクション"
+extern const char kDefaultExpireTitle[];      // "Quenvo 無効ページ"
+
+// A collection tree and the HTML bookmark file it is kept in: the portable
+// half of the collection menu. The menu half derives from it and fills in
+// how a message reaches the user.
+class CollectionStore {
+public:
+    CollectionStore();
+    virtual ~CollectionStore();
+    CollectionStore(const CollectionStore&) = delete;
+    CollectionStore& operator=(const CollectionStore&) = delete;
+
+    // Replaces the tree by the file at path, which becomes the file that
+    // SaveFile writes. A missing file is first created holding one empty
+    // folder named defaultTitle (kDefaultCollectionTitle when null). False
+    // when the file cannot be read, leaving the tree as it was, or when its
+    // top level stops at a syntax error, keeping what was read before it.
+    bool LoadFile(const std::string& path, const char* defaultTitle);
+    // Writes list (the whole tree when null) to the file through a ".tmp"
+    // file beside it, then puts that in its place. True when the file was
+    // replaced. Only a failed replace is reported to the user.
+    bool SaveFile(CollectionNodeList* list = nullptr);
+    // Writes a file holding one empty folder named title
+    // (kDefaultCollectionTitle when null).
+    bool CreateDefaultFile(const char* title);
+
+    CollectionNodeList* GetRoot() const { return rootList.get(); }
+    const std::string& GetFilePath() const { return filePath; }
+
+protected:
+    // Shows text to the user with the stop icon.
+    virtual void ShowStopMessage(const std::string& text) = 0;
+
+private:
+    std::string filePath;
+    std::unique_ptr<CollectionNodeList> rootList;
+};
