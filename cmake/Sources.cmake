@@ -12,10 +12,21 @@ set(QUENVO_CORE_TESTS
 )
 
 set(QUENVO_FRAMEWORK_SOURCES
+  framework/Str.cpp
+  framework/CmdTarget.cpp
+  framework/Wnd.cpp
+  framework/Dialog.cpp
+  framework/DataExchange.cpp
+  framework/Controls.cpp
+  framework/WinApp.cpp
+  framework/OleControlSite.cpp
 )
 
 set(QUENVO_PROGRAM_SOURCES
+  app/BrowserApp.cpp
+  browser/MainDlg.cpp
 )
 
 set(QUENVO_WIN32_TESTS
+  tests/support/TestMain.cpp
 )

@@ -1,4 +1,5 @@
 # Win32 build: Quenvo.exe and the tests that drive real windows under Wine.
+enable_language(RC)
 add_compile_options(-Wall -Wextra -finput-charset=UTF-8 -fexec-charset=CP932)
 add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 STRICT)
 set(QUENVO_WIN32_LIBS ole32 oleaut32 uuid comctl32 comdlg32 shell32 gdi32 user32 kernel32)

@@ -1,0 +1,21 @@
+#pragma once
+#include "framework/Wnd.h"
+
+// One run of data exchange between a dialog's controls and its members.
+class CDataExchange {
+public:
+    CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
+    BOOL m_bSaveAndValidate;
+    CWnd* m_pDlgWnd;
+    bool m_bFailed = false;
+    HWND m_hLastControl = nullptr;
+
+    HWND PrepareCtrl(int id);
+    // Shows the message, focuses the last control and marks the run failed.
+    void Fail(const char* message);
+};
+
+void DDX_Control(CDataExchange* dx, int id, CWnd& control);
+void DDX_Text(CDataExchange* dx, int id, CString& value);
+void DDX_Text(CDataExchange* dx, int id, int& value);
+void DDX_Check(CDataExchange* dx, int id, int& value);

@@ -1,0 +1,162 @@
+#include "framework/WinApp.h"
+#include "res/resource.h"
+#include <commctrl.h>
+#include <ole2.h>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <tuple>
+
+namespace {
+CWinApp* g_app = nullptr;
+bool g_oleInitialized = false;
+}
+
+BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+    ON_COMMAND(ID_HELP, OnHelp)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+END_MESSAGE_MAP()
+
+CWinApp::CWinApp(const char* appName) : m_pszAppName(appName)
+{
+    g_app = this;
+}
+
+CWinApp::~CWinApp()
+{
+    std::free(m_pszProfileName);
+    if (g_oleInitialized) {
+        ::OleUninitialize();
+        g_oleInitialized = false;
+    }
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_app;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    return g_app ? g_app->m_pMainWnd : nullptr;
+}
+
+HINSTANCE AfxGetResourceHandle()
+{
+    return g_app && g_app->m_hInstance ? g_app->m_hInstance : ::GetModuleHandleA(nullptr);
+}
+
+int AfxMessageBox(const char* text, UINT type)
+{
+    CWnd* main = AfxGetMainWnd();
+    HWND owner = main && ::IsWindow(main->m_hWnd) ? main->m_hWnd : nullptr;
+    return ::MessageBoxA(owner, text, "Quenvo", type);
+}
+
+int CWinApp::Run()
+{
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return ExitInstance();
+}
+
+UINT CWinApp::GetProfileInt(const char* section, const char* entry, int defaultValue) const
+{
+    return ::GetPrivateProfileIntA(section, entry, defaultValue, m_pszProfileName ? m_pszProfileName : "");
+}
+
+CString CWinApp::GetProfileString(const char* section, const char* entry, const char* defaultValue) const
+{
+    // Grow until the text fits: the API truncates silently.
+    for (DWORD size = 256;; size *= 2) {
+        std::string buffer(size, '\0');
+        DWORD got = ::GetPrivateProfileStringA(section, entry, defaultValue ? defaultValue : "",
+                                               &buffer[0], size, m_pszProfileName ? m_pszProfileName : "");
+        if (got < size - 1 || size >= 65536) {
+            buffer.resize(got);
+            return CString(buffer);
+        }
+    }
+}
+
+BOOL CWinApp::WriteProfileInt(const char* section, const char* entry, int value) const
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    return WriteProfileString(section, entry, text);
+}
+
+BOOL CWinApp::WriteProfileString(const char* section, const char* entry, const char* value) const
+{
+    return ::WritePrivateProfileStringA(section, entry, value, m_pszProfileName ? m_pszProfileName : "");
+}
+
+HICON CWinApp::LoadIcon(UINT id) const
+{
+    return ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id));
+}
+
+void CWinApp::OnHelp()
+{
+    // There is no help file behind the help command.
+}
+
+void CWinApp::OnAppExit()
+{
+    if (m_pMainWnd && m_pMainWnd->m_hWnd)
+        m_pMainWnd->SendMessage(WM_CLOSE);
+}
+
+BOOL AfxOleInit()
+{
+    if (g_oleInitialized)
+        return TRUE;
+    g_oleInitialized = SUCCEEDED(::OleInitialize(nullptr));
+    return g_oleInitialized;
+}
+
+void AfxEnableControlContainer()
+{
+    // Controls are hosted by COleControlSite whenever CreateControl is
+    // called; nothing needs switching on beforehand.
+}
+
+const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
+{
+    static std::map<std::tuple<UINT, HCURSOR, HBRUSH, HICON>, std::string> names;
+    auto key = std::make_tuple(classStyle, cursor, background, icon);
+    auto it = names.find(key);
+    if (it != names.end())
+        return it->second.c_str();
+    char name[64];
+    std::snprintf(name, sizeof name, "Qv:%x:%p:%p:%p", classStyle, (void*)cursor, (void*)background, (void*)icon);
+    WNDCLASSA wc = {};
+    wc.style = classStyle;
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = AfxGetResourceHandle();
+    wc.hCursor = cursor;
+    wc.hbrBackground = background;
+    wc.hIcon = icon;
+    wc.lpszClassName = name;
+    ::RegisterClassA(&wc);
+    return (names[key] = name).c_str();
+}
+
+// The program's entry: the application object carries everything.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    CWinApp* app = AfxGetApp();
+    if (!app)
+        return 1;
+    app->m_hInstance = instance;
+    INITCOMMONCONTROLSEX icc = { sizeof icc, ICC_WIN95_CLASSES };
+    ::InitCommonControlsEx(&icc);
+    if (!app->InitInstance())
+        return app->ExitInstance();
+    return app->Run();
+}

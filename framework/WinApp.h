@@ -1,0 +1,44 @@
+#pragma once
+#include "framework/Wnd.h"
+
+// The application object: start-up, the profile (INI) functions and the
+// commands that no window handles.
+class CWinApp : public CCmdTarget {
+public:
+    explicit CWinApp(const char* appName = nullptr);
+    ~CWinApp() override;
+
+    const char* m_pszAppName = nullptr;
+    // Owned: freed with free() on destruction, replaced by the program at start-up.
+    char* m_pszProfileName = nullptr;
+    HINSTANCE m_hInstance = nullptr;
+    CWnd* m_pMainWnd = nullptr;
+
+    virtual BOOL InitInstance() { return FALSE; }
+    virtual int ExitInstance() { return 0; }
+    virtual int Run();
+
+    UINT GetProfileInt(const char* section, const char* entry, int defaultValue) const;
+    CString GetProfileString(const char* section, const char* entry, const char* defaultValue = nullptr) const;
+    BOOL WriteProfileInt(const char* section, const char* entry, int value) const;
+    // A null value removes the key.
+    BOOL WriteProfileString(const char* section, const char* entry, const char* value) const;
+
+    HICON LoadIcon(UINT id) const;
+    // Controls have looked three-dimensional since Windows 95; kept for the
+    // start-up sequence, it has nothing left to switch on.
+    BOOL Enable3dControls() { return TRUE; }
+
+    void OnHelp();
+    void OnAppExit();
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// OLE and control-containment switches of the start-up sequence.
+BOOL AfxOleInit();
+void AfxEnableControlContainer();
+// Registers (once per attribute set) a window class with DefWindowProc and
+// returns its name.
+const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr,
+                                HICON icon = nullptr);

@@ -1,0 +1,264 @@
+#include "framework/Wnd.h"
+#include "framework/WinApp.h"
+#include "framework/OleControlSite.h"
+#include <commctrl.h>
+#include <unordered_map>
+
+namespace {
+// HWND -> bound object. One user-interface thread, so no locking.
+std::unordered_map<HWND, CWnd*>& HandleMap()
+{
+    static std::unordered_map<HWND, CWnd*> map;
+    return map;
+}
+const UINT_PTR kSubclassId = 1;
+}
+
+BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+    ON_WM_DRAWITEM()
+    ON_WM_MEASUREITEM()
+END_MESSAGE_MAP()
+
+CWnd::~CWnd()
+{
+    if (m_hWnd)
+        DestroyWindow();
+    if (m_pCtrlSite) {
+        m_pCtrlSite->CloseControl();
+        m_pCtrlSite->Release();
+    }
+}
+
+BOOL CWnd::CreateControl(REFCLSID clsid, const char*, DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+    return SUCCEEDED(COleControlSite::CreateControl(this, clsid, style, rect, parent->m_hWnd, id));
+}
+
+IDispatch* CWnd::GetControlDispatch() const
+{
+    return m_pCtrlSite ? m_pCtrlSite->GetDispatch() : nullptr;
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    auto it = HandleMap().find(hWnd);
+    return it == HandleMap().end() ? nullptr : it->second;
+}
+
+void CWnd::Attach(HWND hWnd)
+{
+    m_hWnd = hWnd;
+    HandleMap()[hWnd] = this;
+}
+
+void CWnd::Detach()
+{
+    if (m_hWnd)
+        HandleMap().erase(m_hWnd);
+    m_hWnd = nullptr;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (!hWnd || m_hWnd)
+        return FALSE;
+    Attach(hWnd);
+    PreSubclassWindow();
+    if (!::SetWindowSubclass(hWnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+        Detach();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
+                    int x, int y, int width, int height, HWND parent, HMENU menuOrId)
+{
+    HWND hWnd = ::CreateWindowExA(exStyle, className, windowName, style, x, y, width, height,
+                                  parent, menuOrId, AfxGetResourceHandle(), nullptr);
+    if (!hWnd)
+        return FALSE;
+    if (!SubclassWindow(hWnd)) {
+        ::DestroyWindow(hWnd);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
+{
+    return SubclassWindow(::GetDlgItem(parent->m_hWnd, static_cast<int>(id)));
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    HWND hWnd = m_hWnd;
+    if (hWnd)
+        ::RemoveWindowSubclass(hWnd, SubclassProc, kSubclassId);
+    Detach();
+    return hWnd;
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    if (!m_hWnd)
+        return FALSE;
+    HWND hWnd = m_hWnd;
+    BOOL ok = ::DestroyWindow(hWnd);
+    // A window that was never subclassed (or is already gone) gets no
+    // WM_NCDESTROY through us: forget it here.
+    if (m_hWnd == hWnd && !::IsWindow(hWnd))
+        Detach();
+    return ok;
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR, DWORD_PTR refData)
+{
+    CWnd* self = reinterpret_cast<CWnd*>(refData);
+    if (message == WM_NCDESTROY) {
+        LRESULT result = ::DefSubclassProc(hWnd, message, wParam, lParam);
+        ::RemoveWindowSubclass(hWnd, SubclassProc, kSubclassId);
+        self->Detach();
+        self->PostNcDestroy();
+        return result;
+    }
+    return self->WindowProc(message, wParam, lParam);
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const AFX_MSG saved = m_current;
+    m_current = { message, wParam, lParam };
+    LRESULT result = 0;
+    bool handled;
+    if (message == WM_COMMAND)
+        handled = OnCommand(wParam, lParam, result);
+    else if (message == WM_NOTIFY)
+        handled = OnNotify(wParam, lParam, result);
+    else
+        handled = DispatchMessageMap(message, 0, 0, m_current, result);
+    if (!handled)
+        result = Default();
+    m_current = saved;
+    return result;
+}
+
+LRESULT CWnd::Default()
+{
+    if (!m_hWnd)
+        return 0;
+    return ::DefSubclassProc(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    const UINT id = LOWORD(wParam), code = HIWORD(wParam);
+    const AFX_MSG msg = { WM_COMMAND, wParam, lParam };
+    if (DispatchMessageMap(WM_COMMAND, code, id, msg, result))
+        return TRUE;
+    if (lParam)
+        return ReflectToChild(reinterpret_cast<HWND>(lParam), WM_COMMAND, wParam, lParam, result);
+    // Menu commands nobody in the window handles go to the application.
+    CWinApp* app = AfxGetApp();
+    return app && app->DispatchMessageMap(WM_COMMAND, code, id, msg, result);
+}
+
+BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    const NMHDR* nm = reinterpret_cast<const NMHDR*>(lParam);
+    const AFX_MSG msg = { WM_NOTIFY, wParam, lParam };
+    if (DispatchMessageMap(WM_NOTIFY, nm->code, static_cast<UINT>(nm->idFrom), msg, result))
+        return TRUE;
+    return ReflectToChild(nm->hwndFrom, WM_NOTIFY, wParam, lParam, result);
+}
+
+bool CWnd::ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    CWnd* target = FromHandlePermanent(child);
+    return target && target != this && target->OnChildNotify(message, wParam, lParam, &result);
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    UINT code = 0;
+    if (message == WM_NOTIFY)
+        code = reinterpret_cast<const NMHDR*>(lParam)->code;
+    else if (message == WM_COMMAND)
+        code = HIWORD(wParam);
+    const AFX_MSG msg = { message, wParam, lParam };
+    LRESULT r = 0;
+    if (!DispatchMessageMap(WM_REFLECT_BASE + message, code, 0, msg, r))
+        return FALSE;
+    if (result)
+        *result = r;
+    return TRUE;
+}
+
+void CWnd::OnDrawItem(int idCtl, LPDRAWITEMSTRUCT dis)
+{
+    LRESULT result = 0;
+    if (idCtl != 0 && dis->CtlType != ODT_MENU &&
+        ReflectToChild(dis->hwndItem, WM_DRAWITEM, m_current.wParam, m_current.lParam, result))
+        return;
+    Default();
+}
+
+void CWnd::OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis)
+{
+    LRESULT result = 0;
+    if (idCtl != 0 && mis->CtlType != ODT_MENU &&
+        ReflectToChild(GetDlgItem(idCtl), WM_MEASUREITEM, m_current.wParam, m_current.lParam, result))
+        return;
+    Default();
+}
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags)
+{
+    DWORD style = GetStyle();
+    DWORD changed = (style & ~remove) | add;
+    if (style == changed)
+        return FALSE;
+    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, changed);
+    if (swpFlags)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
+    return TRUE;
+}
+
+BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags)
+{
+    DWORD style = (DWORD)::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE);
+    DWORD changed = (style & ~remove) | add;
+    if (style == changed)
+        return FALSE;
+    ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, changed);
+    if (swpFlags)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
+    return TRUE;
+}
+
+void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint)
+{
+    ::MoveWindow(m_hWnd, x, y, width, height, repaint);
+}
+
+BOOL CWnd::SetWindowPos(HWND after, int x, int y, int cx, int cy, UINT flags)
+{
+    return ::SetWindowPos(m_hWnd, after, x, y, cx, cy, flags);
+}
+
+void CWnd::GetWindowText(CString& text) const
+{
+    int length = ::GetWindowTextLengthA(m_hWnd);
+    std::string buffer(static_cast<size_t>(length) + 1, '\0');
+    int got = ::GetWindowTextA(m_hWnd, &buffer[0], length + 1);
+    buffer.resize(static_cast<size_t>(got > 0 ? got : 0));
+    text = CString(buffer);
+}

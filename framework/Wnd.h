@@ -1,0 +1,113 @@
+#pragma once
+#include "framework/CmdTarget.h"
+#include "framework/Str.h"
+
+class COleControlSite;
+
+// A window object bound to one HWND. Windows are bound by subclassing, so
+// every message passes WindowProc first and Default() hands it on.
+class CWnd : public CCmdTarget {
+public:
+    CWnd() = default;
+    ~CWnd() override;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND m_hWnd = nullptr;
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    operator HWND() const { return m_hWnd; }
+
+    static CWnd* FromHandlePermanent(HWND hWnd);
+
+    // Creates a window and binds it to this object.
+    BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
+                  int x, int y, int width, int height, HWND parent, HMENU menuOrId);
+    BOOL SubclassWindow(HWND hWnd);
+    BOOL SubclassDlgItem(UINT id, CWnd* parent);
+    HWND UnsubclassWindow();
+    BOOL DestroyWindow();
+
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL PreTranslateMessage(MSG* msg);
+    // A parent hands notifications it does not handle back to the sender.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+    // Creates an ActiveX control by CLSID as a child window with this id.
+    BOOL CreateControl(REFCLSID clsid, const char* windowName, DWORD style, const RECT& rect,
+                       CWnd* parent, UINT id);
+    COleControlSite* GetControlSite() const { return m_pCtrlSite; }
+    IDispatch* GetControlDispatch() const;
+
+    // Thin wrappers: the window is there, then one call.
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+    int SetDlgCtrlID(int id) { return (int)::SetWindowLongPtrA(m_hWnd, GWLP_ID, id); }
+    HWND GetParent() const { return ::GetParent(m_hWnd); }
+    DWORD GetStyle() const { return (DWORD)::GetWindowLongPtrA(m_hWnd, GWL_STYLE); }
+    BOOL ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
+    BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags = 0);
+    void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
+    void MoveWindow(const RECT& r, BOOL repaint = TRUE) { MoveWindow(r.left, r.top, r.right - r.left, r.bottom - r.top, repaint); }
+    BOOL SetWindowPos(HWND after, int x, int y, int cx, int cy, UINT flags);
+    BOOL ShowWindow(int cmd) { return ::ShowWindow(m_hWnd, cmd); }
+    BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
+    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+    void GetClientRect(RECT* r) const { ::GetClientRect(m_hWnd, r); }
+    void GetWindowRect(RECT* r) const { ::GetWindowRect(m_hWnd, r); }
+    void ScreenToClient(POINT* p) const { ::ScreenToClient(m_hWnd, p); }
+    void ClientToScreen(POINT* p) const { ::ClientToScreen(m_hWnd, p); }
+    void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
+    void GetWindowText(CString& text) const;
+    void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
+    void InvalidateRect(const RECT* r, BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, r, erase); }
+    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+        { return ::SendMessageA(m_hWnd, message, wParam, lParam); }
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+        { return ::PostMessageA(m_hWnd, message, wParam, lParam); }
+    HFONT GetFont() const { return (HFONT)SendMessage(WM_GETFONT); }
+    void SetFont(HFONT font, BOOL redraw = TRUE) { SendMessage(WM_SETFONT, (WPARAM)font, redraw); }
+
+protected:
+    // Passes the message being handled on to the window's own procedure.
+    LRESULT Default();
+    virtual void PreSubclassWindow() {}
+    virtual void PostNcDestroy() {}
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // Default handlers that program classes call from their overrides.
+    void OnDrawItem(int idCtl, LPDRAWITEMSTRUCT dis);
+    void OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis);
+    void OnSysCommand(UINT id, LPARAM lParam) { (void)id; (void)lParam; Default(); }
+    void OnSize(UINT type, int cx, int cy) { (void)type; (void)cx; (void)cy; Default(); }
+    void OnPaint() { Default(); }
+    void OnDestroy() { Default(); }
+    void OnClose() { Default(); }
+    void OnLButtonDown(UINT flags, CPoint p) { (void)flags; (void)p; Default(); }
+    void OnLButtonUp(UINT flags, CPoint p) { (void)flags; (void)p; Default(); }
+    void OnMouseMove(UINT flags, CPoint p) { (void)flags; (void)p; Default(); }
+    void OnMenuSelect(UINT item, UINT flags, HMENU menu) { (void)item; (void)flags; (void)menu; Default(); }
+    void OnDropFiles(HDROP drop) { (void)drop; Default(); }
+    int OnCreate(LPCREATESTRUCT cs) { (void)cs; return (int)Default(); }
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR idSubclass, DWORD_PTR refData);
+    bool ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void Attach(HWND hWnd);
+    void Detach();
+
+    AFX_MSG m_current = { 0, 0, 0 };
+    COleControlSite* m_pCtrlSite = nullptr;
+    friend class COleControlSite;
+};
+
+// The application object and the message-box helper.
+class CWinApp;
+CWinApp* AfxGetApp();
+CWnd* AfxGetMainWnd();
+int AfxMessageBox(const char* text, UINT type = MB_OK);
+HINSTANCE AfxGetResourceHandle();
