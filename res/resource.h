@@ -1,6 +1,8 @@
 // Resource and command identifiers shared by the resource script and the code.
 // Ranges: IDD_ dialogs, IDR_ menus, IDI_ icons, IDC_ cursors and controls,
-// IDS_ strings, ID_ commands. One number never carries two meanings of one kind.
+// IDS_ strings, ID_ commands. One number never carries two meanings of one kind;
+// control ids are a kind per dialog (the specification gives several dialogs
+// controls with the same numbers), so each dialog's controls carry its prefix.
 #pragma once
 
 // Dialogs
@@ -22,6 +24,11 @@
 // Icons (128..134 are the application icon and the seven tray pictures)
 #define IDI_APP                 128
 #define IDI_TRAY0               128
+#define IDI_TRAY1               129
+#define IDI_TRAY2               130
+#define IDI_TRAY3               131
+#define IDI_TRAY4               132
+#define IDI_TRAY5               133
 #define IDI_TRAY6               134
 #define IDI_FOLDER_CLOSED       146
 #define IDI_FOLDER_OPEN         147
@@ -37,8 +44,14 @@
 #define IDC_CUR_DROP_OK         162
 #define IDC_CUR_DROP_NO         163
 
-// Strings
+// Strings (the command prompts carry the numbers of their commands)
 #define IDS_ABOUTBOX            101
+#define IDS_PROMPT_STEALTH_MODE      32789
+#define IDS_PROMPT_ADD_TO_COLLECTION 32794
+#define IDS_PROMPT_DELETE_ITEM       32795
+#define IDS_PROMPT_REGISTER_EXPIRE   32798
+#define IDS_PROMPT_ORGANIZE_EXPIRE   32799
+#define IDS_PROMPT_EXPIRE_ENABLE     32801
 
 // System-menu command of the version dialog
 #define IDM_ABOUTBOX            0x0010
@@ -54,6 +67,45 @@
 #define IDC_NEW                 1008
 #define IDC_BROWSER_FIRST       1201
 #define IDC_BROWSER_LAST        1457
+
+// Collection organizer (dialog 141)
+#define IDC_COLL_NEWFOLDER      3
+#define IDC_COLL_TREE           1004
+#define IDC_COLL_NAME           1006
+#define IDC_COLL_ADDRESS        1007
+#define IDC_COLL_MESSAGE        1014
+
+// Expire-page dialog (dialog 165)
+#define IDC_EXP_NAME            1006
+#define IDC_EXP_ADDRESS         1007
+#define IDC_EXP_MESSAGE         1014
+#define IDC_EXP_LIST            1015
+
+// Options page "全般" (dialog 153)
+#define IDC_GEN_BROWSE          1007
+#define IDC_GEN_PRIORITY        1008
+#define IDC_GEN_FILE            1009
+#define IDC_GEN_USEDEFAULT      1010
+
+// Options page "タブ" (dialog 154)
+#define IDC_TAB_KEEPPINNED      1005
+#define IDC_TAB_TEXTLENGTH      1012
+
+// Options page "ステルスモード" (dialog 155)
+#define IDC_STL_AUTOHIDE        1005
+#define IDC_STL_MINUTES         1006
+#define IDC_STL_TRAYICON        1008
+#define IDC_STL_ICONPREVIEW     1011
+#define IDC_STL_NEEDCLICK       1013
+
+// Options page "無効ページ" (dialog 166)
+#define IDC_XP_BROWSE           1007
+#define IDC_XP_USEDEFAULT       1010
+#define IDC_XP_FILE             1016
+
+#ifndef IDC_STATIC
+#define IDC_STATIC              (-1)
+#endif
 
 // Commands
 #define ID_ORGANIZE_COLLECTIONS 101
