@@ -1,20 +1,60 @@
 #include "browser/MainDlg.h"
 #include "app/AboutDlg.h"
+#include "app/TextRules.h"
+#include "framework/DataExchange.h"
 #include "framework/WinApp.h"
 
 BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_WM_SIZE()
+    ON_WM_DESTROY()
+    ON_COMMAND(ID_TAB_DELETE, OnDeleteTab)
+    ON_COMMAND(ID_TAB_DELETE_OTHERS, OnDeleteOtherTabs)
     ON_WM_CLOSE()
+    ON_WM_LBUTTONDOWN()
+    ON_COMMAND_RANGE(ID_TAB_BOTTOM, ID_TAB_RIGHT, OnTabOrientation)
+    ON_MESSAGE(WM_APP_CLOSETAB, OnCloseTab)
+    ON_MESSAGE(WM_APP_TOGGLEPIN, OnTogglePin)
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnTabToolTip)
+    ON_COMMAND(ID_TAB_MULTILINE, OnMultiLineTab)
 END_MESSAGE_MAP()
+
+namespace {
+HICON LoadSmallIcon(UINT id)
+{
+    return static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16,
+                                           LR_DEFAULTCOLOR));
+}
+}
 
 CMainDlg::CMainDlg(CWnd* parent) : CDialog(IDD, parent)
 {
     m_hIcon = AfxGetApp()->LoadIcon(IDI_APP);
 }
 
+CMainDlg::~CMainDlg()
+{
+    // A window destroyed without WM_DESTROY reaching us (never shown) still
+    // must not leak its panes.
+    for (int i = 0; i < m_nTabCount; ++i)
+        delete m_apBrowser[i];
+    for (HICON& icon : m_hMenuIcons)
+        if (icon) ::DestroyIcon(icon);
+}
+
+void CMainDlg::DoDataExchange(CDataExchange* dx)
+{
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_ADDRESS, m_edAddress);
+    DDX_Control(dx, IDC_TABSTRIP, m_tabCtrl);
+}
+
 BOOL CMainDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+
     char about[128] = "";
     ::LoadStringA(AfxGetResourceHandle(), IDS_ABOUTBOX, about, sizeof about);
     if (about[0]) {
@@ -24,7 +64,192 @@ BOOL CMainDlg::OnInitDialog()
     }
     SendMessage(WM_SETICON, ICON_BIG, (LPARAM)m_hIcon);
     SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)m_hIcon);
+
+    m_hMenuIcons[0] = LoadSmallIcon(IDI_FOLDER_CLOSED);
+    m_hMenuIcons[1] = LoadSmallIcon(IDI_FOLDER_OPEN);
+    m_hMenuIcons[2] = LoadSmallIcon(IDI_TABSET);
+
+    CreateNavigationBar();
+    m_bInitialized = TRUE;
+
+    m_tabCtrl.CreateVerticalFont();
+    m_tabCtrl.AttachImageList();
+    m_nTabCount = 0;
+
+    AddTab("");
+    if (m_nTabCount > 0)
+        m_apBrowser[0]->GoHome();
     return TRUE;
+}
+
+void CMainDlg::CreateNavigationBar()
+{
+    m_btnGo.AutoLoad(IDC_GO, this);
+    m_btnFunc.AutoLoad(IDC_FUNC, this);
+    m_btnSearch.AutoLoad(IDC_SEARCH, this);
+    m_btnForward.AutoLoad(IDC_FORWARD, this);
+    m_btnBack.AutoLoad(IDC_BACK, this);
+    m_btnNew.AutoLoad(IDC_NEW, this);
+
+    m_toolTip.Create(this, TTS_ALWAYSTIP);
+    m_toolTip.Activate(TRUE);
+    m_toolTip.AddTool(m_btnBack, "戻る");
+    m_toolTip.AddTool(m_btnForward, "進む");
+    m_toolTip.AddTool(m_btnSearch, "タブコレクション");
+    m_toolTip.AddTool(m_btnFunc, "オプション");
+    m_toolTip.AddTool(m_btnNew, "新しいタブで開く");
+    m_toolTip.AddTool(m_btnGo, "アドレスを開く");
+}
+
+BOOL CMainDlg::PreTranslateMessage(MSG* msg)
+{
+    m_toolTip.RelayEvent(msg);
+    return CDialog::PreTranslateMessage(msg);
+}
+
+CString CMainDlg::MakeCaption(const CString& title) const
+{
+    return CString(CutText(title.str(), static_cast<size_t>(m_nTabTextLength)));
+}
+
+CWebBrowser2* CMainDlg::CurrentBrowser() const
+{
+    return GetBrowser(m_tabCtrl.GetCurSel());
+}
+
+void CMainDlg::SetTabText(int index, const CString& text)
+{
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(static_cast<const char*>(text));
+    m_tabCtrl.SetItem(index, &item);
+}
+
+void CMainDlg::GetPaneRect(RECT* rect)
+{
+    m_tabCtrl.GetClientRect(rect);
+    m_tabCtrl.AdjustDisplayRect(FALSE, rect);
+    CRect go;
+    m_btnGo.GetWindowRect(&go);
+    ::OffsetRect(rect, 0, go.Height());
+}
+
+BOOL CMainDlg::AddTab(const char* address)
+{
+    if (m_nTabCount >= kMaxTabs)
+        return FALSE;
+    CString caption = MakeCaption(address ? address : "");
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM;
+    item.pszText = const_cast<char*>(static_cast<const char*>(caption));
+    item.iImage = 0;
+    item.lParam = 0;
+    m_tabCtrl.InsertItem(m_nTabCount, &item);
+
+    CWebBrowser2* pane = new CWebBrowser2;
+    m_apBrowser[m_nTabCount] = pane;
+    pane->Create(WS_CHILD | WS_VISIBLE, CRect(), this, IDC_BROWSER_FIRST + m_nTabCount);
+    pane->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // Automation on the pane needs nothing more: its dispatch is the control's.
+    if (address) {
+        pane->Navigate(address, nullptr, nullptr, nullptr, nullptr);
+        m_edAddress.SetWindowText(address);
+    }
+    ++m_nTabCount;
+    return TRUE;
+}
+
+BOOL CMainDlg::SelectTab(int index)
+{
+    if (index < 0 || index >= m_nTabCount)
+        return FALSE;
+    m_tabCtrl.SetCurSel(index);
+    CRect pane;
+    GetPaneRect(&pane);
+    for (int i = 0; i < m_nTabCount; ++i) {
+        if (i == index)
+            m_apBrowser[i]->MoveWindow(pane, TRUE);
+        else
+            m_apBrowser[i]->SetWindowPos(nullptr, -1, -1, 0, 0, SWP_NOZORDER);
+    }
+    CWebBrowser2* browser = m_apBrowser[index];
+    CString name = browser->GetLocationName();
+    SetWindowText(name.IsEmpty() ? browser->GetLocation() : name);
+    m_edAddress.SetWindowText(browser->GetLocation());
+    m_btnForward.EnableWindow(browser->GetCanGoForward());
+    m_btnBack.EnableWindow(browser->GetCanGoBack());
+    return TRUE;
+}
+
+BOOL CMainDlg::DeleteTab(int index)
+{
+    if (index < 0 || index >= m_nTabCount)
+        return FALSE;
+    const int current = m_tabCtrl.GetCurSel();
+    m_tabCtrl.DeleteItem(index);
+    delete m_apBrowser[index];
+    for (int i = index; i + 1 < m_nTabCount; ++i) {
+        m_apBrowser[i] = m_apBrowser[i + 1];
+        m_apBrowser[i]->SetDlgCtrlID(IDC_BROWSER_FIRST + i);
+    }
+    --m_nTabCount;
+    m_apBrowser[m_nTabCount] = nullptr;
+    if (index == current && m_nTabCount > 0)
+        SelectTab(index < m_nTabCount ? index : m_nTabCount - 1);
+    else
+        RecalcLayout();
+    return TRUE;
+}
+
+BOOL CMainDlg::SwapTabs(int i, int j)
+{
+    if (i == j)
+        return TRUE;
+    if (i < 0 || i >= m_nTabCount || j < 0 || j >= m_nTabCount)
+        return FALSE;
+    CWebBrowser2* first = m_apBrowser[i];
+    m_apBrowser[i] = m_apBrowser[j];
+    m_apBrowser[j] = first;
+    m_apBrowser[i]->SetDlgCtrlID(IDC_BROWSER_FIRST + i);
+    m_apBrowser[j]->SetDlgCtrlID(IDC_BROWSER_FIRST + j);
+    return TRUE;
+}
+
+void CMainDlg::RecalcLayout()
+{
+    if (!m_bInitialized)
+        return;
+    CRect client, go, nw, func, edit;
+    GetClientRect(&client);
+    m_btnGo.GetWindowRect(&go);
+    m_btnNew.GetWindowRect(&nw);
+    m_btnFunc.GetWindowRect(&func);
+    ScreenToClient(reinterpret_cast<POINT*>(&func.left));
+    ScreenToClient(reinterpret_cast<POINT*>(&func.right));
+    m_edAddress.GetWindowRect(&edit);
+    ScreenToClient(reinterpret_cast<POINT*>(&edit.left));
+
+    const int goLeft = client.Width() - go.Width();
+    const int newLeft = goLeft - nw.Width();
+    m_btnGo.SetWindowPos(nullptr, goLeft, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    m_btnNew.MoveWindow(newLeft, 0, nw.Width(), nw.Height(), TRUE);
+    m_edAddress.MoveWindow(edit.left, edit.top, newLeft - func.right, nw.Height(), TRUE);
+    m_tabCtrl.MoveWindow(0, nw.Height(), client.Width(), client.Height() - nw.Height(), FALSE);
+    if (m_nTabCount > 0) {
+        if (CWebBrowser2* current = CurrentBrowser()) {
+            CRect pane;
+            GetPaneRect(&pane);
+            current->MoveWindow(pane, FALSE);
+        }
+    }
+    m_tabCtrl.Invalidate(TRUE);
+}
+
+void CMainDlg::RefreshTabCaptions()
+{
+    for (int i = 0; i < m_nTabCount; ++i)
+        SetTabText(i, MakeCaption(m_apBrowser[i]->GetLocationName()));
+    RecalcLayout();
 }
 
 void CMainDlg::OnSysCommand(UINT id, LPARAM lParam)
@@ -34,7 +259,44 @@ void CMainDlg::OnSysCommand(UINT id, LPARAM lParam)
         about.DoModal();
         return;
     }
-    CWnd::OnSysCommand(id, lParam);
+    CDialog::OnSysCommand(id, lParam);
+}
+
+void CMainDlg::OnPaint()
+{
+    if (!::IsIconic(m_hWnd)) {
+        CDialog::OnPaint();
+        return;
+    }
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    SendMessage(WM_ICONERASEBKGND, (WPARAM)dc, 0);
+    CRect client;
+    GetClientRect(&client);
+    const int cx = ::GetSystemMetrics(SM_CXICON), cy = ::GetSystemMetrics(SM_CYICON);
+    ::DrawIcon(dc, (client.Width() - cx + 1) / 2, (client.Height() - cy + 1) / 2, m_hIcon);
+    ::EndPaint(m_hWnd, &ps);
+}
+
+HCURSOR CMainDlg::OnQueryDragIcon()
+{
+    return static_cast<HCURSOR>(m_hIcon);
+}
+
+void CMainDlg::OnSize(UINT type, int cx, int cy)
+{
+    CDialog::OnSize(type, cx, cy);
+    RecalcLayout();
+}
+
+void CMainDlg::OnDestroy()
+{
+    CDialog::OnDestroy();
+    for (int i = 0; i < m_nTabCount; ++i) {
+        delete m_apBrowser[i];
+        m_apBrowser[i] = nullptr;
+    }
+    m_nTabCount = 0;
 }
 
 void CMainDlg::OnCancel()
@@ -44,5 +306,122 @@ void CMainDlg::OnCancel()
 
 void CMainDlg::OnClose()
 {
+    for (HICON& icon : m_hMenuIcons) {
+        if (icon) ::DestroyIcon(icon);
+        icon = nullptr;
+    }
+    // Grey the window at once so closing looks immediate while panes go down.
+    CRect client;
+    GetClientRect(&client);
+    HDC dc = ::GetWindowDC(m_hWnd);
+    HBRUSH gray = ::CreateSolidBrush(RGB(128, 128, 128));
+    CRect window;
+    GetWindowRect(&window);
+    CRect whole(0, 0, window.Width(), window.Height());
+    ::FillRect(dc, &whole, gray);
+    ::DeleteObject(gray);
+    ::ReleaseDC(m_hWnd, dc);
+    ShowWindow(SW_HIDE);
     EndDialog(IDCANCEL);
+}
+
+void CMainDlg::OnLButtonDown(UINT flags, CPoint point)
+{
+    if (m_bCollectionMenuOpen)
+        return;
+    CDialog::OnLButtonDown(flags, point);
+}
+
+void CMainDlg::OnDeleteTab()
+{
+    if (m_nTabCount > 1)
+        DeleteTab(m_tabCtrl.m_nContextTab);
+}
+
+void CMainDlg::OnDeleteOtherTabs()
+{
+    if (m_nTabCount <= 1)
+        return;
+    const int keep = m_tabCtrl.m_nContextTab;
+    for (int i = m_nTabCount - 1; i > keep; --i)
+        DeleteTab(i);
+    for (int i = 0; i < keep; ++i)
+        DeleteTab(0);
+}
+
+void CMainDlg::OnTabOrientation(UINT id)
+{
+    DWORD bits = 0;
+    switch (id) {
+    case ID_TAB_BOTTOM: bits = TCS_BOTTOM; break;
+    case ID_TAB_TOP: bits = 0; break;
+    case ID_TAB_LEFT: bits = TCS_VERTICAL; break;
+    case ID_TAB_RIGHT: bits = TCS_VERTICAL | TCS_RIGHT; break;
+    }
+    m_tabCtrl.ModifyStyle(TCS_VERTICAL | TCS_BOTTOM, bits);
+    SelectTab(m_tabCtrl.GetCurSel());
+}
+
+void CMainDlg::OnMultiLineTab()
+{
+    m_bMultiLineTab = !m_bMultiLineTab;
+    if (m_bMultiLineTab)
+        m_tabCtrl.ModifyStyle(0, TCS_MULTILINE);
+    else
+        m_tabCtrl.ModifyStyle(TCS_MULTILINE, 0);
+    RecalcLayout();
+}
+
+LRESULT CMainDlg::OnCloseTab(WPARAM wParam, LPARAM lParam)
+{
+    if (m_nTabCount == 0)
+        return 0;
+    int index = static_cast<int>(wParam);
+    if (lParam) {
+        // A posted close finds its pane by pointer: tabs may have moved or closed since.
+        CWebBrowser2* pane = reinterpret_cast<CWebBrowser2*>(lParam);
+        index = -1;
+        for (int i = 0; i < m_nTabCount; ++i)
+            if (m_apBrowser[i] == pane)
+                index = i;
+        if (index < 0)
+            return 0;
+    } else if (index < 0 || index >= m_nTabCount) {
+        return 0;
+    }
+    HWND tips = m_tabCtrl.GetToolTips();
+    ::SendMessageA(tips, TTM_ACTIVATE, FALSE, 0);
+    DeleteTab(index);
+    ::SendMessageA(tips, TTM_ACTIVATE, TRUE, 0);
+    return 0;
+}
+
+LRESULT CMainDlg::OnTogglePin(WPARAM wParam, LPARAM)
+{
+    const int index = static_cast<int>(wParam);
+    if (index < 0 || index >= m_nTabCount)
+        return 0;
+    m_apBrowser[index]->SetPinned(!m_apBrowser[index]->GetPinned());
+    CRect r;
+    m_tabCtrl.GetItemRect(index, &r);
+    m_tabCtrl.InvalidateRect(&r, TRUE);
+    return 0;
+}
+
+BOOL CMainDlg::OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result)
+{
+    NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(nm);
+    if (nm->hwndFrom != m_tabCtrl.GetToolTips() || (info->uFlags & TTF_IDISHWND) ||
+        static_cast<int>(id) >= m_nTabCount)
+        return FALSE;
+    CWebBrowser2* browser = m_apBrowser[id];
+    CString text = browser->GetLocationName();
+    if (text.IsEmpty())
+        text = browser->GetLocation();
+    const size_t length = SafeCutLength(text.str(), sizeof info->szText - 1);
+    memcpy(info->szText, static_cast<const char*>(text), length);
+    info->szText[length] = '\0';
+    info->lpszText = info->szText;
+    *result = 0;
+    return TRUE;
 }

@@ -1,20 +1,76 @@
 #pragma once
 #include "framework/Dialog.h"
 #include "framework/Controls.h"
+#include "browser/AddressEdit.h"
+#include "browser/WebBrowser2.h"
+#include "tabstrip/BrowserTabCtrl.h"
 #include "res/resource.h"
 
+// The main window: navigation bar, tab strip and one browser pane per tab.
+// Pane i always has control id IDC_BROWSER_FIRST + i.
 class CMainDlg : public CDialog {
 public:
     enum { IDD = IDD_MAIN };
+    enum { kMaxTabs = 256 };
+
     explicit CMainDlg(CWnd* parent = nullptr);
+    ~CMainDlg() override;
+
+    BOOL AddTab(const char* address = nullptr);
+    BOOL SelectTab(int index);
+    BOOL DeleteTab(int index);
+    BOOL SwapTabs(int i, int j);
+    void RecalcLayout();
+    void RefreshTabCaptions();
+
+    int GetTabCount() const { return m_nTabCount; }
+    CWebBrowser2* GetBrowser(int index) const
+        { return index >= 0 && index < m_nTabCount ? m_apBrowser[index] : nullptr; }
+    CBrowserTabCtrl& GetTabCtrl() { return m_tabCtrl; }
+
+    BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
     BOOL OnInitDialog() override;
-    void OnSysCommand(UINT id, LPARAM lParam);
-    void OnClose();
+    void DoDataExchange(CDataExchange* dx) override;
     void OnCancel() override;
 
+    void OnSysCommand(UINT id, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnSize(UINT type, int cx, int cy);
+    void OnDestroy();
+    void OnClose();
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnDeleteTab();
+    void OnDeleteOtherTabs();
+    void OnTabOrientation(UINT id);
+    void OnMultiLineTab();
+    LRESULT OnCloseTab(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTogglePin(WPARAM wParam, LPARAM lParam);
+    BOOL OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result);
+
+    // The tab's caption: the title cut to TABTEXTLENGTH bytes.
+    CString MakeCaption(const CString& title) const;
+    void GetPaneRect(RECT* rect);
+    void SetTabText(int index, const CString& text);
+    CWebBrowser2* CurrentBrowser() const;
+    void CreateNavigationBar();
+
+    int m_nTabCount = 0;
+    CWebBrowser2* m_apBrowser[kMaxTabs] = {};
+    CAddressEdit m_edAddress;
+    CBrowserTabCtrl m_tabCtrl;
     HICON m_hIcon = nullptr;
+    HICON m_hMenuIcons[3] = {};
+    CToolTipCtrl m_toolTip;
+    CBitmapButton m_btnGo, m_btnFunc, m_btnSearch, m_btnForward, m_btnBack, m_btnNew;
+    BOOL m_bInitialized = FALSE;
+    BOOL m_bCollectionMenuOpen = FALSE;
+
+    // Settings this window reads.
+    int m_nTabTextLength = 8;
+    BOOL m_bMultiLineTab = FALSE;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -23,9 +23,15 @@ set(QUENVO_FRAMEWORK_SOURCES
 )
 
 set(QUENVO_PROGRAM_SOURCES
-  app/BrowserApp.cpp
   browser/MainDlg.cpp
+  browser/WebBrowser2.cpp
+  tabstrip/BrowserTabCtrl.cpp
 )
+
+# The application object and the entry point are linked into the executables
+# directly: nothing in the libraries refers to them.
+set(QUENVO_APP_OBJECT app/BrowserApp.cpp)
+set(QUENVO_ENTRY_POINT framework/AppMain.cpp)
 
 set(QUENVO_WIN32_TESTS
   tests/support/TestMain.cpp

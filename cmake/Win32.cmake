@@ -32,7 +32,7 @@ add_library(quenvo_program STATIC ${QUENVO_PROGRAM_SOURCES})
 target_include_directories(quenvo_program PUBLIC ${CMAKE_SOURCE_DIR}/res)
 target_link_libraries(quenvo_program PUBLIC quenvo_core quenvo_framework)
 
-add_executable(Quenvo WIN32 $<TARGET_OBJECTS:quenvo_res>)
+add_executable(Quenvo WIN32 ${QUENVO_ENTRY_POINT} ${QUENVO_APP_OBJECT} $<TARGET_OBJECTS:quenvo_res>)
 target_link_libraries(Quenvo PRIVATE quenvo_program)
 target_link_options(Quenvo PRIVATE -static)
 
@@ -41,7 +41,7 @@ set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-add_executable(win32_tests ${QUENVO_WIN32_TESTS} $<TARGET_OBJECTS:quenvo_res>)
+add_executable(win32_tests ${QUENVO_WIN32_TESTS} ${QUENVO_APP_OBJECT} $<TARGET_OBJECTS:quenvo_res>)
 target_link_libraries(win32_tests PRIVATE quenvo_program gtest)
 target_link_options(win32_tests PRIVATE -static)
 add_test(NAME win32_tests COMMAND win32_tests)

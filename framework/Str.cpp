@@ -2,6 +2,9 @@
 #include <cstdio>
 #include <cctype>
 #include <vector>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 CString CString::Left(int count) const
 {
@@ -62,3 +65,29 @@ void CString::Format(const char* format, ...)
     va_end(args);
     m_s.assign(buffer.data(), static_cast<size_t>(needed));
 }
+
+#ifdef _WIN32
+CString CString::FromWide(const wchar_t* text)
+{
+    if (!text || !*text)
+        return CString();
+    int size = ::WideCharToMultiByte(CP_ACP, WC_COMPOSITECHECK, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1)
+        return CString();
+    std::string buffer(static_cast<size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_ACP, WC_COMPOSITECHECK, text, -1, &buffer[0], size, nullptr, nullptr);
+    buffer.resize(static_cast<size_t>(size - 1));
+    return CString(buffer);
+}
+
+std::wstring CString::ToWide() const
+{
+    if (m_s.empty())
+        return std::wstring();
+    int size = ::MultiByteToWideChar(CP_ACP, 0, m_s.c_str(), -1, nullptr, 0);
+    std::wstring buffer(static_cast<size_t>(size), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, m_s.c_str(), -1, &buffer[0], size);
+    buffer.resize(static_cast<size_t>(size > 0 ? size - 1 : 0));
+    return buffer;
+}
+#endif

@@ -27,6 +27,10 @@ public:
 
     void Format(const char* format, ...);
 
+    // UTF-16 text in the ANSI code page, and back (for COM and the control).
+    static CString FromWide(const wchar_t* text);
+    std::wstring ToWide() const;
+
     CString& operator+=(const CString& other) { m_s += other.m_s; return *this; }
     CString& operator+=(const char* other) { m_s += other ? other : ""; return *this; }
     CString& operator+=(char c) { m_s += c; return *this; }

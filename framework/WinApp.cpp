@@ -1,6 +1,5 @@
 #include "framework/WinApp.h"
 #include "res/resource.h"
-#include <commctrl.h>
 #include <ole2.h>
 #include <cstdio>
 #include <cstdlib>
@@ -145,18 +144,4 @@ const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH backgrou
     wc.lpszClassName = name;
     ::RegisterClassA(&wc);
     return (names[key] = name).c_str();
-}
-
-// The program's entry: the application object carries everything.
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
-{
-    CWinApp* app = AfxGetApp();
-    if (!app)
-        return 1;
-    app->m_hInstance = instance;
-    INITCOMMONCONTROLSEX icc = { sizeof icc, ICC_WIN95_CLASSES };
-    ::InitCommonControlsEx(&icc);
-    if (!app->InitInstance())
-        return app->ExitInstance();
-    return app->Run();
 }

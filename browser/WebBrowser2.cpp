@@ -1,0 +1,63 @@
+#include "browser/WebBrowser2.h"
+#include "framework/OleControlSite.h"
+#include <olectl.h>
+
+namespace {
+// The WebBrowser control's class and the members the shell calls.
+const CLSID kClsidWebBrowser = { 0x8856F961, 0x340A, 0x11D0, { 0xA9, 0x6B, 0x00, 0xC0, 0x4F, 0xD7, 0x05, 0xA2 } };
+enum : DISPID {
+    kGoBack = 100, kGoForward = 101, kGoHome = 102, kNavigate = 104, kRefresh = DISPID_REFRESH,
+    kApplication = 200, kLocationName = 210, kLocationURL = 211,
+};
+}
+
+BOOL CWebBrowser2::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+    return CreateControl(kClsidWebBrowser, nullptr, style, rect, parent, id);
+}
+
+void CWebBrowser2::GoBack() { AfxInvokeMethod(GetControlDispatch(), kGoBack); }
+void CWebBrowser2::GoForward() { AfxInvokeMethod(GetControlDispatch(), kGoForward); }
+void CWebBrowser2::GoHome() { AfxInvokeMethod(GetControlDispatch(), kGoHome); }
+void CWebBrowser2::Refresh() { AfxInvokeMethod(GetControlDispatch(), kRefresh); }
+
+void CWebBrowser2::Navigate(const char* url, VARIANT* flags, VARIANT* targetFrameName, VARIANT* postData,
+                            VARIANT* headers)
+{
+    VARIANT args[5];
+    // Arguments go last-first; the optional ones by reference.
+    VARIANT* optional[4] = { headers, postData, targetFrameName, flags };
+    for (int i = 0; i < 4; ++i) {
+        ::VariantInit(&args[i]);
+        args[i].vt = VT_BYREF | VT_VARIANT;
+        args[i].pvarVal = optional[i];
+    }
+    ::VariantInit(&args[4]);
+    args[4].vt = VT_BSTR;
+    args[4].bstrVal = ::SysAllocString(CString(url).ToWide().c_str());
+    AfxInvokeMethod(GetControlDispatch(), kNavigate, args, 5);
+    ::SysFreeString(args[4].bstrVal);
+}
+
+IDispatch* CWebBrowser2::GetApplication()
+{
+    VARIANT result;
+    if (FAILED(AfxGetProperty(GetControlDispatch(), kApplication, &result)) || result.vt != VT_DISPATCH) {
+        ::VariantClear(&result);
+        return nullptr;
+    }
+    return result.pdispVal;
+}
+
+CString CWebBrowser2::GetStringProperty(DISPID dispid)
+{
+    VARIANT result;
+    CString text;
+    if (SUCCEEDED(AfxGetProperty(GetControlDispatch(), dispid, &result)) && result.vt == VT_BSTR)
+        text = CString::FromWide(result.bstrVal);
+    ::VariantClear(&result);
+    return text;
+}
+
+CString CWebBrowser2::GetLocationName() { return GetStringProperty(kLocationName); }
+CString CWebBrowser2::GetLocationURL() { return GetStringProperty(kLocationURL); }

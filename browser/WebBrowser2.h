@@ -1,0 +1,41 @@
+#pragma once
+#include "framework/Wnd.h"
+
+// One browser pane: a hosted WebBrowser control driven through its dispatch
+// interface, and the per-tab state the shell keeps beside it.
+class CWebBrowser2 : public CWnd {
+public:
+    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+
+    BOOL GetFirstNavigate() const { return m_bFirstNavigate; }
+    BOOL SetFirstNavigate(BOOL value) { BOOL old = m_bFirstNavigate; m_bFirstNavigate = value; return old; }
+    BOOL GetPinned() const { return m_bPinned; }
+    BOOL SetPinned(BOOL value) { BOOL old = m_bPinned; m_bPinned = value; return old; }
+    BOOL GetCanGoBack() const { return m_bCanGoBack; }
+    void SetCanGoBack(BOOL value) { m_bCanGoBack = value; }
+    BOOL GetCanGoForward() const { return m_bCanGoForward; }
+    void SetCanGoForward(BOOL value) { m_bCanGoForward = value; }
+    CString GetLocation() const { return m_strLocation; }
+    void SetLocation(const CString& location) { m_strLocation = location; }
+
+    void GoBack();
+    void GoForward();
+    void GoHome();
+    void Navigate(const char* url, VARIANT* flags, VARIANT* targetFrameName, VARIANT* postData, VARIANT* headers);
+    void Refresh();
+    // The control's own dispatch, for a new window's page to load into; the caller releases it.
+    IDispatch* GetApplication();
+    CString GetLocationName();
+    CString GetLocationURL();
+
+private:
+    CString GetStringProperty(DISPID dispid);
+
+    BOOL m_bFirstNavigate = TRUE;
+    BOOL m_bPinned = FALSE;
+    // Both states arrive with the first CommandStateChange, as soon as a
+    // navigation starts; until then the buttons stay disabled.
+    BOOL m_bCanGoBack = FALSE;
+    BOOL m_bCanGoForward = FALSE;
+    CString m_strLocation;
+};
