@@ -50,6 +50,26 @@ protected:
     LRESULT OnTogglePin(WPARAM wParam, LPARAM lParam);
     BOOL OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result);
 
+    // Navigation bar
+    void OnGo();
+    void OnNew();
+    void OnBack();
+    void OnForward();
+
+    // Browser events of panes IDC_BROWSER_FIRST..IDC_BROWSER_LAST
+    void OnNavigateComplete2(UINT id, IDispatch* disp, VARIANT* url);
+    void OnDocumentComplete(UINT id, IDispatch* disp, VARIANT* url);
+    void OnTitleChange(UINT id, const wchar_t* text);
+    void OnBeforeNavigate2(UINT id, IDispatch* disp, VARIANT* url, VARIANT* flags, VARIANT* targetFrameName,
+                           VARIANT* postData, VARIANT* headers, VARIANT_BOOL* cancel);
+    void OnNewWindow2(UINT id, IDispatch** disp, VARIANT_BOOL* cancel);
+    void OnProgressChange(UINT id, long progress, long progressMax);
+    void OnCommandStateChange(UINT id, long command, BOOL enable);
+    void OnIgnoredTextEvent(UINT id, const wchar_t* text) { (void)id; (void)text; }
+    void OnIgnoredEvent(UINT id) { (void)id; }
+    void UpdateLocation(int index);
+    BOOL MatchesExpirePage(const CString& url) const;
+
     // The tab's caption: the title cut to TABTEXTLENGTH bytes.
     CString MakeCaption(const CString& title) const;
     void GetPaneRect(RECT* rect);
@@ -67,10 +87,12 @@ protected:
     CBitmapButton m_btnGo, m_btnFunc, m_btnSearch, m_btnForward, m_btnBack, m_btnNew;
     BOOL m_bInitialized = FALSE;
     BOOL m_bCollectionMenuOpen = FALSE;
+    BOOL m_bExpireEnabled = FALSE;
 
     // Settings this window reads.
     int m_nTabTextLength = 8;
     BOOL m_bMultiLineTab = FALSE;
 
     DECLARE_MESSAGE_MAP()
+    DECLARE_EVENTSINK_MAP()
 };

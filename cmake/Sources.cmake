@@ -24,6 +24,7 @@ set(QUENVO_FRAMEWORK_SOURCES
 
 set(QUENVO_PROGRAM_SOURCES
   browser/MainDlg.cpp
+  browser/MainDlgNavigation.cpp
   browser/WebBrowser2.cpp
   tabstrip/BrowserTabCtrl.cpp
 )

@@ -87,6 +87,7 @@ template <> struct Convert<const wchar_t*> {
 template <class C, class... A, std::size_t... I>
 void Call(C* target, void (C::*fn)(UINT, A...), UINT id, DISPPARAMS* p, std::index_sequence<I...>)
 {
+    (void)p;  // events without arguments
     (target->*fn)(id, Convert<A>::From(Arg(p, static_cast<UINT>(I)))...);
 }
 

@@ -1,0 +1,173 @@
+// The navigation bar's buttons and the browser panes' events.
+#include "browser/MainDlg.h"
+#include <exdisp.h>
+#include <exdispid.h>
+
+BEGIN_EVENTSINK_MAP(CMainDlg, CDialog)
+    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_NAVIGATECOMPLETE2, OnNavigateComplete2)
+    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_DOCUMENTCOMPLETE, OnDocumentComplete)
+    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_TITLECHANGE, OnTitleChange)
+    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_BEFORENAVIGATE2, OnBeforeNavigate2)
+    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_NEWWINDOW2, OnNewWindow2)
+    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_PROGRESSCHANGE, OnProgressChange)
+    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_COMMANDSTATECHANGE, OnCommandStateChange)
+    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_STATUSTEXTCHANGE, OnIgnoredTextEvent)
+    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_PROPERTYCHANGE, OnIgnoredTextEvent)
+    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_DOWNLOADBEGIN, OnIgnoredEvent)
+    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_DOWNLOADCOMPLETE, OnIgnoredEvent)
+    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_ONQUIT, OnIgnoredEvent)
+END_EVENTSINK_MAP()
+
+void CMainDlg::OnGo()
+{
+    CString address;
+    m_edAddress.GetWindowText(address);
+    CWebBrowser2* browser = CurrentBrowser();
+    if (!browser) {
+        // A refused page can close the last tab; the address then gets a new one.
+        AddTab(address);
+        return;
+    }
+    if (address != browser->GetLocation())
+        browser->Navigate(address, nullptr, nullptr, nullptr, nullptr);
+    else
+        browser->Refresh();
+}
+
+void CMainDlg::OnNew()
+{
+    CString address;
+    m_edAddress.GetWindowText(address);
+    AddTab(address);
+    SelectTab(m_nTabCount - 1);
+}
+
+void CMainDlg::OnBack()
+{
+    CWebBrowser2* browser = CurrentBrowser();
+    if (browser && browser->GetCanGoBack())
+        browser->GoBack();
+}
+
+void CMainDlg::OnForward()
+{
+    CWebBrowser2* browser = CurrentBrowser();
+    if (browser && browser->GetCanGoForward())
+        browser->GoForward();
+}
+
+void CMainDlg::UpdateLocation(int index)
+{
+    CWebBrowser2* browser = GetBrowser(index);
+    if (!browser)
+        return;
+    browser->SetLocation(browser->GetLocationURL());
+    if (index == m_tabCtrl.GetCurSel())
+        m_edAddress.SetWindowText(browser->GetLocation());
+}
+
+void CMainDlg::OnNavigateComplete2(UINT id, IDispatch*, VARIANT*)
+{
+    UpdateLocation(static_cast<int>(id) - IDC_BROWSER_FIRST);
+}
+
+void CMainDlg::OnDocumentComplete(UINT id, IDispatch*, VARIANT*)
+{
+    UpdateLocation(static_cast<int>(id) - IDC_BROWSER_FIRST);
+}
+
+void CMainDlg::OnTitleChange(UINT id, const wchar_t* text)
+{
+    const int index = static_cast<int>(id) - IDC_BROWSER_FIRST;
+    if (!GetBrowser(index))
+        return;
+    const CString title = CString::FromWide(text);
+    if (index == m_tabCtrl.GetCurSel())
+        SetWindowText(title);
+    SetTabText(index, MakeCaption(title));
+    RecalcLayout();
+    UpdateLocation(index);
+}
+
+BOOL CMainDlg::MatchesExpirePage(const CString&) const
+{
+    // No expire-page list is kept yet, so no address is refused.
+    return FALSE;
+}
+
+void CMainDlg::OnBeforeNavigate2(UINT id, IDispatch*, VARIANT* url, VARIANT*, VARIANT*, VARIANT*, VARIANT*,
+                                 VARIANT_BOOL* cancel)
+{
+    const int current = m_tabCtrl.GetCurSel();
+    const int index = static_cast<int>(id) - IDC_BROWSER_FIRST;
+    CWebBrowser2* browser = GetBrowser(index);
+    if (!browser)
+        return;
+    if (browser->GetFirstNavigate()) {
+        if (index == current) {
+            CRect pane;
+            GetPaneRect(&pane);
+            browser->MoveWindow(pane, TRUE);
+        } else {
+            browser->SetWindowPos(nullptr, -1, -1, 0, 0, SWP_NOZORDER);
+        }
+    }
+    if (m_bExpireEnabled) {
+        const CString address = CString::FromWide(url && url->vt == VT_BSTR ? url->bstrVal : L"");
+        if (MatchesExpirePage(address)) {
+            browser->SetFirstNavigate(FALSE);
+            PostMessage(WM_APP_CLOSETAB, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(browser));
+            *cancel = VARIANT_TRUE;
+            return;
+        }
+    }
+    if (browser->SetFirstNavigate(FALSE)) {
+        CWebBrowser2* front = GetBrowser(current);
+        if (front && !front->GetPinned())
+            SelectTab(index);
+    }
+}
+
+void CMainDlg::OnNewWindow2(UINT, IDispatch** disp, VARIANT_BOOL* cancel)
+{
+    // At the tab limit the pop-up is refused rather than loaded over the
+    // last tab's page.
+    if (!AddTab(nullptr)) {
+        *cancel = VARIANT_TRUE;
+        return;
+    }
+    *disp = m_apBrowser[m_nTabCount - 1]->GetApplication();
+}
+
+void CMainDlg::OnProgressChange(UINT id, long progress, long progressMax)
+{
+    const int index = static_cast<int>(id) - IDC_BROWSER_FIRST;
+    if (!GetBrowser(index))
+        return;
+    TCITEMA item = {};
+    item.mask = TCIF_PARAM;
+    item.lParam = progress > 0 && progressMax != 0
+        ? static_cast<LPARAM>(static_cast<long long>(progress) * 100 / progressMax) : 100;
+    m_tabCtrl.SetItem(index, &item);
+    CRect r;
+    m_tabCtrl.GetItemRect(index, &r);
+    m_tabCtrl.InvalidateRect(&r, TRUE);
+}
+
+void CMainDlg::OnCommandStateChange(UINT id, long command, BOOL enable)
+{
+    const int index = static_cast<int>(id) - IDC_BROWSER_FIRST;
+    CWebBrowser2* browser = GetBrowser(index);
+    if (!browser)
+        return;
+    const bool current = index == m_tabCtrl.GetCurSel();
+    if (command == CSC_NAVIGATEFORWARD) {
+        browser->SetCanGoForward(enable);
+        if (current)
+            m_btnForward.EnableWindow(enable);
+    } else if (command == CSC_NAVIGATEBACK) {
+        browser->SetCanGoBack(enable);
+        if (current)
+            m_btnBack.EnableWindow(enable);
+    }
+}
