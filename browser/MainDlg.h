@@ -30,6 +30,14 @@ public:
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
+    // Settings in the INI file's "SETTING" section, and the default tab set in "TAB".
+    void LoadSettings();
+    void SaveSettings();
+    void SaveDefaultTabs();
+    void OpenDefaultTabs();
+    void ApplyPriority(int level);
+    void ToggleStealthMode();
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
@@ -46,6 +54,8 @@ protected:
     void OnDeleteOtherTabs();
     void OnTabOrientation(UINT id);
     void OnMultiLineTab();
+    void OnSaveTabsAtExit();
+    void OnArrangeWindow(UINT id);
     LRESULT OnCloseTab(WPARAM wParam, LPARAM lParam);
     LRESULT OnTogglePin(WPARAM wParam, LPARAM lParam);
     BOOL OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result);
@@ -87,11 +97,27 @@ protected:
     CBitmapButton m_btnGo, m_btnFunc, m_btnSearch, m_btnForward, m_btnBack, m_btnNew;
     BOOL m_bInitialized = FALSE;
     BOOL m_bCollectionMenuOpen = FALSE;
-    BOOL m_bExpireEnabled = FALSE;
+    BOOL m_bExpireEnabled = FALSE;           // ENABLEEXPIREPAGE
 
-    // Settings this window reads.
-    int m_nTabTextLength = 8;
-    BOOL m_bMultiLineTab = FALSE;
+    // Settings, each known by its INI key.
+    BOOL m_bSaveLastTab = FALSE;             // SAVELASTTAB
+    BOOL m_bStealthMode = FALSE;             // STEALSMODE
+    CString m_strBookmarkFileSetting;        // BOOKMARKFILE
+    BOOL m_bUseDefaultBookmarkFile = TRUE;   // USEDEFAULTBOOKMARKFILE
+    CString m_strExpirePageFileSetting;      // EXPIREPAGEFILE
+    BOOL m_bUseDefaultExpirePageFile = TRUE; // USEDEFAULTEXPIREPAGEFILE
+    BOOL m_bPinnedStatic = FALSE;            // PINNEDSTATIC
+    BOOL m_bMultiLineTab = FALSE;            // MULTILINETAB
+    int m_nTrayIcon = 0;                     // TRAYICON
+    int m_nTabTextLength = 8;                // TABTEXTLENGTH
+    CString m_strAutoHideTime = "10.0";      // AUTOHIDETIME, kept as written
+    BOOL m_bEnableAutoHide = FALSE;          // ENABLEAUTOHIDE
+    BOOL m_bNeedClickTray = FALSE;           // NEEDCLICKTRAY
+    int m_nPriority = 1;                     // PRIORITY
+    // Derived from the settings, never written.
+    CString m_strBookmarkFile;
+    CString m_strExpireFile;
+    int m_nAutoHideMs = 600000;
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()
