@@ -36,4 +36,5 @@ set(QUENVO_ENTRY_POINT framework/AppMain.cpp)
 
 set(QUENVO_WIN32_TESTS
   tests/support/TestMain.cpp
+  tests/app/ResourceTest.cpp
 )
