@@ -75,6 +75,9 @@ BOOL CMainDlg::OnInitDialog()
 
     CreateNavigationBar();
     m_bInitialized = TRUE;
+    // The template's positions are not the layout: without a saved placement
+    // no WM_SIZE would come to lay the window out before it is shown.
+    RecalcLayout();
 
     m_tabCtrl.CreateVerticalFont();
     m_tabCtrl.AttachImageList();

@@ -25,12 +25,14 @@ void CWebBrowser2::Navigate(const char* url, VARIANT* flags, VARIANT* targetFram
                             VARIANT* headers)
 {
     VARIANT args[5];
-    // Arguments go last-first; the optional ones by reference.
+    VARIANT empty[4];
+    // Arguments go last-first; the optional ones by reference, empty when not given.
     VARIANT* optional[4] = { headers, postData, targetFrameName, flags };
     for (int i = 0; i < 4; ++i) {
+        ::VariantInit(&empty[i]);
         ::VariantInit(&args[i]);
         args[i].vt = VT_BYREF | VT_VARIANT;
-        args[i].pvarVal = optional[i];
+        args[i].pvarVal = optional[i] ? optional[i] : &empty[i];
     }
     ::VariantInit(&args[4]);
     args[4].vt = VT_BSTR;
