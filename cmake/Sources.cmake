@@ -37,4 +37,5 @@ set(QUENVO_ENTRY_POINT framework/AppMain.cpp)
 set(QUENVO_WIN32_TESTS
   tests/support/TestMain.cpp
   tests/app/ResourceTest.cpp
+  tests/app/StartupTest.cpp
 )
