@@ -1,8 +1,8 @@
 // Resource and command identifiers shared by the resource script and the code.
 // Ranges: IDD_ dialogs, IDR_ menus, IDI_ icons, IDC_ cursors and controls,
 // IDS_ strings, ID_ commands. One number never carries two meanings of one kind;
-// control ids are a kind per dialog (the specification gives several dialogs
-// controls with the same numbers), so each dialog's controls carry its prefix.
+// control ids are a kind per dialog (several dialogs use the same numbers for
+// different controls), so each dialog's controls carry its prefix.
 #pragma once
 
 // Dialogs
