@@ -1,0 +1,249 @@
+#!/usr/bin/env bash
+# Scripted screenshots. Starts Quenvo.exe from build/run/ on a virtual screen
+# of its own, plays the scenes listed in SCENES one after another, closes the
+# program and writes build/screenshots/<scene>.png for every scene.
+#
+# Adding a scene: write a function scene_NAME that drives the program (with
+# the helpers below) and ends with `shot NAME`, then add NAME to SCENES.
+# Scenes run in order on one running program; each starts with the main window
+# active and nothing else open, and must leave it that way.
+#
+# Usage: scripts/screenshot.sh build/win32/Quenvo.exe
+set -euo pipefail
+
+SCENES=(main about)
+
+if [ $# -ne 1 ] || [ ! -f "$1" ]; then
+  echo "usage: $0 path/to/Quenvo.exe" >&2
+  exit 2
+fi
+exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+
+. "$(dirname "$0")/wine-env.sh"
+rundir="$QUENVO_ROOT/build/run"
+shots="$QUENVO_ROOT/build/screenshots"
+mkdir -p "$rundir" "$shots"
+
+xvfb_pid=""
+app_pid=""
+main_win=""
+
+say() { echo "screenshot: $*"; }
+fail() { echo "screenshot: $*" >&2; }
+
+cleanup() {
+  trap - EXIT INT TERM HUP
+  if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
+    kill "$app_pid" 2>/dev/null || true
+    wait "$app_pid" 2>/dev/null || true
+  fi
+  if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM HUP
+
+# ---- virtual screen ---------------------------------------------------------
+# The first display number from 97 up with no server on it. Xvfb writes the
+# number to fd 3 once it accepts clients; if another server took the number
+# first, ours exits and the next number is tried.
+start_xvfb() {
+  local n ready
+  ready=$(mktemp)
+  for n in $(seq 97 160); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    : >"$ready"
+    Xvfb ":$n" -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+      [ -s "$ready" ] && break
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    if [ -s "$ready" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
+      rm -f "$ready"
+      export DISPLAY=":$n"
+      return 0
+    fi
+    kill "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+  done
+  rm -f "$ready"
+  fail "could not start Xvfb"
+  return 1
+}
+
+# ---- helpers for scenes -----------------------------------------------------
+# The program's visible top-level windows, one X window id a line.
+app_windows() {
+  xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true
+}
+
+# Waits (up to $1 seconds) for a visible window of the program that is not in
+# the list $2 and, when $3 is "named", has a caption (which leaves out popup
+# menus); prints its id.
+wait_new_window() {
+  local timeout=$1 known=$2 named=${3:-} w
+  local end=$((SECONDS + timeout))
+  while [ $SECONDS -lt "$end" ]; do
+    kill -0 "$app_pid" 2>/dev/null || { fail "the program ended"; return 1; }
+    for w in $(app_windows); do
+      grep -qx "$w" <<<"$known" && continue
+      [ "$named" = named ] && [ -z "$(xdotool getwindowname "$w" 2>/dev/null)" ] && continue
+      echo "$w"
+      return 0
+    done
+    sleep 0.2
+  done
+  return 1
+}
+
+# Waits (up to $1 seconds) until window $2 is no longer visible.
+wait_window_gone() {
+  local end=$((SECONDS + $1))
+  while [ $SECONDS -lt "$end" ]; do
+    app_windows | grep -qx "$2" || return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+# Waits until the screen stops changing: two equal captures half a second
+# apart (at most $1 seconds).
+settle() {
+  local end=$((SECONDS + ${1:-10})) prev="" cur
+  while [ $SECONDS -lt "$end" ]; do
+    sleep 0.5
+    cur=$(import -display "$DISPLAY" -window root -depth 8 rgb:- 2>/dev/null | md5sum)
+    [ "$cur" = "$prev" ] && return 0
+    prev=$cur
+  done
+}
+
+# Points at the main window's caption and gives the window the X input focus.
+# There is no window manager: keys go to the focused window, or to the one
+# under the pointer when the focus is on the root.
+focus_main() {
+  local X Y WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$main_win" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + 8)) 2>/dev/null || true
+  xdotool windowfocus "$main_win" 2>/dev/null || true
+  sleep 0.3
+}
+
+# Sends keys (xdotool key syntax) to whatever window has the focus.
+keys() {
+  xdotool key --delay 80 "$@"
+  sleep 0.3
+}
+
+# Captures the part of the screen covered by the program's visible windows
+# into build/screenshots/$1.png.
+shot() {
+  local name=$1 w x0=99999 y0=99999 x1=0 y1=0 X Y WIDTH HEIGHT
+  settle 10
+  for w in $(app_windows); do
+    eval "$(xdotool getwindowgeometry --shell "$w" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    [ "$X" -lt "$x0" ] && x0=$X
+    [ "$Y" -lt "$y0" ] && y0=$Y
+    [ $((X + WIDTH)) -gt "$x1" ] && x1=$((X + WIDTH))
+    [ $((Y + HEIGHT)) -gt "$y1" ] && y1=$((Y + HEIGHT))
+  done
+  [ "$x0" -lt 0 ] && x0=0
+  [ "$y0" -lt 0 ] && y0=0
+  if [ "$x1" -gt "$x0" ] && [ "$y1" -gt "$y0" ]; then
+    import -display "$DISPLAY" -window root -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage "$shots/$name.png"
+  else
+    import -display "$DISPLAY" -window root "$shots/$name.png"
+  fi
+  say "wrote $shots/$name.png"
+}
+
+# Opens the system menu of the main window, walks it with the keys given
+# (xdotool key names) and prints the id of the window that then opens. Falls
+# back to a click on the caption icon when the keyboard does not reach the menu.
+# Wine adds an item of its own with the accelerator A to every system menu, so
+# items are reached by position: the program's own item is the last one (Up).
+system_menu_choose() {
+  local before w try
+  before=$(app_windows)
+  for try in 1 2 3; do
+    focus_main
+    if [ "$try" -lt 3 ]; then
+      keys alt+space
+    else
+      local X Y
+      eval "$(xdotool getwindowgeometry --shell "$main_win" | grep -E '^(X|Y)=')"
+      xdotool mousemove $((X + 10)) $((Y + 10)) click 1
+      sleep 0.5
+    fi
+    keys "$@"
+    w=$(wait_new_window 5 "$before" named) && { echo "$w"; return 0; }
+    keys Escape Escape
+  done
+  return 1
+}
+
+# ---- scenes -----------------------------------------------------------------
+scene_main() {
+  shot main
+}
+
+scene_about() {
+  local dlg
+  dlg=$(system_menu_choose Up Return) || { fail "the version dialog did not open"; return 1; }
+  shot about
+  xdotool windowfocus "$dlg" 2>/dev/null || true
+  keys Return
+  wait_window_gone 5 "$dlg" || { keys Escape; wait_window_gone 5 "$dlg"; } ||
+    { fail "the version dialog did not close"; return 1; }
+}
+
+# ---- run --------------------------------------------------------------------
+for s in "${SCENES[@]}"; do rm -f "$shots/$s.png"; done
+start_xvfb
+wine_warm display || true   # non-zero when the server already runs
+
+cd "$rundir"
+say "starting Quenvo in $rundir on the virtual display $DISPLAY"
+wine "$exe" </dev/null >/dev/null 2>&1 &
+app_pid=$!
+
+main_win=$(wait_new_window 30 "") || { fail "no main window within 30 s"; exit 1; }
+settle 10
+
+failed=()
+for s in "${SCENES[@]}"; do
+  say "scene $s"
+  focus_main
+  "scene_$s" || failed+=("$s")
+  kill -0 "$app_pid" 2>/dev/null || { fail "the program ended during scene $s"; break; }
+done
+
+# Close the main window the way a user would (Alt+F4 is WM_CLOSE).
+if kill -0 "$app_pid" 2>/dev/null; then
+  focus_main
+  keys alt+F4
+  for _ in $(seq 50); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.2
+  done
+  if kill -0 "$app_pid" 2>/dev/null; then
+    say "the program did not end after Alt+F4; killing it"
+    failed+=(close)
+  fi
+fi
+cleanup
+
+missing=()
+for s in "${SCENES[@]}"; do [ -s "$shots/$s.png" ] || missing+=("$s"); done
+if [ ${#missing[@]} -gt 0 ]; then
+  fail "no screenshot for: ${missing[*]}"
+  exit 1
+fi
+[ ${#failed[@]} -eq 0 ] || say "trouble in: ${failed[*]}"
+say "done: ${SCENES[*]} in $shots"
+exit 0
