@@ -17,7 +17,12 @@ set(QUENVO_FRAMEWORK_SOURCES
   framework/Wnd.cpp
   framework/Dialog.cpp
   framework/DataExchange.cpp
-  framework/Controls.cpp
+  framework/Button.cpp
+  framework/BitmapButton.cpp
+  framework/Font.cpp
+  framework/ImageList.cpp
+  framework/TabCtrl.cpp
+  framework/ToolTipCtrl.cpp
   framework/WinApp.cpp
   framework/OleControlSite.cpp
 )
@@ -38,4 +43,5 @@ set(QUENVO_WIN32_TESTS
   tests/support/TestMain.cpp
   tests/app/ResourceTest.cpp
   tests/app/StartupTest.cpp
+  tests/framework/StrTest.cpp
 )
