@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 packages=(cmake make python3 g++ clang libclang-rt-14-dev googletest libbenchmark-dev
           g++-mingw-w64-i686-posix binutils-mingw-w64-i686
           wine wine32:i386 xvfb x11-apps imagemagick xdotool
-          fonts-ipafont-gothic locales)
+          fonts-ipafont-gothic fonts-wine locales)
 did=()
 
 missing=()
