@@ -4,11 +4,13 @@
 set(QUENVO_CORE_SOURCES
   app/StartDir.cpp
   app/TextRules.cpp
+  app/SettingsRules.cpp
 )
 
 set(QUENVO_CORE_TESTS
   tests/app/StartDirTest.cpp
   tests/app/TextRulesTest.cpp
+  tests/app/SettingsRulesTest.cpp
 )
 
 set(QUENVO_FRAMEWORK_SOURCES
