@@ -16,9 +16,13 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_WM_DESTROY()
     ON_COMMAND(ID_TAB_DELETE, OnDeleteTab)
     ON_COMMAND(ID_TAB_DELETE_OTHERS, OnDeleteOtherTabs)
+    ON_COMMAND(ID_SAVE_DEFAULT_TABS, SaveDefaultTabs)
+    ON_COMMAND(ID_OPEN_DEFAULT_TABS, OpenDefaultTabs)
     ON_WM_CLOSE()
+    ON_COMMAND(ID_SAVE_TABS_AT_EXIT, OnSaveTabsAtExit)
     ON_WM_LBUTTONDOWN()
     ON_COMMAND_RANGE(ID_TAB_BOTTOM, ID_TAB_RIGHT, OnTabOrientation)
+    ON_COMMAND_RANGE(ID_ARRANGE_FIRST, ID_ARRANGE_LAST, OnArrangeWindow)
     ON_MESSAGE(WM_APP_CLOSETAB, OnCloseTab)
     ON_MESSAGE(WM_APP_TOGGLEPIN, OnTogglePin)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnTabToolTip)
@@ -82,10 +86,9 @@ BOOL CMainDlg::OnInitDialog()
     m_tabCtrl.CreateVerticalFont();
     m_tabCtrl.AttachImageList();
     m_nTabCount = 0;
+    LoadSettings();
 
-    AddTab("");
-    if (m_nTabCount > 0)
-        m_apBrowser[0]->GoHome();
+    OpenDefaultTabs();
     return TRUE;
 }
 
@@ -313,6 +316,9 @@ void CMainDlg::OnCancel()
 
 void CMainDlg::OnClose()
 {
+    SaveSettings();
+    if (m_bSaveLastTab)
+        SaveDefaultTabs();
     for (HICON& icon : m_hMenuIcons) {
         if (icon) ::DestroyIcon(icon);
         icon = nullptr;

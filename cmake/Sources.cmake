@@ -33,6 +33,9 @@ set(QUENVO_PROGRAM_SOURCES
   browser/MainDlg.cpp
   browser/MainDlgNavigation.cpp
   browser/WebBrowser2.cpp
+  browser/WindowArrange.cpp
+  app/Settings.cpp
+  app/DefaultTabs.cpp
   tabstrip/BrowserTabCtrl.cpp
 )
 
