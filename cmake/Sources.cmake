@@ -4,12 +4,14 @@
 set(QUENVO_CORE_SOURCES
   app/StartDir.cpp
   app/TextRules.cpp
+  tabstrip/TabGeometry.cpp
   app/SettingsRules.cpp
 )
 
 set(QUENVO_CORE_TESTS
   tests/app/StartDirTest.cpp
   tests/app/TextRulesTest.cpp
+  tests/tabstrip/TabGeometryTest.cpp
   tests/app/SettingsRulesTest.cpp
 )
 
