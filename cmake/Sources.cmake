@@ -29,6 +29,7 @@ set(QUENVO_FRAMEWORK_SOURCES
   framework/ToolTipCtrl.cpp
   framework/WinApp.cpp
   framework/OleControlSite.cpp
+  framework/OleDropTarget.cpp
 )
 
 set(QUENVO_PROGRAM_SOURCES
