@@ -83,6 +83,8 @@ BOOL CMainDlg::OnInitDialog()
     // no WM_SIZE would come to lay the window out before it is shown.
     RecalcLayout();
 
+    m_tabCtrl.m_dropTarget.SetMainDlg(this);
+    m_tabCtrl.m_dropTarget.Register(&m_tabCtrl);
     m_tabCtrl.CreateVerticalFont();
     m_tabCtrl.AttachImageList();
     m_nTabCount = 0;

@@ -40,6 +40,7 @@ set(QUENVO_PROGRAM_SOURCES
   app/Settings.cpp
   app/DefaultTabs.cpp
   tabstrip/BrowserTabCtrl.cpp
+  tabstrip/TabDropTarget.cpp
 )
 
 # The application object and the entry point are linked into the executables

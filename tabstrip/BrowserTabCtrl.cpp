@@ -1,9 +1,20 @@
 #include "tabstrip/BrowserTabCtrl.h"
 #include "browser/MainDlg.h"
 #include "framework/WinApp.h"
+#include <shellapi.h>
+#include <cstring>
+#include <string>
 
 BEGIN_MESSAGE_MAP(CBrowserTabCtrl, CTabCtrl)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
     ON_NOTIFY_REFLECT(TCN_SELCHANGE, OnSelChange)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_CONTEXTMENU()
+    ON_WM_CAPTURECHANGED()
+    ON_WM_DROPFILES()
 END_MESSAGE_MAP()
 
 namespace {
@@ -12,11 +23,42 @@ HICON LoadSmallIcon(UINT id)
     return static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16,
                                            LR_DEFAULTCOLOR));
 }
+
+TabRect ToTabRect(const RECT& r)
+{
+    return { r.left, r.top, r.right, r.bottom };
+}
+
+RECT ToRect(const TabRect& r)
+{
+    return { r.left, r.top, r.right, r.bottom };
+}
+
+// An item's caption and progress; captions are at most 63 bytes.
+struct ItemText {
+    char text[64] = "";
+    TCITEMA item = {};
+    explicit ItemText(UINT mask)
+    {
+        item.mask = mask;
+        item.pszText = text;
+        item.cchTextMax = sizeof text - 1;
+    }
+};
+
+// ".url" cannot hide inside a double-byte character: '.' is never a trail byte.
+bool IsInternetShortcut(const std::string& path)
+{
+    return path.size() >= 4 && _stricmp(path.c_str() + path.size() - 4, ".url") == 0;
+}
 }
 
 CBrowserTabCtrl::CBrowserTabCtrl()
 {
-    m_imageList.Create(16, 16, ILC_MASK, 2, 2);
+    // Loaded unshared, so that it is ours to destroy.
+    m_hCursorDrag = static_cast<HCURSOR>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDC_CUR_TABDRAG),
+                                                      IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
+    m_imageList.Create(kTabIconSize, kTabIconSize, ILC_MASK, 2, 2);
     m_hIconUnpinned = LoadSmallIcon(IDI_TAB_UNPINNED);
     m_hIconPinned = LoadSmallIcon(IDI_TAB_PINNED);
     m_imageList.Add(m_hIconUnpinned);
@@ -25,8 +67,13 @@ CBrowserTabCtrl::CBrowserTabCtrl()
 
 CBrowserTabCtrl::~CBrowserTabCtrl()
 {
+    if (m_hCursorSaved)
+        ::SetCursor(m_hCursorSaved);
+    if (m_hCursorDrag) ::DestroyCursor(m_hCursorDrag);
     if (m_hIconUnpinned) ::DestroyIcon(m_hIconUnpinned);
     if (m_hIconPinned) ::DestroyIcon(m_hIconPinned);
+    m_fontVertical.DeleteObject();
+    m_imageList.DeleteImageList();
 }
 
 void CBrowserTabCtrl::PreSubclassWindow()
@@ -35,13 +82,31 @@ void CBrowserTabCtrl::PreSubclassWindow()
     ModifyStyle(0, TCS_OWNERDRAWFIXED);
 }
 
+int CBrowserTabCtrl::OnCreate(LPCREATESTRUCT cs)
+{
+    if (CTabCtrl::OnCreate(cs) == -1)
+        return -1;
+    ModifyStyle(0, TCS_OWNERDRAWFIXED);
+    m_dropTarget.Register(this);
+    AttachImageList();
+    return 0;
+}
+
+void CBrowserTabCtrl::OnDestroy()
+{
+    CTabCtrl::OnDestroy();
+    m_dropTarget.Revoke();
+}
+
 CMainDlg* CBrowserTabCtrl::GetMainDlg() const
 {
-    return static_cast<CMainDlg*>(FromHandlePermanent(GetParent()));
+    return dynamic_cast<CMainDlg*>(FromHandlePermanent(GetParent()));
 }
 
 BOOL CBrowserTabCtrl::AttachImageList()
 {
+    // Only so that the control leaves room for the icon in every tab: the
+    // strip draws its tabs itself.
     SetImageList(&m_imageList);
     return TRUE;
 }
@@ -96,19 +161,211 @@ void CBrowserTabCtrl::OnSelChange(NMHDR*, LRESULT* result)
 
 void CBrowserTabCtrl::DrawItem(LPDRAWITEMSTRUCT dis)
 {
-    if (static_cast<int>(dis->itemID) < 0)
+    const int index = static_cast<int>(dis->itemID);
+    if (index < 0)
         return;
-    char caption[64] = "";
-    TCITEMA item = {};
-    item.mask = TCIF_TEXT;
-    item.pszText = caption;
-    item.cchTextMax = 63;
-    if (!GetItem(static_cast<int>(dis->itemID), &item))
+    ItemText read(TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM);
+    HDC dc = dis->hDC;
+    if (!GetItem(index, &read.item) || !dc)
         return;
-    const int saved = ::SaveDC(dis->hDC);
-    ::FillRect(dis->hDC, &dis->rcItem, ::GetSysColorBrush(COLOR_BTNFACE));
-    ::SetBkMode(dis->hDC, TRANSPARENT);
-    RECT text = dis->rcItem;
-    ::DrawTextA(dis->hDC, caption, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    ::RestoreDC(dis->hDC, saved);
+    const int saved = ::SaveDC(dc);
+    ::FillRect(dc, &dis->rcItem, ::GetSysColorBrush(COLOR_BTNFACE));
+
+    const int side = GetOrientation();
+    const bool selected = index == GetCurSel();
+    const int cx = ::GetSystemMetrics(SM_CXEDGE), cy = ::GetSystemMetrics(SM_CYEDGE);
+    const CMainDlg* main = GetMainDlg();
+    const CWebBrowser2* pane = main ? main->GetBrowser(index) : nullptr;
+    HICON icon = pane && pane->GetPinned() ? m_hIconPinned : m_hIconUnpinned;
+    const TabRect item = ToTabRect(dis->rcItem);
+    const TabPoint offset = TabIconOffset(side, selected, cx, cy);
+    ::DrawIconEx(dc, item.left + offset.x, item.top + offset.y, icon, kTabIconSize, kTabIconSize, 0, nullptr,
+                 DI_NORMAL);
+    ::SetBkMode(dc, TRANSPARENT);
+
+    const TabRect caption = TabCaptionRect(item, side, offset);
+    const RECT shade = ToRect(TabShadeRect(caption, side, selected, static_cast<int>(read.item.lParam), cx, cy));
+    if (!::IsRectEmpty(&shade))
+        ::FillRect(dc, &shade, ::GetSysColorBrush(COLOR_BTNSHADOW));
+
+    const TabRect text = TabTextRect(caption, side, selected, cx, cy);
+    if (TabUsesVerticalFont(side) && m_fontVertical.GetSafeHandle()) {
+        HGDIOBJ previousFont = ::SelectObject(dc, m_fontVertical.GetSafeHandle());
+        DrawVerticalCaption(dc, read.text, text);
+        ::SelectObject(dc, previousFont);
+    } else {
+        RECT r = ToRect(text);
+        ::DrawTextA(dc, read.text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    ::RestoreDC(dc, saved);
+}
+
+// DrawText centres a turned font as if it ran across, which puts a side
+// tab's caption outside the tab; so it is placed by hand.
+void CBrowserTabCtrl::DrawVerticalCaption(HDC dc, const char* caption, const TabRect& text)
+{
+    const int length = static_cast<int>(std::strlen(caption));
+    SIZE extent = {};
+    ::GetTextExtentPoint32A(dc, caption, length, &extent);
+    const TabPoint origin = TabVerticalCaptionOrigin(text, extent.cx, extent.cy);
+    const RECT clip = ToRect(text);
+    ::SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    ::ExtTextOutA(dc, origin.x, origin.y, ETO_CLIPPED, &clip, caption, static_cast<UINT>(length), nullptr);
+}
+
+int CBrowserTabCtrl::HitTab(CPoint point) const
+{
+    TCHITTESTINFO info = {};
+    info.pt = point;
+    return HitTest(&info);
+}
+
+void CBrowserTabCtrl::OnLButtonDown(UINT flags, CPoint point)
+{
+    const int index = HitTab(point);
+    if (index < 0) {
+        CTabCtrl::OnLButtonDown(flags, point);
+        return;
+    }
+    CRect item;
+    GetItemRect(index, &item);
+    m_ptGrabOffset = CPoint(point.x - item.left, point.y - item.top);
+    // The icon square answers at the tab's corner whatever the side, even
+    // where the selected tab's icon is drawn a few pixels further in. The
+    // tab may be gone when SendMessage returns: nothing more is done here.
+    switch (HitTabIcon(m_ptGrabOffset.x, m_ptGrabOffset.y)) {
+    case kIconClose:
+        ::SendMessageA(GetParent(), WM_APP_CLOSETAB, static_cast<WPARAM>(index), 0);
+        return;
+    case kIconPin:
+        ::SendMessageA(GetParent(), WM_APP_TOGGLEPIN, static_cast<WPARAM>(index), 0);
+        return;
+    case kIconOutside:
+        break;
+    }
+    ::SetCapture(m_hWnd);
+    m_bDragging = TRUE;
+    m_nDragTab = index;
+    CTabCtrl::OnLButtonDown(flags, point);
+}
+
+void CBrowserTabCtrl::OnMouseMove(UINT flags, CPoint point)
+{
+    if (m_bDragging)
+        DragTo(point);
+    CTabCtrl::OnMouseMove(flags, point);
+}
+
+// One step of a drag: the dragged tab changes places with the single tab
+// under the pointer, however far away; the tabs between stay put.
+void CBrowserTabCtrl::DragTo(CPoint point)
+{
+    if (!m_hCursorSaved)
+        m_hCursorSaved = ::SetCursor(m_hCursorDrag);
+    const int target = HitTab(point);
+    if (target < 0 || target == m_nDragTab)
+        return;
+    CRect item;
+    GetItemRect(target, &item);
+    if (!InTabDropZone(ToTabRect(item), point.x, point.y))
+        return;
+
+    ExchangeItems(target, m_nDragTab);
+    if (CMainDlg* main = GetMainDlg())
+        main->SwapTabs(target, m_nDragTab);
+    SetCurSel(target);
+
+    // The new place may be narrower than the grab offset: stay on the tab.
+    GetItemRect(target, &item);
+    const TabPoint grab = TabGrabPoint(ToTabRect(item), { m_ptGrabOffset.x, m_ptGrabOffset.y });
+    POINT screen = { grab.x, grab.y };
+    ClientToScreen(&screen);
+    ::SetCursorPos(screen.x, screen.y);
+    m_nDragTab = target;
+}
+
+void CBrowserTabCtrl::ExchangeItems(int first, int second)
+{
+    ItemText a(TCIF_TEXT | TCIF_PARAM), b(TCIF_TEXT | TCIF_PARAM);
+    if (!GetItem(first, &a.item) || !GetItem(second, &b.item))
+        return;
+    SetItem(first, &b.item);
+    SetItem(second, &a.item);
+}
+
+void CBrowserTabCtrl::OnLButtonUp(UINT flags, CPoint point)
+{
+    EndDrag();
+    CTabCtrl::OnLButtonUp(flags, point);
+}
+
+void CBrowserTabCtrl::CancelDrag()
+{
+    if (m_bDragging)
+        EndDrag();
+}
+
+// Losing the capture to anyone else (another window, a menu) ends the drag
+// just as the button-up would; otherwise the drag cursor would stick and
+// the next plain mouse move would still move tabs.
+void CBrowserTabCtrl::OnCaptureChanged(HWND gaining)
+{
+    if (gaining != m_hWnd)
+        EndDrag();
+    Default();
+}
+
+// The one clean-up of a drag. Releasing the capture comes back here
+// through WM_CAPTURECHANGED, by then with nothing left to do.
+void CBrowserTabCtrl::EndDrag()
+{
+    if (m_hCursorSaved) {
+        ::SetCursor(m_hCursorSaved);
+        m_hCursorSaved = nullptr;
+    }
+    m_bDragging = FALSE;
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+}
+
+void CBrowserTabCtrl::OnContextMenu(HWND, CPoint point)
+{
+    // (-1, -1) is the keyboard's form of the message; it names no tab even
+    // when the strip happens to reach that screen corner.
+    if (point.x == -1 && point.y == -1)
+        return;
+    CPoint client = point;
+    ScreenToClient(&client);
+    const int index = HitTab(client);
+    if (index < 0)
+        return;
+    HMENU menu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_TABMENU));
+    if (!menu)
+        return;
+    m_nContextTab = index;
+    CWnd* main = AfxGetMainWnd();
+    ::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_RIGHTBUTTON, point.x, point.y, 0,
+                     main ? main->m_hWnd : GetParent(), nullptr);
+    ::DestroyMenu(menu);
+}
+
+// Files dropped by sources that do not speak OLE: every Internet shortcut
+// among them opens its address in a new tab; other files are passed over.
+void CBrowserTabCtrl::OnDropFiles(HDROP drop)
+{
+    CMainDlg* main = GetMainDlg();
+    const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length = ::DragQueryFileA(drop, i, nullptr, 0);
+        std::string path(length + 1, '\0');
+        path.resize(::DragQueryFileA(drop, i, &path[0], length + 1));
+        if (!IsInternetShortcut(path))
+            continue;
+        char url[512] = "";
+        ::GetPrivateProfileStringA("InternetShortcut", "URL", "", url, sizeof url, path.c_str());
+        if (main)
+            main->AddTab(url);
+    }
+    ::DragFinish(drop);
+    Default();
 }

@@ -1,9 +1,15 @@
 #pragma once
 #include "framework/Controls.h"
+#include "tabstrip/TabDropTarget.h"
+#include "tabstrip/TabGeometry.h"
 
 class CMainDlg;
 
-// The tab strip of the main window (control 1000).
+// The tab strip of the main window (control 1000). It draws every tab
+// itself: a close-and-pin icon, the caption and the shading of a page still
+// loading. Icon clicks become close and pin requests to the main window,
+// tabs are reordered by dragging, and links and shortcuts dropped on the
+// strip open in new tabs. The strip keeps no per-tab records of its own.
 class CBrowserTabCtrl : public CTabCtrl {
 public:
     enum Orientation { kTop = 0, kLeft = 1, kBottom = 2, kRight = 3 };
@@ -15,20 +21,47 @@ public:
     void CreateVerticalFont();
     int GetOrientation() const;
     void AdjustDisplayRect(BOOL larger, RECT* rect);
+    void CancelDrag();
 
+    // The tab the context menu was last opened on, read by the main
+    // window's handlers of the menu's commands after the menu has closed.
     int m_nContextTab = 0;
+    CTabDropTarget m_dropTarget;
 
 protected:
     void PreSubclassWindow() override;
     void DrawItem(LPDRAWITEMSTRUCT dis) override;
+
+    int OnCreate(LPCREATESTRUCT cs);
+    void OnDestroy();
     void OnSelChange(NMHDR* nm, LRESULT* result);
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnMouseMove(UINT flags, CPoint point);
+    void OnLButtonUp(UINT flags, CPoint point);
+    void OnContextMenu(HWND wnd, CPoint point);
+    void OnCaptureChanged(HWND gaining);
+    void OnDropFiles(HDROP drop);
 
     CMainDlg* GetMainDlg() const;
 
     HICON m_hIconUnpinned = nullptr;
     HICON m_hIconPinned = nullptr;
     CImageList m_imageList;
+    CPoint m_ptGrabOffset;
     CFont m_fontVertical;
+    HCURSOR m_hCursorSaved = nullptr;
+    HCURSOR m_hCursorDrag = nullptr;
+    int m_nDragTab = 0;
+    BOOL m_bDragging = FALSE;
+
+private:
+    int HitTab(CPoint point) const;
+    void DragTo(CPoint point);
+    void ExchangeItems(int first, int second);
+    static void DrawVerticalCaption(HDC dc, const char* caption, const TabRect& text);
+    void EndDrag();
+
+    friend struct TabStripProbe;
 
     DECLARE_MESSAGE_MAP()
 };
