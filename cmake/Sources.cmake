@@ -50,6 +50,8 @@ set(QUENVO_ENTRY_POINT framework/AppMain.cpp)
 
 set(QUENVO_WIN32_TESTS
   tests/support/TestMain.cpp
+  tests/support/FakeWebBrowser.cpp
+  tests/support/FakeWebBrowserTest.cpp
   tests/app/ResourceTest.cpp
   tests/app/StartupTest.cpp
   tests/framework/StrTest.cpp
