@@ -56,6 +56,16 @@ make_prefix() {  # name, then extra registry settings as "key|value|data" triple
 make_prefix headless 'HKCU\Software\Wine\Drivers|Graphics|null'
 make_prefix display 'HKCU\Software\Wine\X11 Driver|Managed|N' 'HKCU\Software\Wine\X11 Driver|Decorated|N'
 
+# Wine draws window-frame buttons with its own fonts, which Debian keeps
+# outside the prefix: a prefix without them shows letters on its frames.
+for name in headless display; do
+  fonts="$QUENVO_WINE_ROOT/$name/drive_c/windows/Fonts"
+  if [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    cp /usr/share/wine/fonts/*.ttf "$fonts/"
+    did+=("fonts $name")
+  fi
+done
+
 if [ ${#did[@]} -eq 0 ]; then
   echo "setup: everything present"
 else

@@ -9,6 +9,7 @@ export WINEARCH=win32
 # inherited, so later Wine processes start in a few hundredths of a second.
 wine_warm() {
   export WINEPREFIX="$QUENVO_WINE_ROOT/$1"
-  wineserver -p >/dev/null 2>&1 </dev/null
+  # Exits 2 when the prefix's server is already up: that is fine too.
+  wineserver -p >/dev/null 2>&1 </dev/null || true
   wine wineboot >/dev/null 2>&1 </dev/null
 }
