@@ -50,6 +50,9 @@ set(QUENVO_ENTRY_POINT framework/AppMain.cpp)
 
 set(QUENVO_WIN32_TESTS
   tests/support/TestMain.cpp
+  tests/tabstrip/BrowserTabCtrlTest.cpp
+  tests/tabstrip/TabDropTargetTest.cpp
+  tests/tabstrip/TabStripSceneTest.cpp
   tests/support/FakeWebBrowser.cpp
   tests/support/FakeWebBrowserTest.cpp
   tests/app/ResourceTest.cpp

@@ -1,0 +1,283 @@
+#include "tests/tabstrip/TabStripFixture.h"
+#include "tabstrip/TabGeometry.h"
+#include <map>
+#include <vector>
+
+namespace {
+bool g_menuOpened = false;
+
+// Runs only if something pumps messages while the strip handles the
+// message, which only the menu's own loop does here.
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    g_menuOpened = true;
+    ::EndMenu();
+}
+
+bool ContextMenuOpens(CBrowserTabCtrl& strip, LPARAM screenPoint)
+{
+    g_menuOpened = false;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, CloseMenu);
+    strip.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(strip.m_hWnd), screenPoint);
+    ::KillTimer(nullptr, timer);
+    return g_menuOpened;
+}
+
+LPARAM ScreenPoint(HWND wnd, POINT client)
+{
+    ::ClientToScreen(wnd, &client);
+    return MAKELPARAM(client.x, client.y);
+}
+
+bool IsParked(CWebBrowser2* pane)
+{
+    RECT r;
+    pane->GetWindowRect(&r);
+    return r.right == r.left && r.bottom == r.top;
+}
+
+// The escapement of the font selected at each text output of a metafile.
+struct FontTrace {
+    std::map<DWORD, LONG> escapementOf;
+    LONG current = 0;
+    std::vector<LONG> atText;
+};
+
+int CALLBACK TraceFonts(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data)
+{
+    FontTrace& t = *reinterpret_cast<FontTrace*>(data);
+    switch (record->iType) {
+    case EMR_EXTCREATEFONTINDIRECTW: {
+        const auto* r = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record);
+        t.escapementOf[r->ihFont] = r->elfw.elfLogFont.lfEscapement;
+        break;
+    }
+    case EMR_SELECTOBJECT: {
+        const auto* r = reinterpret_cast<const EMRSELECTOBJECT*>(record);
+        auto it = t.escapementOf.find(r->ihObject);
+        if (it != t.escapementOf.end())
+            t.current = it->second;
+        break;
+    }
+    case EMR_RESTOREDC:
+        t.current = 0;
+        break;
+    case EMR_EXTTEXTOUTA:
+    case EMR_EXTTEXTOUTW:
+        t.atText.push_back(t.current);
+        break;
+    }
+    return 1;
+}
+
+std::vector<LONG> TextEscapements(CBrowserTabCtrl& strip, int index)
+{
+    HDC dc = ::CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_TAB;
+    dis.itemID = static_cast<UINT>(index);
+    dis.hwndItem = strip.m_hWnd;
+    dis.hDC = dc;
+    strip.GetItemRect(index, &dis.rcItem);
+    TabStripProbe::Draw(strip, &dis);
+    HENHMETAFILE emf = ::CloseEnhMetaFile(dc);
+    FontTrace trace;
+    ::EnumEnhMetaFile(nullptr, emf, TraceFonts, &trace, nullptr);
+    ::DeleteEnhMetaFile(emf);
+    return trace.atText;
+}
+}
+
+TEST_F(TabStripTest, IconSquareClosesOrPinsWithoutSelectingOutsideItSelectsAndArmsADrag)
+{
+    OpenOnly({ "aa", "bb", "cc" });
+    CWebBrowser2* third = dlg->GetBrowser(2);
+
+    Down(InTab(1, 5, 7));
+    EXPECT_EQ(dlg->GetTabCount(), 2);
+    EXPECT_EQ(dlg->GetBrowser(1), third);
+    EXPECT_EQ(Strip().GetCurSel(), 0);
+    EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
+    EXPECT_EQ(::GetCapture(), nullptr);
+
+    Down(InTab(1, 15, 8));
+    EXPECT_EQ(dlg->GetTabCount(), 2);
+    EXPECT_TRUE(third->GetPinned());
+    EXPECT_EQ(Strip().GetCurSel(), 0);
+    EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
+    Down(InTab(1, 0, 15));
+    EXPECT_FALSE(third->GetPinned());
+
+    Down(InTab(1, 16, 3));
+    EXPECT_EQ(dlg->GetTabCount(), 2);
+    EXPECT_EQ(Strip().GetCurSel(), 1);
+    EXPECT_FALSE(IsParked(third)) << "selection went through SelectTab";
+    EXPECT_TRUE(TabStripProbe::Dragging(Strip()));
+    EXPECT_EQ(::GetCapture(), Strip().m_hWnd);
+
+    Up(InTab(1, 16, 3));
+    EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(TabStripTest, PinToggleRepaintsOnlyThatTab)
+{
+    OpenOnly({ "aa", "bb", "cc" });
+    Strip().UpdateWindow();
+    Down(InTab(1, 4, 12));
+    RECT dirty = {};
+    ASSERT_TRUE(::GetUpdateRect(Strip().m_hWnd, &dirty, FALSE));
+    const RECT tab = ItemRect(1);
+    EXPECT_TRUE(::EqualRect(&dirty, &tab));
+}
+
+TEST_F(TabStripTest, DragExchangesPastTheMarginsOnlyAndCarriesCaptionProgressAndPage)
+{
+    OpenOnly({ "aa", "bb", "cc", "dd", "ee" });
+    for (int i = 0; i < 5; ++i)
+        Fake(i)->FireProgressChange(10 * i + 5, 100);
+    CWebBrowser2* dragged = dlg->GetBrowser(0);
+    const HCURSOR before = ::GetCursor();
+
+    Down(InTab(0, 20, 4));
+    const RECT next = ItemRect(1);
+    Move({ next.left + kTabDragMargin - 1, next.top + 4 });
+    EXPECT_EQ(::GetCursor(), TabStripProbe::DragCursor(Strip()));
+    Move({ next.right - kTabDragMargin, next.top + 4 });
+    EXPECT_EQ(TabText(0), "aa") << "the outer 8 pixels take no drop";
+    EXPECT_EQ(dlg->GetBrowser(0), dragged);
+
+    Move({ next.left + kTabDragMargin, next.top + 4 });
+    EXPECT_EQ(TabText(0), "bb");
+    EXPECT_EQ(TabText(1), "aa");
+    EXPECT_EQ(TabParam(0), 15);
+    EXPECT_EQ(TabParam(1), 5);
+    EXPECT_EQ(dlg->GetBrowser(1), dragged);
+    EXPECT_EQ(Strip().GetCurSel(), 1);
+    POINT pointer;
+    ::GetCursorPos(&pointer);
+    Strip().ScreenToClient(&pointer);
+    EXPECT_EQ(pointer.x, ItemRect(1).left + 20) << "the pointer keeps its grab offset";
+    EXPECT_EQ(pointer.y, ItemRect(1).top + 4);
+
+    // Three places on: only those two change places.
+    const RECT distant = ItemRect(4);
+    Move({ (distant.left + distant.right) / 2, distant.top + 4 });
+    EXPECT_EQ(TabText(0), "bb");
+    EXPECT_EQ(TabText(1), "ee");
+    EXPECT_EQ(TabText(2), "cc");
+    EXPECT_EQ(TabText(3), "dd");
+    EXPECT_EQ(TabText(4), "aa");
+    EXPECT_EQ(TabParam(1), 45);
+    EXPECT_EQ(TabParam(4), 5);
+
+    Up(InTab(4, 20, 4));
+    EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
+    EXPECT_EQ(::GetCursor(), before);
+    EXPECT_EQ(Strip().GetCurSel(), 4);
+    EXPECT_EQ(dlg->GetBrowser(4), dragged);
+    EXPECT_FALSE(IsParked(dragged)) << "the dragged tab still shows its own page";
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(dlg->GetBrowser(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
+        if (i != 4) {
+            EXPECT_TRUE(IsParked(dlg->GetBrowser(i))) << i;
+        }
+    }
+}
+
+TEST_F(TabStripTest, LosingTheCaptureOrCancellingEndsTheDragAndPutsTheCursorBack)
+{
+    OpenOnly({ "aa", "bb", "cc" });
+    const HCURSOR before = ::GetCursor();
+    HWND other = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, dlg->m_hWnd, nullptr, nullptr, nullptr);
+
+    Down(InTab(0, 20, 4));
+    Move(InTab(0, 22, 4));
+    ASSERT_EQ(::GetCursor(), TabStripProbe::DragCursor(Strip()));
+    ::SetCapture(other);
+    EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
+    EXPECT_EQ(::GetCursor(), before);
+    ::ReleaseCapture();
+    const RECT next = ItemRect(1);
+    Mouse(WM_MOUSEMOVE, { (next.left + next.right) / 2, next.top + 4 }, 0);
+    EXPECT_EQ(TabText(0), "aa") << "a plain mouse move after the drag moved a tab";
+    EXPECT_EQ(::GetCursor(), before);
+
+    Down(InTab(0, 20, 4));
+    Move(InTab(0, 22, 4));
+    Strip().CancelDrag();
+    EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
+    EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_EQ(::GetCursor(), before);
+    EXPECT_EQ(TabStripProbe::SavedCursor(Strip()), nullptr);
+    ::DestroyWindow(other);
+}
+
+TEST_F(TabStripTest, ContextMenuOpensOnATabOnly)
+{
+    OpenOnly({ "aa", "bb", "cc" });
+    Strip().m_nContextTab = 0;
+    RECT client;
+    Strip().GetClientRect(&client);
+    const RECT last = ItemRect(2);
+
+    EXPECT_FALSE(ContextMenuOpens(Strip(), ScreenPoint(Strip().m_hWnd, { last.right + 20, last.top + 4 })));
+    EXPECT_FALSE(ContextMenuOpens(Strip(), ScreenPoint(Strip().m_hWnd, { client.right / 2, client.bottom / 3 })));
+    EXPECT_FALSE(ContextMenuOpens(Strip(), MAKELPARAM(-1, -1)));
+    EXPECT_EQ(Strip().m_nContextTab, 0);
+
+    EXPECT_TRUE(ContextMenuOpens(Strip(), ScreenPoint(Strip().m_hWnd, InTab(2, 20, 4))));
+    EXPECT_EQ(Strip().m_nContextTab, 2);
+    EXPECT_EQ(Strip().GetCurSel(), 0) << "the menu does not change the current tab";
+}
+
+TEST_F(TabStripTest, SideTabsDrawTheirCaptionsWithTheRotatedFont)
+{
+    OpenOnly({ "aa", "bb" });
+    ASSERT_NE(TabStripProbe::VerticalFont(Strip()), nullptr);
+    const struct { UINT command; LONG escapement; } sides[] = {
+        { ID_TAB_LEFT, 900 }, { ID_TAB_RIGHT, 900 }, { ID_TAB_TOP, 0 }, { ID_TAB_BOTTOM, 0 },
+    };
+    for (const auto& side : sides) {
+        dlg->SendMessage(WM_COMMAND, side.command, 0);
+        for (int i = 0; i < 2; ++i)
+            EXPECT_EQ(TextEscapements(Strip(), i), std::vector<LONG>{ side.escapement })
+                << "command " << side.command << " tab " << i;
+    }
+}
+
+namespace {
+CBrowserTabCtrl* g_binding = nullptr;
+
+// Binds the strip object before the window's WM_CREATE, as a framework that
+// creates its own windows would.
+LRESULT CALLBACK BindAtCreation(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND && g_binding && !g_binding->m_hWnd)
+        g_binding->SubclassWindow(reinterpret_cast<HWND>(wParam));
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+}
+
+TEST(TabStripCreation, AStripThatCreatesItsWindowSetsItselfUpAndRevokesItsDropTargetAtDestruction)
+{
+    HWND parent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    CBrowserTabCtrl strip;
+    g_binding = &strip;
+    HHOOK hook = ::SetWindowsHookExA(WH_CBT, BindAtCreation, nullptr, ::GetCurrentThreadId());
+    HWND hWnd = ::CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | TCS_MULTILINE, 0, 0, 200, 100, parent,
+                                  nullptr, nullptr, nullptr);
+    ::UnhookWindowsHookEx(hook);
+    g_binding = nullptr;
+    ASSERT_EQ(strip.m_hWnd, hWnd);
+
+    EXPECT_TRUE(strip.GetStyle() & TCS_OWNERDRAWFIXED);
+    EXPECT_NE(strip.SendMessage(TCM_GETIMAGELIST), 0);
+    ASSERT_NE(OleDropTargetProbe::Interface(strip.m_dropTarget), nullptr);
+    EXPECT_EQ(::RegisterDragDrop(hWnd, OleDropTargetProbe::Interface(strip.m_dropTarget)),
+              DRAGDROP_E_ALREADYREGISTERED);
+
+    ::DestroyWindow(hWnd);
+    EXPECT_EQ(OleDropTargetProbe::Interface(strip.m_dropTarget), nullptr);
+    ::DestroyWindow(parent);
+}
