@@ -50,6 +50,8 @@ set(QUENVO_ENTRY_POINT framework/AppMain.cpp)
 
 set(QUENVO_WIN32_TESTS
   tests/support/TestMain.cpp
+  tests/browser/MainDlgTest.cpp
+  tests/browser/NavigationTest.cpp
   tests/tabstrip/BrowserTabCtrlTest.cpp
   tests/tabstrip/TabDropTargetTest.cpp
   tests/tabstrip/TabStripSceneTest.cpp

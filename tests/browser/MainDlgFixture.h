@@ -1,0 +1,82 @@
+#pragma once
+#include "browser/MainDlg.h"
+#include "tests/support/FakeWebBrowser.h"
+#include <gtest/gtest.h>
+#include <memory>
+
+// The main window as a test sees it: the protected parts it checks.
+class TestMainDlg : public CMainDlg {
+public:
+    using CMainDlg::m_edAddress;
+    using CMainDlg::m_tabCtrl;
+    using CMainDlg::m_btnBack;
+    using CMainDlg::m_btnForward;
+    using CMainDlg::m_btnGo;
+    using CMainDlg::m_btnNew;
+    using CMainDlg::m_btnFunc;
+    using CMainDlg::m_nTabTextLength;
+    using CMainDlg::m_bExpireEnabled;
+};
+
+// A modeless main window whose panes host the WebBrowser double.
+class MainDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        FakeWebBrowser::Register();
+        dlg = std::make_unique<TestMainDlg>();
+        ASSERT_TRUE(dlg->Create(CMainDlg::IDD));
+    }
+    void TearDown() override
+    {
+        dlg->DestroyWindow();
+        dlg.reset();
+        EXPECT_EQ(FakeWebBrowser::LiveCount(), 0) << "a pane leaked its control";
+    }
+
+    FakeWebBrowser* Fake(int index) const
+    {
+        CWebBrowser2* pane = dlg->GetBrowser(index);
+        return pane ? FakeWebBrowser::FromHost(pane->m_hWnd) : nullptr;
+    }
+    // Opens tabs until there are count of them.
+    void OpenTabs(int count)
+    {
+        while (dlg->GetTabCount() < count)
+            ASSERT_TRUE(dlg->AddTab("about:blank"));
+    }
+    CString TabText(int index) const
+    {
+        char text[128] = "";
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        dlg->m_tabCtrl.GetItem(index, &item);
+        return text;
+    }
+    LPARAM TabParam(int index) const
+    {
+        TCITEMA item = {};
+        item.mask = TCIF_PARAM;
+        dlg->m_tabCtrl.GetItem(index, &item);
+        return item.lParam;
+    }
+    CString WindowText(HWND hWnd) const
+    {
+        char text[512] = "";
+        ::GetWindowTextA(hWnd, text, sizeof text);
+        return text;
+    }
+    void Command(UINT id) { dlg->SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    // Client rectangle of a child window in the main window's coordinates.
+    RECT ChildRect(HWND child) const
+    {
+        RECT r;
+        ::GetWindowRect(child, &r);
+        ::MapWindowPoints(nullptr, dlg->m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+
+    std::unique_ptr<TestMainDlg> dlg;
+};

@@ -1,0 +1,225 @@
+#include "tests/browser/MainDlgFixture.h"
+#include "app/TextRules.h"
+#include <cstdio>
+#include <cstring>
+
+namespace {
+bool IsParked(CWebBrowser2* pane, HWND parent)
+{
+    RECT r;
+    ::GetWindowRect(pane->m_hWnd, &r);
+    POINT p = { r.left, r.top };
+    ::ScreenToClient(parent, &p);
+    return p.x == -1 && p.y == -1 && r.right == r.left && r.bottom == r.top &&
+           (::GetWindowLongA(pane->m_hWnd, GWL_STYLE) & WS_VISIBLE);
+}
+}
+
+TEST_F(MainDlgTest, StartsWithOneTabSentHome)
+{
+    ASSERT_EQ(dlg->GetTabCount(), 1);
+    ASSERT_NE(Fake(0), nullptr);
+    ASSERT_FALSE(Fake(0)->Calls().empty());
+    EXPECT_EQ(Fake(0)->Calls().back().name, "GoHome");
+    EXPECT_TRUE(Fake(0)->Advised());
+}
+
+TEST_F(MainDlgTest, RefusesTheTabAfter256AndReleasesEveryControl)
+{
+    const DWORD start = ::GetTickCount();
+    OpenTabs(CMainDlg::kMaxTabs);
+    const DWORD elapsed = ::GetTickCount() - start;
+    EXPECT_FALSE(dlg->AddTab("about:blank"));
+    EXPECT_EQ(dlg->GetTabCount(), CMainDlg::kMaxTabs);
+    EXPECT_EQ(dlg->m_tabCtrl.GetItemCount(), CMainDlg::kMaxTabs);
+    EXPECT_EQ(FakeWebBrowser::LiveCount(), CMainDlg::kMaxTabs);
+    for (int i = 0; i < CMainDlg::kMaxTabs; ++i)
+        ASSERT_EQ(dlg->GetBrowser(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
+    RecordProperty("open_256_tabs_ms", static_cast<int>(elapsed));
+    std::printf("opening 256 tabs took %lu ms\n", static_cast<unsigned long>(elapsed));
+}
+
+TEST_F(MainDlgTest, IdsFollowPositionsAfterDeleteAndSwapSoEventsReachTheRightTab)
+{
+    OpenTabs(4);
+    CWebBrowser2* third = dlg->GetBrowser(2);
+    CWebBrowser2* fourth = dlg->GetBrowser(3);
+    ASSERT_TRUE(dlg->DeleteTab(0));
+    ASSERT_TRUE(dlg->SwapTabs(1, 2));
+    EXPECT_EQ(dlg->GetBrowser(1), fourth);
+    EXPECT_EQ(dlg->GetBrowser(2), third);
+    for (int i = 0; i < dlg->GetTabCount(); ++i)
+        EXPECT_EQ(dlg->GetBrowser(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
+
+    FakeWebBrowser::FromHost(third->m_hWnd)->FireTitleChange(L"third");
+    EXPECT_EQ(TabText(2), "third");
+    EXPECT_NE(TabText(1), "third");
+
+    EXPECT_FALSE(dlg->DeleteTab(3));
+    EXPECT_FALSE(dlg->DeleteTab(-1));
+    EXPECT_FALSE(dlg->SwapTabs(0, 3));
+    EXPECT_TRUE(dlg->SwapTabs(1, 1));
+}
+
+TEST_F(MainDlgTest, DeletingSelectsTheNeighbourOnlyWhenTheCurrentTabGoes)
+{
+    OpenTabs(3);
+    ASSERT_TRUE(dlg->SelectTab(2));
+    ASSERT_TRUE(dlg->DeleteTab(2));
+    EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 1);
+
+    OpenTabs(3);
+    ASSERT_TRUE(dlg->SelectTab(2));
+    CWebBrowser2* current = dlg->GetBrowser(2);
+    ASSERT_TRUE(dlg->DeleteTab(0));
+    EXPECT_EQ(dlg->GetBrowser(dlg->m_tabCtrl.GetCurSel()), current);
+    EXPECT_FALSE(dlg->SelectTab(2));
+}
+
+TEST_F(MainDlgTest, OnlyTheCurrentPaneHasASizeTheOthersAreParked)
+{
+    OpenTabs(3);
+    ASSERT_TRUE(dlg->SelectTab(1));
+    EXPECT_TRUE(IsParked(dlg->GetBrowser(0), dlg->m_hWnd));
+    EXPECT_TRUE(IsParked(dlg->GetBrowser(2), dlg->m_hWnd));
+    RECT r = ChildRect(dlg->GetBrowser(1)->m_hWnd);
+    EXPECT_GT(r.right - r.left, 0);
+    EXPECT_GT(r.bottom - r.top, 0);
+}
+
+TEST_F(MainDlgTest, DeleteCommandsActOnTheContextTab)
+{
+    dlg->m_tabCtrl.m_nContextTab = 0;
+    Command(ID_TAB_DELETE);
+    EXPECT_EQ(dlg->GetTabCount(), 1) << "the last tab cannot be deleted";
+
+    OpenTabs(3);
+    CWebBrowser2* middle = dlg->GetBrowser(1);
+    dlg->m_tabCtrl.m_nContextTab = 1;
+    Command(ID_TAB_DELETE_OTHERS);
+    ASSERT_EQ(dlg->GetTabCount(), 1);
+    EXPECT_EQ(dlg->GetBrowser(0), middle);
+    EXPECT_EQ(middle->GetDlgCtrlID(), IDC_BROWSER_FIRST);
+
+    OpenTabs(2);
+    dlg->m_tabCtrl.m_nContextTab = 1;
+    Command(ID_TAB_DELETE);
+    EXPECT_EQ(dlg->GetTabCount(), 1);
+    EXPECT_EQ(dlg->GetBrowser(0), middle);
+}
+
+TEST_F(MainDlgTest, PostedCloseFindsItsPaneByPointer)
+{
+    OpenTabs(3);
+    CWebBrowser2* target = dlg->GetBrowser(2);
+    dlg->PostMessage(WM_APP_CLOSETAB, 2, reinterpret_cast<LPARAM>(target));
+    ASSERT_TRUE(dlg->SwapTabs(0, 2));  // the tab moved before the message arrived
+    dlg->SendMessage(WM_APP_CLOSETAB, 2, reinterpret_cast<LPARAM>(target));
+    EXPECT_EQ(dlg->GetTabCount(), 2);
+    for (int i = 0; i < dlg->GetTabCount(); ++i)
+        EXPECT_NE(dlg->GetBrowser(i), target);
+
+    // The same close again: the pane is gone, nothing more closes.
+    MSG msg;
+    while (::PeekMessageA(&msg, dlg->m_hWnd, WM_APP_CLOSETAB, WM_APP_CLOSETAB, PM_REMOVE))
+        ::DispatchMessageA(&msg);
+    EXPECT_EQ(dlg->GetTabCount(), 2);
+
+    dlg->SendMessage(WM_APP_CLOSETAB, 5, 0);
+    EXPECT_EQ(dlg->GetTabCount(), 2);
+    dlg->SendMessage(WM_APP_CLOSETAB, 1, 0);
+    EXPECT_EQ(dlg->GetTabCount(), 1);
+}
+
+TEST_F(MainDlgTest, PinToggleFlipsOnlyInRange)
+{
+    OpenTabs(2);
+    dlg->SendMessage(WM_APP_TOGGLEPIN, 1, 0);
+    EXPECT_TRUE(dlg->GetBrowser(1)->GetPinned());
+    EXPECT_FALSE(dlg->GetBrowser(0)->GetPinned());
+    dlg->SendMessage(WM_APP_TOGGLEPIN, 1, 0);
+    EXPECT_FALSE(dlg->GetBrowser(1)->GetPinned());
+    dlg->SendMessage(WM_APP_TOGGLEPIN, 7, 0);
+}
+
+TEST_F(MainDlgTest, ResizingKeepsTheNavigationBarInPlace)
+{
+    for (int width : { 420, 700, 300 }) {
+        ::SetWindowPos(dlg->m_hWnd, nullptr, 0, 0, width, 300, SWP_NOMOVE | SWP_NOZORDER);
+        RECT client;
+        ::GetClientRect(dlg->m_hWnd, &client);
+        RECT go = ChildRect(dlg->m_btnGo), nw = ChildRect(dlg->m_btnNew);
+        RECT func = ChildRect(dlg->m_btnFunc), edit = ChildRect(dlg->m_edAddress);
+        EXPECT_EQ(go.right, client.right);
+        EXPECT_EQ(go.top, 0);
+        EXPECT_EQ(nw.right, go.left);
+        EXPECT_EQ(edit.right - edit.left, nw.left - func.right);
+        EXPECT_EQ(edit.bottom - edit.top, nw.bottom - nw.top);
+        RECT strip = ChildRect(dlg->m_tabCtrl);
+        EXPECT_EQ(strip.top, nw.bottom - nw.top);
+        EXPECT_EQ(strip.bottom, client.bottom);
+        EXPECT_EQ(strip.right - strip.left, client.right);
+    }
+}
+
+TEST_F(MainDlgTest, EverySideKeepsTheCurrentPaneInTheDisplayArea)
+{
+    OpenTabs(3);
+    ASSERT_TRUE(dlg->SelectTab(1));
+    for (UINT side : { ID_TAB_TOP, ID_TAB_LEFT, ID_TAB_RIGHT, ID_TAB_BOTTOM }) {
+        Command(side);
+        RECT display;
+        dlg->m_tabCtrl.GetClientRect(&display);
+        dlg->m_tabCtrl.AdjustDisplayRect(FALSE, &display);
+        RECT strip = ChildRect(dlg->m_tabCtrl);
+        ::OffsetRect(&display, strip.left, strip.top);
+        RECT pane = ChildRect(dlg->GetBrowser(1)->m_hWnd);
+        EXPECT_TRUE(::EqualRect(&pane, &display)) << "side command " << side << ": pane " << pane.left << "," << pane.top << "," << pane.right << "," << pane.bottom << " display " << display.left << "," << display.top << "," << display.right << "," << display.bottom;
+        EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 1);
+    }
+    EXPECT_EQ(dlg->m_tabCtrl.GetOrientation(), CBrowserTabCtrl::kBottom);
+}
+
+TEST_F(MainDlgTest, CaptionsAndTooltipsCutWithoutSplittingACharacter)
+{
+    dlg->m_nTabTextLength = 5;
+    const wchar_t* title = L"ab\u65E5\u672C\u8A9E\u306E\u30DA\u30FC\u30B8";  // "ab日本語のページ"
+    Fake(0)->locationName = title;
+    Fake(0)->FireTitleChange(title);
+    EXPECT_EQ(TabText(0), "ab日");
+
+    NMTTDISPINFOA info = {};
+    info.hdr.hwndFrom = dlg->m_tabCtrl.GetToolTips();
+    info.hdr.idFrom = 0;
+    info.hdr.code = TTN_NEEDTEXTA;
+    dlg->SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ(info.lpszText, "ab日本語のページ");
+
+    // 78 single bytes then a double-byte character: byte 79 would start it.
+    std::wstring longTitle(78, L'x');
+    longTitle += L"\u65E5\u65E5";
+    Fake(0)->locationName = longTitle;
+    info.lpszText = nullptr;
+    dlg->SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    ASSERT_NE(info.lpszText, nullptr);
+    EXPECT_EQ(std::strlen(info.lpszText), 78u);
+
+    std::wstring exact(79, L'y');
+    exact += L"z";
+    Fake(0)->locationName = exact;
+    dlg->SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(std::strlen(info.lpszText), 79u);
+
+    // Not from the strip's tooltip, or beyond the last tab: left alone.
+    info.lpszText = nullptr;
+    info.hdr.idFrom = 3;
+    dlg->SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(info.lpszText, nullptr);
+}
+
+TEST_F(MainDlgTest, EscapeDoesNotCloseTheWindow)
+{
+    dlg->SendMessage(WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(::IsWindow(dlg->m_hWnd));
+    EXPECT_EQ(dlg->GetTabCount(), 1);
+}

@@ -1,0 +1,169 @@
+#include "tests/browser/MainDlgFixture.h"
+#include <exdisp.h>
+
+namespace {
+const FakeCall* LastCall(FakeWebBrowser* fake)
+{
+    return fake->Calls().empty() ? nullptr : &fake->Calls().back();
+}
+
+void PressEnterIn(CWnd& edit)
+{
+    MSG msg = {};
+    msg.hwnd = edit.m_hWnd;
+    msg.message = WM_KEYDOWN;
+    msg.wParam = VK_RETURN;
+    ASSERT_TRUE(edit.PreTranslateMessage(&msg));
+}
+}
+
+TEST_F(MainDlgTest, GoNavigatesAnEditedAddressAndReloadsAnUnchangedOne)
+{
+    ASSERT_TRUE(dlg->SelectTab(0));
+    dlg->GetBrowser(0)->SetLocation("http://example.test/");
+    Fake(0)->ClearCalls();
+
+    dlg->m_edAddress.SetWindowText("http://example.test/");
+    Command(IDC_GO);
+    ASSERT_NE(LastCall(Fake(0)), nullptr);
+    EXPECT_EQ(LastCall(Fake(0))->name, "Refresh");
+
+    dlg->m_edAddress.SetWindowText("http://example.test/page");
+    PressEnterIn(dlg->m_edAddress);  // Enter is GO
+    EXPECT_EQ(LastCall(Fake(0))->name, "Navigate");
+    EXPECT_EQ(LastCall(Fake(0))->url, L"http://example.test/page");
+    EXPECT_EQ(Fake(0)->Calls().size(), 2u);
+}
+
+TEST_F(MainDlgTest, NewOpensTheAddressInANewLastTab)
+{
+    dlg->m_edAddress.SetWindowText("http://example.test/new");
+    Command(IDC_NEW);
+    ASSERT_EQ(dlg->GetTabCount(), 2);
+    EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 1);
+    ASSERT_NE(LastCall(Fake(1)), nullptr);
+    EXPECT_EQ(LastCall(Fake(1))->name, "Navigate");
+    EXPECT_EQ(LastCall(Fake(1))->url, L"http://example.test/new");
+
+    dlg->m_edAddress.SetWindowText("");
+    Command(IDC_NEW);
+    ASSERT_EQ(dlg->GetTabCount(), 3);
+    ASSERT_NE(LastCall(Fake(2)), nullptr);
+    EXPECT_EQ(LastCall(Fake(2))->name, "Navigate");
+    EXPECT_EQ(LastCall(Fake(2))->url, L"");
+}
+
+TEST_F(MainDlgTest, PopUpGetsATabThatComesToTheFrontUnlessTheCurrentTabIsPinned)
+{
+    ASSERT_TRUE(dlg->SelectTab(0));
+    bool cancel = true;
+    IDispatch* target = Fake(0)->FireNewWindow2(&cancel);
+    EXPECT_FALSE(cancel);
+    ASSERT_EQ(dlg->GetTabCount(), 2);
+    ASSERT_NE(target, nullptr);
+    EXPECT_EQ(FakeWebBrowser::FromUnknown(target), Fake(1));
+    target->Release();
+    EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 0) << "not selected before its first navigation";
+
+    Fake(1)->FireBeforeNavigate2(L"http://example.test/popup", &cancel);
+    EXPECT_FALSE(cancel);
+    EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 1);
+
+    dlg->SendMessage(WM_APP_TOGGLEPIN, 1, 0);
+    target = Fake(1)->FireNewWindow2(&cancel);
+    if (target) target->Release();
+    Fake(2)->FireBeforeNavigate2(L"http://example.test/behind", &cancel);
+    EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 1) << "a pinned current tab keeps the front";
+    RECT r = ChildRect(dlg->GetBrowser(2)->m_hWnd);
+    EXPECT_EQ(r.right - r.left, 0) << "a page opened behind stays parked";
+}
+
+TEST_F(MainDlgTest, PopUpAtTheTabLimitIsCancelled)
+{
+    OpenTabs(CMainDlg::kMaxTabs);
+    bool cancel = false;
+    IDispatch* target = Fake(0)->FireNewWindow2(&cancel);
+    EXPECT_TRUE(cancel);
+    EXPECT_EQ(target, nullptr);
+    EXPECT_EQ(dlg->GetTabCount(), CMainDlg::kMaxTabs);
+}
+
+TEST_F(MainDlgTest, TitleOfABackgroundTabChangesOnlyItsCaption)
+{
+    OpenTabs(2);
+    ASSERT_TRUE(dlg->SelectTab(0));
+    dlg->SetWindowText("front");
+    dlg->m_edAddress.SetWindowText("front-address");
+    Fake(1)->locationURL = L"http://example.test/back";
+    Fake(1)->FireTitleChange(L"Back");
+    EXPECT_EQ(TabText(1), "Back");
+    EXPECT_EQ(WindowText(dlg->m_hWnd), "front");
+    EXPECT_EQ(WindowText(dlg->m_edAddress), "front-address");
+    EXPECT_EQ(dlg->GetBrowser(1)->GetLocation(), "http://example.test/back");
+
+    Fake(0)->locationURL = L"http://example.test/front";
+    Fake(0)->FireTitleChange(L"\u65E5\u672C");
+    EXPECT_EQ(WindowText(dlg->m_hWnd), "日本");
+    EXPECT_EQ(WindowText(dlg->m_edAddress), "http://example.test/front");
+}
+
+TEST_F(MainDlgTest, BackAndForwardFollowTheCommandState)
+{
+    ASSERT_TRUE(dlg->SelectTab(0));
+    Fake(0)->FireCommandStateChange(CSC_NAVIGATEBACK, true);
+    EXPECT_TRUE(::IsWindowEnabled(dlg->m_btnBack));
+    Fake(0)->ClearCalls();
+    Command(IDC_BACK);
+    ASSERT_NE(LastCall(Fake(0)), nullptr);
+    EXPECT_EQ(LastCall(Fake(0))->name, "GoBack");
+
+    Fake(0)->FireCommandStateChange(CSC_NAVIGATEBACK, false);
+    EXPECT_FALSE(::IsWindowEnabled(dlg->m_btnBack));
+    Fake(0)->ClearCalls();
+    Command(IDC_BACK);
+    Command(IDC_FORWARD);
+    EXPECT_TRUE(Fake(0)->Calls().empty());
+
+    // A background pane's state waits until it is selected.
+    OpenTabs(2);
+    Fake(1)->FireCommandStateChange(CSC_NAVIGATEFORWARD, true);
+    EXPECT_FALSE(::IsWindowEnabled(dlg->m_btnForward));
+    ASSERT_TRUE(dlg->SelectTab(1));
+    EXPECT_TRUE(::IsWindowEnabled(dlg->m_btnForward));
+}
+
+TEST_F(MainDlgTest, ProgressIsStoredAsAPercentage)
+{
+    OpenTabs(2);
+    Fake(1)->FireProgressChange(50, 200);
+    EXPECT_EQ(TabParam(1), 25);
+    Fake(1)->FireProgressChange(-1, 200);
+    EXPECT_EQ(TabParam(1), 100);
+    Fake(1)->FireProgressChange(10, 0);
+    EXPECT_EQ(TabParam(1), 100);
+    EXPECT_EQ(TabParam(0), 0);
+}
+
+TEST_F(MainDlgTest, IgnoredEventsChangeNothing)
+{
+    const CString caption = TabText(0);
+    Fake(0)->FireStatusTextChange(L"status");
+    Fake(0)->FirePropertyChange(L"prop");
+    Fake(0)->FireDownloadBegin();
+    Fake(0)->FireDownloadComplete();
+    Fake(0)->FireOnQuit();
+    EXPECT_EQ(dlg->GetTabCount(), 1);
+    EXPECT_EQ(TabText(0), caption);
+}
+
+TEST_F(MainDlgTest, GoWithNoTabOpensOne)
+{
+    dlg->SendMessage(WM_APP_CLOSETAB, 0, 0);
+    ASSERT_EQ(dlg->GetTabCount(), 0);
+    Command(IDC_BACK);
+    dlg->m_edAddress.SetWindowText("http://example.test/again");
+    Command(IDC_GO);
+    ASSERT_EQ(dlg->GetTabCount(), 1);
+    ASSERT_NE(LastCall(Fake(0)), nullptr);
+    EXPECT_EQ(LastCall(Fake(0))->url, L"http://example.test/again");
+}
