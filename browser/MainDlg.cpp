@@ -171,6 +171,19 @@ BOOL CMainDlg::AddTab(const char* address)
     return TRUE;
 }
 
+void CMainDlg::ParkPane(CWebBrowser2* pane)
+{
+    // Moving a window is costly; with 256 tabs almost every pane is parked
+    // already, so selecting a tab touches only the ones that are not.
+    CRect r;
+    pane->GetWindowRect(&r);
+    POINT topLeft = { r.left, r.top };
+    ScreenToClient(&topLeft);
+    if (topLeft.x == -1 && topLeft.y == -1 && r.IsRectEmpty())
+        return;
+    pane->SetWindowPos(nullptr, -1, -1, 0, 0, SWP_NOZORDER);
+}
+
 BOOL CMainDlg::SelectTab(int index)
 {
     if (index < 0 || index >= m_nTabCount)
@@ -182,7 +195,7 @@ BOOL CMainDlg::SelectTab(int index)
         if (i == index)
             m_apBrowser[i]->MoveWindow(pane, TRUE);
         else
-            m_apBrowser[i]->SetWindowPos(nullptr, -1, -1, 0, 0, SWP_NOZORDER);
+            ParkPane(m_apBrowser[i]);
     }
     CWebBrowser2* browser = m_apBrowser[index];
     CString name = browser->GetLocationName();

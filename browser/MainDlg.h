@@ -83,6 +83,8 @@ protected:
     // The tab's caption: the title cut to TABTEXTLENGTH bytes.
     CString MakeCaption(const CString& title) const;
     void GetPaneRect(RECT* rect);
+    // Moves a pane that is not the current one out of sight: (-1, -1), no size.
+    void ParkPane(CWebBrowser2* pane);
     void SetTabText(int index, const CString& text);
     CWebBrowser2* CurrentBrowser() const;
     void CreateNavigationBar();

@@ -109,7 +109,7 @@ void CMainDlg::OnBeforeNavigate2(UINT id, IDispatch*, VARIANT* url, VARIANT*, VA
             GetPaneRect(&pane);
             browser->MoveWindow(pane, TRUE);
         } else {
-            browser->SetWindowPos(nullptr, -1, -1, 0, 0, SWP_NOZORDER);
+            ParkPane(browser);
         }
     }
     if (m_bExpireEnabled) {

@@ -44,6 +44,8 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 add_executable(win32_tests ${QUENVO_WIN32_TESTS} ${QUENVO_APP_OBJECT} $<TARGET_OBJECTS:quenvo_res>)
 target_link_libraries(win32_tests PRIVATE quenvo_program gtest)
 target_link_options(win32_tests PRIVATE -static)
+# The start-up test runs the real program from the same folder.
+add_dependencies(win32_tests Quenvo)
 add_test(NAME win32_tests COMMAND win32_tests)
 
 # The portable core's tests run under Wine too, against the same sources.
