@@ -163,11 +163,13 @@ BOOL CMainDlg::AddTab(const char* address)
     pane->Create(WS_CHILD | WS_VISIBLE, CRect(), this, IDC_BROWSER_FIRST + m_nTabCount);
     pane->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     // Automation on the pane needs nothing more: its dispatch is the control's.
+    // The tab counts before it navigates: the control fires BeforeNavigate2
+    // from inside Navigate, and that first event must be able to select it.
+    ++m_nTabCount;
     if (address) {
         pane->Navigate(address, nullptr, nullptr, nullptr, nullptr);
         m_edAddress.SetWindowText(address);
     }
-    ++m_nTabCount;
     return TRUE;
 }
 

@@ -5,13 +5,19 @@
 #
 # Adding a scene: write a function scene_NAME that drives the program (with
 # the helpers below) and ends with `shot NAME`, then add NAME to SCENES.
-# Scenes run in order on one running program; each starts with the main window
+# Scenes of a session run in order on one running program; each starts with the main window
 # active and nothing else open, and must leave it that way.
 #
 # Usage: scripts/screenshot.sh build/win32/Quenvo.exe
 set -euo pipefail
 
-SCENES=(main about)
+# Each session starts the program afresh on an INI file written for it, with
+# four default tabs, and plays its scenes. The strip scenes come from the test
+# program, whose WebBrowser double can report titles and loading progress.
+SESSION_BOTTOM=(main about)
+SESSION_TOP=(tabs-top)
+STRIP_SCENES=(strip-bottom strip-top strip-left strip-right)
+SCENES=("${SESSION_BOTTOM[@]}" "${SESSION_TOP[@]}" "${STRIP_SCENES[@]}")
 
 if [ $# -ne 1 ] || [ ! -f "$1" ]; then
   echo "usage: $0 path/to/Quenvo.exe" >&2
@@ -192,6 +198,10 @@ scene_main() {
   shot main
 }
 
+scene_tabs_top() {
+  shot tabs-top
+}
+
 scene_about() {
   local dlg
   dlg=$(system_menu_choose Up Return) || { fail "the version dialog did not open"; return 1; }
@@ -203,39 +213,74 @@ scene_about() {
 }
 
 # ---- run --------------------------------------------------------------------
+# The settings a session starts with: tab side ($1), four default tabs.
+write_ini() {
+  printf '%s\r\n' "[SETTING]" "TABORIENTATION=$1" "TABTEXTLENGTH=16" "SAVELASTTAB=0" \
+    "[TAB]" "COUNT=4" "URL000=about:blank" "URL001=file:///C:/windows/" \
+    "URL002=file:///C:/windows/system32/" "URL003=file:///C:/users/" >"$rundir/Quenvo.ini"
+}
+
+# Starts the program with tab side $1 and plays the scenes named after it.
+session() {
+  local side=$1 s
+  shift
+  write_ini "$side"
+  cd "$rundir"
+  say "starting Quenvo in $rundir on the virtual display $DISPLAY"
+  wine "$exe" </dev/null >/dev/null 2>&1 &
+  app_pid=$!
+  main_win=$(wait_new_window 30 "") || { fail "no main window within 30 s"; failed+=(start); return 1; }
+  settle 10
+  for s in "$@"; do
+    say "scene $s"
+    focus_main
+    "scene_${s//-/_}" || failed+=("$s")
+    kill -0 "$app_pid" 2>/dev/null || { fail "the program ended during scene $s"; break; }
+  done
+  # Close the main window the way a user would (Alt+F4 is WM_CLOSE).
+  if kill -0 "$app_pid" 2>/dev/null; then
+    focus_main
+    keys alt+F4
+    for _ in $(seq 50); do
+      kill -0 "$app_pid" 2>/dev/null || break
+      sleep 0.2
+    done
+    if kill -0 "$app_pid" 2>/dev/null; then
+      say "the program did not end after Alt+F4; killing it"
+      kill "$app_pid" 2>/dev/null || true
+      failed+=(close)
+    fi
+  fi
+  wait "$app_pid" 2>/dev/null || true
+  app_pid=""
+}
+
+# The tab strip on each side, drawn by the test program's scene run.
+strip_scenes() {
+  local tests
+  tests="$(dirname "$exe")/win32_tests.exe"
+  [ -f "$tests" ] || { fail "no $tests for the strip scenes"; failed+=(strip); return 1; }
+  local work
+  work=$(mktemp -d)
+  (cd "$work" && wine "$tests" --gtest_also_run_disabled_tests --gtest_filter=TabStripTest.DISABLED_Scenes \
+     </dev/null >/dev/null 2>&1) || failed+=(strip)
+  local s
+  for s in "${STRIP_SCENES[@]}"; do
+    if [ -s "$work/$s.bmp" ]; then
+      convert "$work/$s.bmp" "$shots/$s.png" && say "wrote $shots/$s.png"
+    fi
+  done
+  rm -rf "$work"
+}
+
 for s in "${SCENES[@]}"; do rm -f "$shots/$s.png"; done
 start_xvfb
 wine_warm display || true   # non-zero when the server already runs
 
-cd "$rundir"
-say "starting Quenvo in $rundir on the virtual display $DISPLAY"
-wine "$exe" </dev/null >/dev/null 2>&1 &
-app_pid=$!
-
-main_win=$(wait_new_window 30 "") || { fail "no main window within 30 s"; exit 1; }
-settle 10
-
 failed=()
-for s in "${SCENES[@]}"; do
-  say "scene $s"
-  focus_main
-  "scene_$s" || failed+=("$s")
-  kill -0 "$app_pid" 2>/dev/null || { fail "the program ended during scene $s"; break; }
-done
-
-# Close the main window the way a user would (Alt+F4 is WM_CLOSE).
-if kill -0 "$app_pid" 2>/dev/null; then
-  focus_main
-  keys alt+F4
-  for _ in $(seq 50); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.2
-  done
-  if kill -0 "$app_pid" 2>/dev/null; then
-    say "the program did not end after Alt+F4; killing it"
-    failed+=(close)
-  fi
-fi
+session 2 "${SESSION_BOTTOM[@]}"
+session 0 "${SESSION_TOP[@]}"
+strip_scenes
 cleanup
 
 missing=()

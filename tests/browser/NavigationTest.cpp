@@ -167,3 +167,32 @@ TEST_F(MainDlgTest, GoWithNoTabOpensOne)
     ASSERT_NE(LastCall(Fake(0)), nullptr);
     EXPECT_EQ(LastCall(Fake(0))->url, L"http://example.test/again");
 }
+
+// The real control fires BeforeNavigate2 from inside Navigate.
+class SynchronousNavigationTest : public MainDlgTest {
+protected:
+    void SetUp() override
+    {
+        FakeWebBrowser::Behaviour().beforeNavigateInNavigate = true;
+        MainDlgTest::SetUp();
+    }
+    void TearDown() override
+    {
+        MainDlgTest::TearDown();
+        FakeWebBrowser::Behaviour().beforeNavigateInNavigate = false;
+    }
+};
+
+TEST_F(SynchronousNavigationTest, ANewTabIsSelectedByTheFirstNavigationItStarts)
+{
+    dlg->m_edAddress.SetWindowText("http://example.test/at-once");
+    Command(IDC_NEW);
+    ASSERT_EQ(dlg->GetTabCount(), 2);
+    EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 1);
+    RECT r = ChildRect(dlg->GetBrowser(1)->m_hWnd);
+    EXPECT_GT(r.right - r.left, 0) << "the new tab's page is shown";
+    EXPECT_FALSE(::IsWindowEnabled(dlg->m_btnBack)) << "a fresh tab has no history";
+
+    ASSERT_TRUE(dlg->AddTab("http://example.test/opened"));
+    EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 2);
+}

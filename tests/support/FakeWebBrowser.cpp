@@ -147,7 +147,8 @@ FakeBehaviour& FakeWebBrowser::Behaviour()
 FakeWebBrowser::FakeWebBrowser()
     : m_connectionPoint(*this),
       m_miscStatus(Behaviour().miscStatus),
-      m_persistStreamInit(Behaviour().persistStreamInit)
+      m_persistStreamInit(Behaviour().persistStreamInit),
+      m_beforeNavigateInNavigate(Behaviour().beforeNavigateInNavigate)
 {
     Live().push_back(this);
 }
@@ -613,7 +614,12 @@ HRESULT FakeWebBrowser::InvokeMethod(DISPID id, WORD flags, DISPPARAMS* params, 
         }
     }
     const BSTR s = V_BSTR(&url);
-    m_calls.push_back({ "Navigate", std::wstring(s ? s : L"", s ? ::SysStringLen(s) : 0) });
+    const std::wstring address(s ? s : L"", s ? ::SysStringLen(s) : 0);
+    m_calls.push_back({ "Navigate", address });
+    if (m_beforeNavigateInNavigate) {
+        bool cancel = false;
+        FireBeforeNavigate2(address.c_str(), &cancel);
+    }
     return S_OK;
 }
 

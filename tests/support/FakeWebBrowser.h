@@ -15,6 +15,8 @@ struct FakeBehaviour {
                        OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE | OLEMISC_INSIDEOUT;
     // Off: QueryInterface for IPersistStreamInit answers E_NOINTERFACE.
     bool persistStreamInit = true;
+    // On: Navigate fires BeforeNavigate2 before it returns, as the real control does.
+    bool beforeNavigateInNavigate = false;
 };
 
 // Stands in for the WebBrowser control in the tests: a single COM object that a
@@ -172,6 +174,7 @@ private:
     ConnectionPoint m_connectionPoint;
     DWORD m_miscStatus;
     bool m_persistStreamInit;
+    bool m_beforeNavigateInNavigate;
     IOleClientSite* m_site = nullptr;
     IOleInPlaceSite* m_inPlaceSite = nullptr;
     IDispatch* m_sink = nullptr;
