@@ -6,6 +6,12 @@ set(QUENVO_CORE_SOURCES
   app/TextRules.cpp
   tabstrip/TabGeometry.cpp
   app/SettingsRules.cpp
+  collection/CollectionNode.cpp
+  collection/CollectionNodeList.cpp
+  collection/BookmarkReader.cpp
+  collection/BookmarkWriter.cpp
+  collection/FileReplace.cpp
+  collection/CollectionStore.cpp
 )
 
 set(QUENVO_CORE_TESTS
@@ -13,6 +19,14 @@ set(QUENVO_CORE_TESTS
   tests/app/TextRulesTest.cpp
   tests/tabstrip/TabGeometryTest.cpp
   tests/app/SettingsRulesTest.cpp
+  tests/collection/ReferenceReader.cpp
+  tests/collection/TreeDump.cpp
+  tests/collection/BookmarkGenerator.cpp
+  tests/collection/CollectionNodeListTest.cpp
+  tests/collection/BookmarkReaderTest.cpp
+  tests/collection/ReaderEquivalenceTest.cpp
+  tests/collection/BookmarkWriterTest.cpp
+  tests/collection/CollectionStoreTest.cpp
 )
 
 set(QUENVO_FRAMEWORK_SOURCES

@@ -1,0 +1,22 @@
+#pragma once
+#include <functional>
+#include <string>
+
+class CollectionNodeList;
+
+// A collection tree as readable text, one node a line, for comparing trees
+// and for legible test failures. Bytes outside printable ASCII are written
+// as \xHH.
+struct TreeDumpOptions {
+    // Take a folder's flag from its children (as a clean read sets it)
+    // rather than from hasSubfolders.
+    bool flagsFromChildren = false;
+    // Applied to each name and address before it is written.
+    std::function<std::string(const std::string&)> name;
+    std::function<std::string(const std::string&)> url;
+};
+
+std::string DumpTree(const CollectionNodeList* list, const TreeDumpOptions& options = TreeDumpOptions());
+
+// A bookmark text with its control and non-ASCII bytes escaped, for messages.
+std::string Printable(const std::string& text);
