@@ -1,0 +1,39 @@
+# Native-only extras for the collection file: the fuzz target replayed over
+# its seed corpus as a test, and (on request) the libFuzzer build and the
+# benchmark.
+set(QUENVO_COLLECTION_TEST_SUPPORT
+  tests/collection/ReferenceReader.cpp
+  tests/collection/TreeDump.cpp
+)
+set(QUENVO_BOOKMARK_FUZZ_TARGET tests/collection/BookmarkFuzzTarget.cpp)
+
+add_executable(bookmark_corpus_replay
+  tests/collection/CorpusReplay.cpp ${QUENVO_BOOKMARK_FUZZ_TARGET} ${QUENVO_COLLECTION_TEST_SUPPORT})
+target_compile_options(bookmark_corpus_replay PRIVATE ${QUENVO_SANITIZE})
+target_link_options(bookmark_corpus_replay PRIVATE ${QUENVO_SANITIZE})
+target_link_libraries(bookmark_corpus_replay PRIVATE quenvo_core)
+add_test(NAME bookmark_corpus COMMAND bookmark_corpus_replay ${CMAKE_SOURCE_DIR}/tests/collection/corpus)
+
+# scripts/fuzz.sh: configure with clang and -DQUENVO_FUZZ=ON.
+option(QUENVO_FUZZ "Build the libFuzzer target for the bookmark reader (clang)" OFF)
+if(QUENVO_FUZZ)
+  add_library(quenvo_core_fuzz STATIC ${QUENVO_CORE_SOURCES})
+  target_include_directories(quenvo_core_fuzz PUBLIC ${CMAKE_SOURCE_DIR})
+  target_compile_options(quenvo_core_fuzz PRIVATE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_executable(bookmark_fuzz ${QUENVO_BOOKMARK_FUZZ_TARGET} ${QUENVO_COLLECTION_TEST_SUPPORT})
+  target_compile_options(bookmark_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-omit-frame-pointer)
+  target_link_options(bookmark_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_libraries(bookmark_fuzz PRIVATE quenvo_core_fuzz)
+endif()
+
+# scripts/bench.sh: configure a Release build with -DQUENVO_BENCH=ON. The
+# benchmark gets its own unsanitized copy of the core.
+option(QUENVO_BENCH "Build the bookmark reader and writer benchmark" OFF)
+if(QUENVO_BENCH)
+  find_package(benchmark REQUIRED)
+  add_library(quenvo_core_bench STATIC ${QUENVO_CORE_SOURCES})
+  target_include_directories(quenvo_core_bench PUBLIC ${CMAKE_SOURCE_DIR})
+  add_executable(bookmark_bench bench/BookmarkBench.cpp
+    tests/collection/ReferenceReader.cpp tests/collection/BookmarkGenerator.cpp)
+  target_link_libraries(bookmark_bench PRIVATE quenvo_core_bench benchmark::benchmark)
+endif()
