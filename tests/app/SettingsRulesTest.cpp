@@ -19,22 +19,6 @@ TEST(SettingsRules, OutOfRangeValuesFallBackOrClamp)
     EXPECT_EQ(ClampPriority(3), 3);
 }
 
-TEST(SettingsRules, EachSideSetsItsBitsAndClearsTheOthers)
-{
-    const unsigned long v = kTabStyleVertical, b = kTabStyleBottomOrRight, m = kTabStyleMultiLine;
-    struct Case { int side; unsigned long add; } cases[] = {
-        { kTabSideTop, 0 }, { kTabSideLeft, v }, { kTabSideBottom, b }, { kTabSideRight, v | b },
-    };
-    for (const Case& c : cases) {
-        TabStyleChange single = TabStripStyles(c.side, false);
-        EXPECT_EQ(single.add, c.add) << c.side;
-        EXPECT_EQ(single.remove, ((v | b) & ~c.add) | m) << c.side;
-        TabStyleChange multi = TabStripStyles(c.side, true);
-        EXPECT_EQ(multi.add, c.add | m) << c.side;
-        EXPECT_EQ(multi.remove, (v | b) & ~c.add) << c.side;
-    }
-}
-
 TEST(SettingsRules, AutoHideTimeFollowsStrtodAndTruncates)
 {
     EXPECT_EQ(AutoHideMilliseconds("10.0"), 600000);
@@ -53,29 +37,7 @@ TEST(SettingsRules, AutoHideTimeBeyondIntStaysDefined)
     EXPECT_EQ(AutoHideMilliseconds("1e300"), INT_MAX);
     EXPECT_EQ(AutoHideMilliseconds("-1e300"), INT_MIN);
     EXPECT_EQ(AutoHideMilliseconds("99999999"), INT_MAX);
-}
-
-TEST(SettingsRules, EffectiveFilePath)
-{
-    EXPECT_EQ(EffectiveFilePath(true, "C:\\q\\", "Qvbookmark.htm", "D:\\mine.htm"), "C:\\q\\Qvbookmark.htm");
-    EXPECT_EQ(EffectiveFilePath(false, "C:\\q\\", "Qvbookmark.htm", "mine.htm"), "mine.htm");
-    EXPECT_EQ(EffectiveFilePath(false, "C:\\q\\", "Qvbookmark.htm", ""), "");
-}
-
-TEST(SettingsRules, TabUrlKeysHaveAtLeastThreeDigits)
-{
-    EXPECT_EQ(TabUrlKey(0), "URL000");
-    EXPECT_EQ(TabUrlKey(42), "URL042");
-    EXPECT_EQ(TabUrlKey(255), "URL255");
-    EXPECT_EQ(TabUrlKey(1000), "URL1000");
-}
-
-TEST(SettingsRules, PlacementWithoutAreaIsEmpty)
-{
-    EXPECT_TRUE(IsEmptyPlacement({ 0, 0, 0, 0 }));
-    EXPECT_TRUE(IsEmptyPlacement({ 100, 0, 100, 50 }));
-    EXPECT_TRUE(IsEmptyPlacement({ 0, 50, 100, 20 }));
-    EXPECT_FALSE(IsEmptyPlacement({ 0, 0, 1, 1 }));
+    EXPECT_EQ(AutoHideMilliseconds("nan"), 0);
 }
 
 TEST(SettingsRules, ArrangeAgainstWorkArea)
