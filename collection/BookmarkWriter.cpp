@@ -153,8 +153,14 @@ void BookmarkWriter::WriteList(CollectionNodeList* list, std::size_t depth, std:
 
 std::string BookmarkWriter::Write(CollectionNodeList* list)
 {
-    std::string out(kHeader);
+    std::string out;
+    Write(list, out);
+    return out;
+}
+
+void BookmarkWriter::Write(CollectionNodeList* list, std::string& out)
+{
+    out.assign(kHeader);
     WriteList(list, 0, out);
     out += kFooter;
-    return out;
 }

@@ -12,6 +12,8 @@ public:
     // The whole file: header, the entries of list (none when it is null),
     // footer.
     static std::string Write(CollectionNodeList* list);
+    // The same into out, replacing its content but keeping its capacity.
+    static void Write(CollectionNodeList* list, std::string& out);
     // Appends the entries of list at the given depth.
     static void WriteList(CollectionNodeList* list, std::size_t depth, std::string& out);
 

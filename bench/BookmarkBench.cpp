@@ -1,0 +1,227 @@
+// Reading and writing generated bookmark files of about 1 MB, 10 MB and
+// 20 MB, and the reference reader on the 1 MB file. Prints Google
+// Benchmark's table, then a summary: MB/s and how time grows with size.
+// Each figure is the best of five repetitions, since the machine is shared.
+#include "collection/BookmarkReader.h"
+#include "collection/BookmarkWriter.h"
+#include "collection/CollectionNodeList.h"
+#include "collection/CollectionStore.h"
+#include "tests/collection/BookmarkGenerator.h"
+#include "tests/collection/ReferenceReader.h"
+#include "tests/collection/TreeDump.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+const std::size_t kMegabyte = 1 << 20;
+
+const std::string& GeneratedFile(std::size_t bytes)
+{
+    static std::map<std::size_t, std::string> files;
+    std::string& file = files[bytes];
+    if (file.empty())
+        file = GenerateBookmarkFile(bytes, 7);
+    return file;
+}
+
+class BenchStore : public CollectionStore {
+protected:
+    void ShowStopMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+};
+
+std::string PutInTempFile(std::size_t bytes)
+{
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("quenvo-bench-" + std::to_string(bytes) + ".htm")).string();
+    const std::string& text = GeneratedFile(bytes);
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::fclose(file);
+    return path;
+}
+
+void Count(benchmark::State& state, std::size_t bytes)
+{
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
+    state.counters["file_bytes"] = static_cast<double>(bytes);
+}
+
+void Read(benchmark::State& state, std::size_t bytes)
+{
+    const std::string& text = GeneratedFile(bytes);
+    CollectionNodeList list;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(BookmarkReader::Read(text, list));
+        state.PauseTiming();
+        list.Clear();
+        state.ResumeTiming();
+    }
+    Count(state, text.size());
+}
+
+void Write(benchmark::State& state, std::size_t bytes)
+{
+    CollectionNodeList tree;
+    BookmarkReader::Read(GeneratedFile(bytes), tree);
+    // One buffer for all runs: its growth is the allocator's cost, not the
+    // writer's.
+    std::string out;
+    for (auto _ : state) {
+        BookmarkWriter::Write(&tree, out);
+        benchmark::DoNotOptimize(out.data());
+    }
+    Count(state, out.size());
+}
+
+// Through the file system: read from disk and replace the old tree, or
+// written to ".tmp", flushed to disk and put in place.
+void LoadFile(benchmark::State& state, std::size_t bytes)
+{
+    const std::string path = PutInTempFile(bytes);
+    BenchStore store;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.LoadFile(path, nullptr));
+    Count(state, GeneratedFile(bytes).size());
+    std::remove(path.c_str());
+}
+
+void SaveFile(benchmark::State& state, std::size_t bytes)
+{
+    const std::string path = PutInTempFile(bytes);
+    BenchStore store;
+    store.LoadFile(path, nullptr);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.SaveFile());
+    Count(state, std::filesystem::file_size(path));
+    std::remove(path.c_str());
+}
+
+// The reference's tree from its run, to check the reader against.
+std::string referenceTree;
+
+void Reference(benchmark::State& state, std::size_t bytes)
+{
+    const std::string& text = GeneratedFile(bytes);
+    CollectionNodeList list;
+    for (auto _ : state) {
+        list.Clear();
+        benchmark::DoNotOptimize(ReferenceRead(text, list));
+    }
+    Count(state, text.size());
+    referenceTree = DumpTree(&list);
+}
+
+double Smallest(const std::vector<double>& values)
+{
+    return values.empty() ? 0 : *std::min_element(values.begin(), values.end());
+}
+
+// Keeps the best repetition of each benchmark for the summary.
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    SummaryReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.error_occurred || (run.run_type == Run::RT_Aggregate && run.aggregate_name != "best"))
+                continue;
+            Figures& figures = figures_[run.run_name.function_name];
+            figures.seconds = run.GetAdjustedRealTime() / 1000;
+            auto bytes = run.counters.find("file_bytes");
+            figures.bytes = bytes == run.counters.end() ? 0 : bytes->second.value;
+        }
+    }
+
+    void PrintSummary() const
+    {
+        std::printf("\nSummary, best of the repetitions (MB = 10^6 bytes)\n");
+        for (const char* kind : {"Read", "Write", "LoadFile", "SaveFile"}) {
+            const Figures small = Get(kind, 1);
+            const Figures large = Get(kind, 10);
+            if (small.seconds > 0 && large.seconds > 0)
+                std::printf("  %-9s  1 MB: %7.1f MB/s  10 MB: %7.1f MB/s  time 10 MB / 1 MB: %5.1f for %.1f times the bytes\n",
+                            kind, small.Rate(), large.Rate(), large.seconds / small.seconds, large.bytes / small.bytes);
+        }
+        for (const char* kind : {"Read", "Write"}) {
+            const Figures ten = Get(kind, 10);
+            const Figures twenty = Get(kind, 20);
+            if (ten.seconds > 0 && twenty.seconds > 0)
+                std::printf("  %-9s 20 MB: %7.1f MB/s  time 20 MB / 10 MB: %5.1f for %.1f times the bytes\n", kind,
+                            twenty.Rate(), twenty.seconds / ten.seconds, twenty.bytes / ten.bytes);
+        }
+        const Figures reference = Get("Reference", 1);
+        const Figures read = Get("Read", 1);
+        if (reference.seconds > 0 && read.seconds > 0)
+            std::printf("  Reference  1 MB: %.0f ms (%.1f MB/s), %.0f times the reader's %.2f ms\n",
+                        reference.seconds * 1000, reference.Rate(), reference.seconds / read.seconds,
+                        read.seconds * 1000);
+    }
+
+private:
+    struct Figures {
+        double seconds = 0;
+        double bytes = 0;
+        double Rate() const { return bytes / seconds / 1e6; }
+    };
+
+    Figures Get(const std::string& kind, int megabytes) const
+    {
+        auto found = figures_.find(kind + "/" + std::to_string(megabytes) + "MB");
+        return found == figures_.end() ? Figures() : found->second;
+    }
+
+    std::map<std::string, Figures> figures_;
+};
+
+void Register(const std::string& kind, void (*function)(benchmark::State&, std::size_t), int megabytes)
+{
+    benchmark::RegisterBenchmark((kind + "/" + std::to_string(megabytes) + "MB").c_str(), function,
+                                 megabytes * kMegabyte)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true)
+        ->ComputeStatistics("best", Smallest);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    for (int megabytes : {1, 10}) {
+        for (const auto& [kind, function] : {std::make_pair("Read", Read), std::make_pair("Write", Write),
+                                             std::make_pair("LoadFile", LoadFile),
+                                             std::make_pair("SaveFile", SaveFile)})
+            Register(kind, function, megabytes);
+    }
+    // From 1 MB to 10 MB the tree outgrows the caches; from 10 MB to 20 MB
+    // only the size changes.
+    Register("Read", Read, 20);
+    Register("Write", Write, 20);
+    // Quadratic: one run says enough.
+    benchmark::RegisterBenchmark("Reference/1MB", Reference, kMegabyte)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintSummary();
+    if (!referenceTree.empty()) {
+        CollectionNodeList tree;
+        bool same = BookmarkReader::Read(GeneratedFile(kMegabyte), tree) && DumpTree(&tree) == referenceTree;
+        std::printf("  reader and reference give the same tree for the 1 MB file: %s\n", same ? "yes" : "NO");
+    }
+    benchmark::Shutdown();
+    return 0;
+}
