@@ -74,4 +74,6 @@ set(QUENVO_WIN32_TESTS
   tests/app/ResourceTest.cpp
   tests/app/StartupTest.cpp
   tests/framework/StrTest.cpp
+  tests/app/SettingsTest.cpp
+  tests/browser/WindowArrangeTest.cpp
 )
