@@ -4,8 +4,28 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
+
+namespace {
+
+// Windows refuses to replace a read-only file, but Wine does not, nor does a
+// rename elsewhere; asking first keeps a file the user protected intact on
+// every system.
+bool IsReadOnly(const std::string& path)
+{
+#ifdef _WIN32
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+#else
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+#endif
+}
+
+}  // namespace
 
 bool FlushFileToDisk(std::FILE* file)
 {
@@ -20,9 +40,9 @@ bool FlushFileToDisk(std::FILE* file)
 
 bool ReplaceFileAtomically(const std::string& source, const std::string& target)
 {
+    if (IsReadOnly(target))
+        return false;
 #ifdef _WIN32
-    // Fails on a read-only target, which is how the user learns that the
-    // file cannot be written.
     return MoveFileExA(source.c_str(), target.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 #else

@@ -8,5 +8,6 @@
 bool FlushFileToDisk(std::FILE* file);
 
 // Puts source in place of target in one step: target keeps its old content
-// until the new one is complete, and is never missing in between.
+// until the new one is complete, and is never missing in between. Fails,
+// leaving both files as they are, when target is marked read-only.
 bool ReplaceFileAtomically(const std::string& source, const std::string& target);

@@ -122,9 +122,6 @@ TEST_F(CollectionStoreTest, UnreplaceableTargetIsReportedAndTheTmpFileKept)
     EXPECT_TRUE(fs::is_directory(dir_ / "Qvbookmark.htm"));
 }
 
-#ifdef _WIN32
-// Windows refuses to replace a read-only file; Linux lets a rename replace
-// it, so this case exists only there.
 TEST_F(CollectionStoreTest, ReadOnlyTargetKeepsItsContent)
 {
     const std::string old = DefaultFile("Old");
@@ -142,4 +139,3 @@ TEST_F(CollectionStoreTest, ReadOnlyTargetKeepsItsContent)
     EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm"), old);
     EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm.tmp"), DefaultFile("New"));
 }
-#endif
