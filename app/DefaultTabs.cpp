@@ -40,8 +40,5 @@ void CMainDlg::OpenDefaultTabs()
         const CString address = app->GetProfileString(kSection, TabUrlKey(i).c_str(), "");
         if (!AddTab(address))
             break;
-        // A pane reports its address only once its page has loaded; until then
-        // the tab must still save the address it was opened with.
-        m_apBrowser[m_nTabCount - 1]->SetLocation(address);
     }
 }

@@ -167,6 +167,9 @@ BOOL CMainDlg::AddTab(const char* address)
     // from inside Navigate, and that first event must be able to select it.
     ++m_nTabCount;
     if (address) {
+        // The pane reports its address only once the page has loaded; until
+        // then the tab shows, and saves, the address it was opened with.
+        pane->SetLocation(address);
         pane->Navigate(address, nullptr, nullptr, nullptr, nullptr);
         m_edAddress.SetWindowText(address);
     }

@@ -28,9 +28,10 @@ void CMainDlg::OnGo()
         AddTab(address);
         return;
     }
-    if (address != browser->GetLocation())
+    if (address != browser->GetLocation()) {
+        browser->SetLocation(address);
         browser->Navigate(address, nullptr, nullptr, nullptr, nullptr);
-    else
+    } else
         browser->Refresh();
 }
 

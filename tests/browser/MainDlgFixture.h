@@ -1,4 +1,5 @@
 #pragma once
+#include "app/BrowserApp.h"
 #include "browser/MainDlg.h"
 #include "tests/support/FakeWebBrowser.h"
 #include <gtest/gtest.h>
@@ -24,6 +25,8 @@ protected:
     void SetUp() override
     {
         FakeWebBrowser::Register();
+        // Every window starts as on a first start: no settings, no saved tabs.
+        ::DeleteFileA(theApp.m_pszProfileName);
         dlg = std::make_unique<TestMainDlg>();
         ASSERT_TRUE(dlg->Create(CMainDlg::IDD));
     }

@@ -196,3 +196,23 @@ TEST_F(SynchronousNavigationTest, ANewTabIsSelectedByTheFirstNavigationItStarts)
     ASSERT_TRUE(dlg->AddTab("http://example.test/opened"));
     EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 2);
 }
+
+TEST_F(SynchronousNavigationTest, ATabKeepsTheAddressItWasGivenUntilThePageReportsOne)
+{
+    dlg->m_edAddress.SetWindowText("http://example.test/given");
+    Command(IDC_NEW);
+    EXPECT_EQ(dlg->GetBrowser(1)->GetLocation(), "http://example.test/given");
+    EXPECT_EQ(WindowText(dlg->m_edAddress), "http://example.test/given");
+
+    dlg->m_edAddress.SetWindowText("http://example.test/typed");
+    Command(IDC_GO);
+    EXPECT_EQ(dlg->GetBrowser(1)->GetLocation(), "http://example.test/typed");
+    Fake(1)->ClearCalls();
+    Command(IDC_GO);
+    ASSERT_FALSE(Fake(1)->Calls().empty());
+    EXPECT_EQ(Fake(1)->Calls().back().name, "Refresh") << "the same address again reloads";
+
+    Fake(1)->locationURL = L"http://example.test/reported";
+    Fake(1)->FireNavigateComplete2(L"http://example.test/reported");
+    EXPECT_EQ(dlg->GetBrowser(1)->GetLocation(), "http://example.test/reported");
+}
