@@ -27,48 +27,8 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 # ---- no display: a virtual screen of our own -------------------------------
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  trap - EXIT INT TERM HUP
-  if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
-    kill "$app_pid" 2>/dev/null || true
-    wait "$app_pid" 2>/dev/null || true
-  fi
-  if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
-}
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM HUP
-
-# The first display number from 97 up with no server on it. Xvfb writes the
-# number to fd 3 once it accepts clients; if another server took the number
-# first, ours exits and the next number is tried.
-num=""
-ready=$(mktemp)
-for n in $(seq 97 160); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-  : >"$ready"
-  Xvfb ":$n" -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$ready" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if [ -s "$ready" ] && kill -0 "$xvfb_pid" 2>/dev/null; then num=$n; break; fi
-  kill "$xvfb_pid" 2>/dev/null || true
-  xvfb_pid=""
-done
-rm -f "$ready"
-if [ -z "$num" ]; then
-  echo "run: could not start Xvfb" >&2
-  exit 1
-fi
-export DISPLAY=":$num"
+. "$(dirname "$0")/xvfb.sh"
+start_xvfb
 
 wine_warm display || true   # non-zero when the server already runs
 mkdir -p "$shots"
