@@ -27,28 +27,6 @@ TEST(CollectionNodeList, FindListContainingSearchesDepthFirst)
     EXPECT_EQ(root.FindListContaining(nullptr), nullptr);
 }
 
-TEST(CollectionNodeList, CursorWalksAndAppendKeepOrder)
-{
-    CollectionNodeList list;
-    EXPECT_EQ(list.First(), nullptr);
-    EXPECT_EQ(list.FindLast(), nullptr);
-    list.Append(CollectionNode::MakeLink("a", "1"));
-    CollectionNode* b = list.Append(CollectionNode::MakeLink("b", "2"));
-    list.AppendAfter(b, CollectionNode::MakeFolder("c"));
-    std::string walked;
-    for (CollectionNode* node = list.First(); node; node = list.Next())
-        walked += node->name;
-    EXPECT_EQ(walked, "abc");
-    EXPECT_EQ(list.Current(), nullptr);
-    EXPECT_EQ(list.FindLast()->name, "c");
-    EXPECT_TRUE(list.FindLast()->IsFolder());
-    EXPECT_FALSE(b->IsFolder());
-
-    list.Clear();
-    EXPECT_TRUE(list.IsEmpty());
-    EXPECT_EQ(list.First(), nullptr);
-}
-
 // Deep and wide trees must come down without recursion; AddressSanitizer
 // reports any node left behind.
 TEST(CollectionNodeList, DeepTreeIsDestroyedWithoutRecursion)
