@@ -227,3 +227,13 @@ TEST_F(MainDlgTest, EscapeDoesNotCloseTheWindow)
     EXPECT_TRUE(::IsWindow(dlg->m_hWnd));
     EXPECT_EQ(dlg->GetTabCount(), 1);
 }
+
+TEST_F(MainDlgTest, TheApplicationsExitCommandClosesThroughWmClose)
+{
+    theApp.m_pMainWnd = dlg.get();
+    dlg->SendMessage(WM_COMMAND, ID_APP_EXIT, 0);
+    theApp.m_pMainWnd = nullptr;
+    EXPECT_FALSE(::IsWindowVisible(dlg->m_hWnd));
+    EXPECT_NE(::GetFileAttributesA(theApp.m_pszProfileName), INVALID_FILE_ATTRIBUTES)
+        << "the close sequence wrote the settings";
+}
