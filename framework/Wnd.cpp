@@ -218,30 +218,30 @@ void CWnd::OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis)
     Default();
 }
 
-BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags)
+namespace {
+// Changes one of the two style words; false when nothing changed.
+BOOL ModifyStyleWord(HWND hWnd, int index, DWORD remove, DWORD add, UINT swpFlags)
 {
-    DWORD style = GetStyle();
-    DWORD changed = (style & ~remove) | add;
+    const DWORD style = (DWORD)::GetWindowLongPtrA(hWnd, index);
+    const DWORD changed = (style & ~remove) | add;
     if (style == changed)
         return FALSE;
-    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, changed);
+    ::SetWindowLongPtrA(hWnd, index, changed);
     if (swpFlags)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
     return TRUE;
+}
+}
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags)
+{
+    return ModifyStyleWord(m_hWnd, GWL_STYLE, remove, add, swpFlags);
 }
 
 BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags)
 {
-    DWORD style = (DWORD)::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE);
-    DWORD changed = (style & ~remove) | add;
-    if (style == changed)
-        return FALSE;
-    ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, changed);
-    if (swpFlags)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
-    return TRUE;
+    return ModifyStyleWord(m_hWnd, GWL_EXSTYLE, remove, add, swpFlags);
 }
 
 void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint)
