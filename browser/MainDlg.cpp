@@ -1,6 +1,6 @@
 #include "browser/MainDlg.h"
-#include "app/AboutDlg.h"
-#include "app/TextRules.h"
+#include "browser/AboutDlg.h"
+#include "core/TextRules.h"
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
 
@@ -37,7 +37,7 @@ HICON LoadSmallIcon(UINT id)
 }
 }
 
-CMainDlg::CMainDlg(CWnd* parent) : CDialog(IDD, parent)
+CMainDlg::CMainDlg(CWnd* parent, const CString& startDir) : CDialog(IDD, parent), m_strStartDir(startDir)
 {
     m_hIcon = AfxGetApp()->LoadIcon(IDI_APP);
 }

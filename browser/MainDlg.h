@@ -13,7 +13,8 @@ public:
     enum { IDD = IDD_MAIN };
     enum { kMaxTabs = 256 };
 
-    explicit CMainDlg(CWnd* parent = nullptr);
+    // startDir: where the default collection and expire-page files live.
+    CMainDlg(CWnd* parent, const CString& startDir);
     ~CMainDlg() override;
 
     BOOL AddTab(const char* address = nullptr);
@@ -89,6 +90,7 @@ protected:
     CWebBrowser2* CurrentBrowser() const;
     void CreateNavigationBar();
 
+    const CString m_strStartDir;
     int m_nTabCount = 0;
     CWebBrowser2* m_apBrowser[kMaxTabs] = {};
     CAddressEdit m_edAddress;

@@ -2,31 +2,31 @@
 # everything else is Win32 only.
 
 set(QUENVO_CORE_SOURCES
-  app/StartDir.cpp
-  app/TextRules.cpp
-  tabstrip/TabGeometry.cpp
-  app/SettingsRules.cpp
-  collection/CollectionNode.cpp
-  collection/CollectionNodeList.cpp
-  collection/BookmarkReader.cpp
-  collection/BookmarkWriter.cpp
-  collection/FileReplace.cpp
-  collection/CollectionStore.cpp
+  core/StartDir.cpp
+  core/TextRules.cpp
+  core/TabGeometry.cpp
+  core/SettingsRules.cpp
+  core/collection/CollectionNode.cpp
+  core/collection/CollectionNodeList.cpp
+  core/collection/BookmarkReader.cpp
+  core/collection/BookmarkWriter.cpp
+  core/collection/FileReplace.cpp
+  core/collection/CollectionStore.cpp
 )
 
 set(QUENVO_CORE_TESTS
-  tests/app/StartDirTest.cpp
-  tests/app/TextRulesTest.cpp
-  tests/tabstrip/TabGeometryTest.cpp
-  tests/app/SettingsRulesTest.cpp
-  tests/collection/ReferenceReader.cpp
-  tests/collection/TreeDump.cpp
-  tests/collection/BookmarkGenerator.cpp
-  tests/collection/CollectionNodeListTest.cpp
-  tests/collection/BookmarkReaderTest.cpp
-  tests/collection/ReaderEquivalenceTest.cpp
-  tests/collection/BookmarkWriterTest.cpp
-  tests/collection/CollectionStoreTest.cpp
+  tests/core/StartDirTest.cpp
+  tests/core/TextRulesTest.cpp
+  tests/core/TabGeometryTest.cpp
+  tests/core/SettingsRulesTest.cpp
+  tests/core/collection/ReferenceReader.cpp
+  tests/core/collection/TreeDump.cpp
+  tests/core/collection/BookmarkGenerator.cpp
+  tests/core/collection/CollectionNodeListTest.cpp
+  tests/core/collection/BookmarkReaderTest.cpp
+  tests/core/collection/ReaderEquivalenceTest.cpp
+  tests/core/collection/BookmarkWriterTest.cpp
+  tests/core/collection/CollectionStoreTest.cpp
 )
 
 set(QUENVO_FRAMEWORK_SOURCES
@@ -51,8 +51,8 @@ set(QUENVO_PROGRAM_SOURCES
   browser/MainDlgNavigation.cpp
   browser/WebBrowser2.cpp
   browser/WindowArrange.cpp
-  app/Settings.cpp
-  app/DefaultTabs.cpp
+  browser/MainDlgSettings.cpp
+  browser/MainDlgDefaultTabs.cpp
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
 )

@@ -1,7 +1,7 @@
 #pragma once
 #include "framework/Controls.h"
 #include "tabstrip/TabDropTarget.h"
-#include "tabstrip/TabGeometry.h"
+#include "core/TabGeometry.h"
 
 class CMainDlg;
 

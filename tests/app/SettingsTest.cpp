@@ -16,6 +16,7 @@ namespace {
 
 class SettingsDlg : public CMainDlg {
 public:
+    SettingsDlg() : CMainDlg(nullptr, g_strStartDir) {}
     using CMainDlg::m_tabCtrl;
     using CMainDlg::m_bSaveLastTab;
     using CMainDlg::m_bStealthMode;

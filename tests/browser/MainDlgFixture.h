@@ -8,6 +8,7 @@
 // The main window as a test sees it: the protected parts it checks.
 class TestMainDlg : public CMainDlg {
 public:
+    TestMainDlg() : CMainDlg(nullptr, g_strStartDir) {}
     using CMainDlg::m_edAddress;
     using CMainDlg::m_tabCtrl;
     using CMainDlg::m_btnBack;

@@ -1,5 +1,5 @@
 #include "tests/browser/MainDlgFixture.h"
-#include "app/TextRules.h"
+#include "core/TextRules.h"
 #include <cstdio>
 #include <cstring>
 

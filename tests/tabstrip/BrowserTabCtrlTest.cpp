@@ -1,5 +1,5 @@
 #include "tests/tabstrip/TabStripFixture.h"
-#include "tabstrip/TabGeometry.h"
+#include "core/TabGeometry.h"
 #include <map>
 #include <vector>
 

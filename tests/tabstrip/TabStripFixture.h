@@ -22,6 +22,7 @@ struct OleDropTargetProbe {
 
 class StripMainDlg : public CMainDlg {
 public:
+    StripMainDlg() : CMainDlg(nullptr, g_strStartDir) {}
     using CMainDlg::m_tabCtrl;
 };
 

@@ -1,7 +1,7 @@
 // The default tab set: the addresses in the INI file's "TAB" section, opened
 // at every start.
 #include "browser/MainDlg.h"
-#include "app/SettingsRules.h"
+#include "core/SettingsRules.h"
 #include "framework/WinApp.h"
 
 namespace {

@@ -1,7 +1,7 @@
-#include "collection/CollectionNode.h"
-#include "collection/CollectionNodeList.h"
-#include "collection/CollectionStore.h"
-#include "tests/collection/TreeDump.h"
+#include "core/collection/CollectionNode.h"
+#include "core/collection/CollectionNodeList.h"
+#include "core/collection/CollectionStore.h"
+#include "tests/core/collection/TreeDump.h"
 
 #include <gtest/gtest.h>
 

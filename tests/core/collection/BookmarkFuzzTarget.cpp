@@ -2,11 +2,11 @@
 // the reference reader, and writing what was read and reading it again gives
 // the same tree, its text changed only where the writer had to keep the file
 // readable. Any disagreement aborts.
-#include "collection/BookmarkReader.h"
-#include "collection/BookmarkWriter.h"
-#include "collection/CollectionNodeList.h"
-#include "tests/collection/ReferenceReader.h"
-#include "tests/collection/TreeDump.h"
+#include "core/collection/BookmarkReader.h"
+#include "core/collection/BookmarkWriter.h"
+#include "core/collection/CollectionNodeList.h"
+#include "tests/core/collection/ReferenceReader.h"
+#include "tests/core/collection/TreeDump.h"
 
 #include <cstdint>
 #include <cstdio>

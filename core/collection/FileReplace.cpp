@@ -1,4 +1,4 @@
-#include "collection/FileReplace.h"
+#include "core/collection/FileReplace.h"
 
 #ifdef _WIN32
 #include <io.h>

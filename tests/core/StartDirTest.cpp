@@ -1,4 +1,4 @@
-#include "app/StartDir.h"
+#include "core/StartDir.h"
 #include <gtest/gtest.h>
 
 TEST(StartDir, AddsBackslashKeepsRootAndIsEmptyOnFailure)

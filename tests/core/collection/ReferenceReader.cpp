@@ -1,6 +1,6 @@
-#include "tests/collection/ReferenceReader.h"
-#include "collection/CollectionNode.h"
-#include "collection/CollectionNodeList.h"
+#include "tests/core/collection/ReferenceReader.h"
+#include "core/collection/CollectionNode.h"
+#include "core/collection/CollectionNodeList.h"
 
 #include <cstring>
 

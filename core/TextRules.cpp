@@ -1,4 +1,4 @@
-#include "app/TextRules.h"
+#include "core/TextRules.h"
 
 bool IsSjisLeadByte(unsigned char c)
 {

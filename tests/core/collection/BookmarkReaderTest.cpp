@@ -1,4 +1,4 @@
-#include "tests/collection/ReaderCheck.h"
+#include "tests/core/collection/ReaderCheck.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tabstrip/TabGeometry.h"
+#include "core/TabGeometry.h"
 
 namespace {
 enum { kTop = 0, kLeft = 1, kBottom = 2, kRight = 3 };

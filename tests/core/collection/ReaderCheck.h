@@ -1,8 +1,8 @@
 #pragma once
-#include "collection/BookmarkReader.h"
-#include "collection/CollectionNodeList.h"
-#include "tests/collection/ReferenceReader.h"
-#include "tests/collection/TreeDump.h"
+#include "core/collection/BookmarkReader.h"
+#include "core/collection/CollectionNodeList.h"
+#include "tests/core/collection/ReferenceReader.h"
+#include "tests/core/collection/TreeDump.h"
 
 #include <gtest/gtest.h>
 

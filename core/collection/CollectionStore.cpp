@@ -1,9 +1,9 @@
-#include "collection/CollectionStore.h"
-#include "collection/BookmarkReader.h"
-#include "collection/BookmarkWriter.h"
-#include "collection/CollectionNode.h"
-#include "collection/CollectionNodeList.h"
-#include "collection/FileReplace.h"
+#include "core/collection/CollectionStore.h"
+#include "core/collection/BookmarkReader.h"
+#include "core/collection/BookmarkWriter.h"
+#include "core/collection/CollectionNode.h"
+#include "core/collection/CollectionNodeList.h"
+#include "core/collection/FileReplace.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "tests/collection/TreeDump.h"
-#include "collection/CollectionNode.h"
-#include "collection/CollectionNodeList.h"
+#include "tests/core/collection/TreeDump.h"
+#include "core/collection/CollectionNode.h"
+#include "core/collection/CollectionNodeList.h"
 
 #include <cstdio>
 #include <vector>

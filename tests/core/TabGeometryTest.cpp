@@ -1,4 +1,4 @@
-#include "tabstrip/TabGeometry.h"
+#include "core/TabGeometry.h"
 #include <gtest/gtest.h>
 
 // Found by argument lookup, so they live beside TabRect.

@@ -1,7 +1,7 @@
-#include "collection/BookmarkWriter.h"
-#include "collection/BookmarkReader.h"
-#include "collection/CollectionNode.h"
-#include "collection/CollectionNodeList.h"
+#include "core/collection/BookmarkWriter.h"
+#include "core/collection/BookmarkReader.h"
+#include "core/collection/CollectionNode.h"
+#include "core/collection/CollectionNodeList.h"
 
 #include <vector>
 

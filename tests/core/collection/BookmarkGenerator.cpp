@@ -1,4 +1,4 @@
-#include "tests/collection/BookmarkGenerator.h"
+#include "tests/core/collection/BookmarkGenerator.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/TextRules.h"
+#include "core/TextRules.h"
 #include <gtest/gtest.h>
 
 TEST(TextRules, CutKeepsWholeDoubleByteCharacters)

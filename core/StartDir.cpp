@@ -1,4 +1,4 @@
-#include "app/StartDir.h"
+#include "core/StartDir.h"
 
 std::string MakeStartDir(const char* currentDirectory)
 {

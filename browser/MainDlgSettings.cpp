@@ -1,8 +1,7 @@
 // The "SETTING" section of the INI file: read once at start-up, written whole
 // at close.
 #include "browser/MainDlg.h"
-#include "app/BrowserApp.h"
-#include "app/SettingsRules.h"
+#include "core/SettingsRules.h"
 #include "framework/WinApp.h"
 
 static_assert(kTabStyleVertical == TCS_VERTICAL && kTabStyleBottomOrRight == TCS_BOTTOM &&
@@ -56,11 +55,11 @@ void CMainDlg::LoadSettings()
 
     m_strBookmarkFileSetting = ReadString("BOOKMARKFILE", "");
     m_bUseDefaultBookmarkFile = ReadInt("USEDEFAULTBOOKMARKFILE", 1);
-    m_strBookmarkFile = EffectiveFilePath(m_bUseDefaultBookmarkFile != 0, g_strStartDir.str(),
+    m_strBookmarkFile = EffectiveFilePath(m_bUseDefaultBookmarkFile != 0, m_strStartDir.str(),
                                           kDefaultBookmarkFile, m_strBookmarkFileSetting.str());
     m_strExpirePageFileSetting = ReadString("EXPIREPAGEFILE", "");
     m_bUseDefaultExpirePageFile = ReadInt("USEDEFAULTEXPIREPAGEFILE", 1);
-    m_strExpireFile = EffectiveFilePath(m_bUseDefaultExpirePageFile != 0, g_strStartDir.str(),
+    m_strExpireFile = EffectiveFilePath(m_bUseDefaultExpirePageFile != 0, m_strStartDir.str(),
                                         kDefaultExpireFile, m_strExpirePageFileSetting.str());
 
     m_bExpireEnabled = ReadInt("ENABLEEXPIREPAGE", 0);

@@ -1,6 +1,6 @@
-#include "collection/CollectionNode.h"
-#include "tests/collection/BookmarkGenerator.h"
-#include "tests/collection/ReaderCheck.h"
+#include "core/collection/CollectionNode.h"
+#include "tests/core/collection/BookmarkGenerator.h"
+#include "tests/core/collection/ReaderCheck.h"
 
 TEST(ReaderEquivalence, RandomTokenSoup)
 {

@@ -1,4 +1,4 @@
-#include "app/SettingsRules.h"
+#include "core/SettingsRules.h"
 #include <climits>
 #include <cstdio>
 #include <cstdlib>

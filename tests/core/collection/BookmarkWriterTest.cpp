@@ -1,6 +1,6 @@
-#include "collection/BookmarkWriter.h"
-#include "collection/CollectionNode.h"
-#include "tests/collection/ReaderCheck.h"
+#include "core/collection/BookmarkWriter.h"
+#include "core/collection/CollectionNode.h"
+#include "tests/core/collection/ReaderCheck.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "collection/CollectionNode.h"
-#include "collection/CollectionNodeList.h"
+#include "core/collection/CollectionNode.h"
+#include "core/collection/CollectionNodeList.h"
 
 CollectionNode::CollectionNode() = default;
 

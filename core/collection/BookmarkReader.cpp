@@ -1,6 +1,6 @@
-#include "collection/BookmarkReader.h"
-#include "collection/CollectionNode.h"
-#include "collection/CollectionNodeList.h"
+#include "core/collection/BookmarkReader.h"
+#include "core/collection/CollectionNode.h"
+#include "core/collection/CollectionNodeList.h"
 
 #include <cstring>
 #include <vector>
