@@ -121,7 +121,7 @@ BOOL CMainDlg::PreTranslateMessage(MSG* msg)
 
 CString CMainDlg::MakeCaption(const CString& title) const
 {
-    return CString(CutText(title.str(), static_cast<size_t>(m_nTabTextLength)));
+    return CString(CutText(title.str(), static_cast<size_t>(m_settings.m_nTabTextLength)));
 }
 
 CWebBrowser2* CMainDlg::CurrentBrowser() const
@@ -337,7 +337,7 @@ void CMainDlg::OnCancel()
 void CMainDlg::OnClose()
 {
     SaveSettings();
-    if (m_bSaveLastTab)
+    if (m_settings.m_bSaveLastTab)
         SaveDefaultTabs();
     for (HICON& icon : m_hMenuIcons) {
         if (icon) ::DestroyIcon(icon);
@@ -397,8 +397,8 @@ void CMainDlg::OnTabOrientation(UINT id)
 
 void CMainDlg::OnMultiLineTab()
 {
-    m_bMultiLineTab = !m_bMultiLineTab;
-    if (m_bMultiLineTab)
+    m_settings.m_bMultiLineTab = !m_settings.m_bMultiLineTab;
+    if (m_settings.m_bMultiLineTab)
         m_tabCtrl.ModifyStyle(0, TCS_MULTILINE);
     else
         m_tabCtrl.ModifyStyle(TCS_MULTILINE, 0);

@@ -3,6 +3,7 @@
 #include "framework/Controls.h"
 #include "browser/AddressEdit.h"
 #include "browser/WebBrowser2.h"
+#include "core/Settings.h"
 #include "tabstrip/BrowserTabCtrl.h"
 #include "res/resource.h"
 
@@ -31,9 +32,12 @@ public:
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
-    // Settings in the INI file's "SETTING" section, and the default tab set in "TAB".
+    // The settings, read from and written to the INI file; the files they name.
     void LoadSettings();
     void SaveSettings();
+    const Settings& GetSettings() const { return m_settings; }
+    CString GetBookmarkFile() const;
+    CString GetExpireFile() const;
     void SaveDefaultTabs();
     void OpenDefaultTabs();
     void ApplyPriority(int level);
@@ -101,27 +105,7 @@ protected:
     CBitmapButton m_btnGo, m_btnFunc, m_btnSearch, m_btnForward, m_btnBack, m_btnNew;
     BOOL m_bInitialized = FALSE;
     BOOL m_bCollectionMenuOpen = FALSE;
-    BOOL m_bExpireEnabled = FALSE;           // ENABLEEXPIREPAGE
-
-    // Settings, each known by its INI key.
-    BOOL m_bSaveLastTab = FALSE;             // SAVELASTTAB
-    BOOL m_bStealthMode = FALSE;             // STEALSMODE
-    CString m_strBookmarkFileSetting;        // BOOKMARKFILE
-    BOOL m_bUseDefaultBookmarkFile = TRUE;   // USEDEFAULTBOOKMARKFILE
-    CString m_strExpirePageFileSetting;      // EXPIREPAGEFILE
-    BOOL m_bUseDefaultExpirePageFile = TRUE; // USEDEFAULTEXPIREPAGEFILE
-    BOOL m_bPinnedStatic = FALSE;            // PINNEDSTATIC
-    BOOL m_bMultiLineTab = FALSE;            // MULTILINETAB
-    int m_nTrayIcon = 0;                     // TRAYICON
-    int m_nTabTextLength = 8;                // TABTEXTLENGTH
-    CString m_strAutoHideTime = "10.0";      // AUTOHIDETIME, kept as written
-    BOOL m_bEnableAutoHide = FALSE;          // ENABLEAUTOHIDE
-    BOOL m_bNeedClickTray = FALSE;           // NEEDCLICKTRAY
-    int m_nPriority = 1;                     // PRIORITY
-    // Derived from the settings, never written.
-    CString m_strBookmarkFile;
-    CString m_strExpireFile;
-    int m_nAutoHideMs = 600000;
+    Settings m_settings;
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()

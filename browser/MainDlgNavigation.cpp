@@ -113,7 +113,7 @@ void CMainDlg::OnBeforeNavigate2(UINT id, IDispatch*, VARIANT* url, VARIANT*, VA
             ParkPane(browser);
         }
     }
-    if (m_bExpireEnabled) {
+    if (m_settings.m_bExpireEnabled) {
         const CString address = CString::FromWide(url && url->vt == VT_BSTR ? url->bstrVal : L"");
         if (MatchesExpirePage(address)) {
             browser->SetFirstNavigate(FALSE);

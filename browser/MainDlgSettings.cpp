@@ -1,5 +1,5 @@
-// The "SETTING" section of the INI file: read once at start-up, written whole
-// at close.
+// The settings: read once at start-up and applied to the window, written
+// whole at close.
 #include "browser/MainDlg.h"
 #include "core/SettingsRules.h"
 #include "framework/WinApp.h"
@@ -9,78 +9,47 @@ static_assert(kTabStyleVertical == TCS_VERTICAL && kTabStyleBottomOrRight == TCS
               "the portable rules must use the tab control's own style bits");
 
 namespace {
-const char kSection[] = "SETTING";
-const char kDefaultBookmarkFile[] = "Qvbookmark.htm";
-const char kDefaultExpireFile[] = "Qvexpire.htm";
-
-int ReadInt(const char* key, int defaultValue)
-{
-    return static_cast<int>(AfxGetApp()->GetProfileInt(kSection, key, defaultValue));
-}
-
-CString ReadString(const char* key, const char* defaultValue)
-{
-    return AfxGetApp()->GetProfileString(kSection, key, defaultValue);
-}
-
-void WriteInt(const char* key, int value)
-{
-    AfxGetApp()->WriteProfileInt(kSection, key, value);
-}
-
-void WriteString(const char* key, const char* value)
-{
-    AfxGetApp()->WriteProfileString(kSection, key, value);
-}
+// The application's INI file, through the framework's profile functions.
+class CAppProfile final : public Profile {
+public:
+    int ReadInt(const char* section, const char* key, int defaultValue) const override
+    {
+        return static_cast<int>(AfxGetApp()->GetProfileInt(section, key, defaultValue));
+    }
+    std::string ReadString(const char* section, const char* key, const char* defaultValue) const override
+    {
+        return AfxGetApp()->GetProfileString(section, key, defaultValue).str();
+    }
+    void WriteInt(const char* section, const char* key, int value) override
+    {
+        AfxGetApp()->WriteProfileInt(section, key, value);
+    }
+    void WriteString(const char* section, const char* key, const std::string& value) override
+    {
+        AfxGetApp()->WriteProfileString(section, key, value.c_str());
+    }
+};
 }
 
 void CMainDlg::LoadSettings()
 {
-    m_bSaveLastTab = ReadInt("SAVELASTTAB", 0);
-    m_bStealthMode = ReadInt("STEALSMODE", 0);
+    CAppProfile profile;
+    m_settings.Load(profile);
+    const Settings& s = m_settings;
+
+    const TabStyleChange styles = TabStripStyles(s.m_nTabOrientation, s.m_bMultiLineTab != 0);
+    m_tabCtrl.ModifyStyle(styles.remove, styles.add);
+    ApplyPriority(s.m_nPriority);
 
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
-    placement.showCmd = static_cast<UINT>(ReadInt("STATE", SW_SHOWNORMAL));
-    placement.rcNormalPosition.left = ReadInt("LEFT", 0);
-    placement.rcNormalPosition.top = ReadInt("TOP", 0);
-    placement.rcNormalPosition.right = ReadInt("RIGHT", 0);
-    placement.rcNormalPosition.bottom = ReadInt("BOTTOM", 0);
-
-    const int orientation = ClampTabOrientation(ReadInt("TABORIENTATION", kTabSideBottom));
-    m_bPinnedStatic = ReadInt("PINNEDSTATIC", 0);
-    m_bMultiLineTab = ReadInt("MULTILINETAB", 0);
-    const TabStyleChange styles = TabStripStyles(orientation, m_bMultiLineTab != 0);
-    m_tabCtrl.ModifyStyle(styles.remove, styles.add);
-
-    m_strBookmarkFileSetting = ReadString("BOOKMARKFILE", "");
-    m_bUseDefaultBookmarkFile = ReadInt("USEDEFAULTBOOKMARKFILE", 1);
-    m_strBookmarkFile = EffectiveFilePath(m_bUseDefaultBookmarkFile != 0, m_strStartDir.str(),
-                                          kDefaultBookmarkFile, m_strBookmarkFileSetting.str());
-    m_strExpirePageFileSetting = ReadString("EXPIREPAGEFILE", "");
-    m_bUseDefaultExpirePageFile = ReadInt("USEDEFAULTEXPIREPAGEFILE", 1);
-    m_strExpireFile = EffectiveFilePath(m_bUseDefaultExpirePageFile != 0, m_strStartDir.str(),
-                                        kDefaultExpireFile, m_strExpirePageFileSetting.str());
-
-    m_bExpireEnabled = ReadInt("ENABLEEXPIREPAGE", 0);
-    m_nTrayIcon = ClampTrayIcon(ReadInt("TRAYICON", 0));
-    m_strAutoHideTime = ReadString("AUTOHIDETIME", "10.0");
-    m_bEnableAutoHide = ReadInt("ENABLEAUTOHIDE", 0);
-    m_bNeedClickTray = ReadInt("NEEDCLICKTRAY", 0);
-    m_nAutoHideMs = AutoHideMilliseconds(m_strAutoHideTime);
-    m_nTabTextLength = ClampTabTextLength(ReadInt("TABTEXTLENGTH", 8));
-
-    m_nPriority = ClampPriority(ReadInt("PRIORITY", 1));
-    ApplyPriority(m_nPriority);
-
-    if (m_bStealthMode)
-        placement.showCmd = SW_HIDE;
-    const RECT& r = placement.rcNormalPosition;
-    if (!IsEmptyPlacement(PlainRect{ r.left, r.top, r.right, r.bottom }))
+    placement.showCmd = s.m_bStealthMode ? SW_HIDE : static_cast<UINT>(s.m_nState);
+    placement.rcNormalPosition = { s.m_nLeft, s.m_nTop, s.m_nRight, s.m_nBottom };
+    if (!IsEmptyPlacement(PlainRect{ s.m_nLeft, s.m_nTop, s.m_nRight, s.m_nBottom }))
         ::SetWindowPlacement(m_hWnd, &placement);
 
     // The switch flips the flag itself, so hand it the opposite of what was read.
-    m_bStealthMode = !m_bStealthMode;
+    m_settings.m_bStealthMode = !m_settings.m_bStealthMode;
     ToggleStealthMode();
 }
 
@@ -90,33 +59,30 @@ void CMainDlg::SaveSettings()
     placement.length = sizeof placement;
     ::GetWindowPlacement(m_hWnd, &placement);
     const RECT& r = placement.rcNormalPosition;
+    m_settings.m_nState = static_cast<int>(placement.showCmd);
+    m_settings.m_nLeft = r.left;
+    m_settings.m_nTop = r.top;
+    m_settings.m_nRight = r.right;
+    m_settings.m_nBottom = r.bottom;
+    m_settings.m_nTabOrientation = m_tabCtrl.GetOrientation();
 
-    WriteInt("SAVELASTTAB", m_bSaveLastTab);
-    WriteInt("STEALSMODE", m_bStealthMode);
-    WriteInt("STATE", static_cast<int>(placement.showCmd));
-    WriteInt("LEFT", r.left);
-    WriteInt("TOP", r.top);
-    WriteInt("RIGHT", r.right);
-    WriteInt("BOTTOM", r.bottom);
-    WriteInt("TABORIENTATION", m_tabCtrl.GetOrientation());
-    WriteString("BOOKMARKFILE", m_strBookmarkFileSetting);
-    WriteInt("USEDEFAULTBOOKMARKFILE", m_bUseDefaultBookmarkFile);
-    WriteString("EXPIREPAGEFILE", m_strExpirePageFileSetting);
-    WriteInt("USEDEFAULTEXPIREPAGEFILE", m_bUseDefaultExpirePageFile);
-    WriteInt("ENABLEEXPIREPAGE", m_bExpireEnabled);
-    WriteInt("PINNEDSTATIC", m_bPinnedStatic);
-    WriteInt("MULTILINETAB", m_bMultiLineTab);
-    WriteInt("TRAYICON", m_nTrayIcon);
-    WriteInt("TABTEXTLENGTH", m_nTabTextLength);
-    WriteString("AUTOHIDETIME", m_strAutoHideTime);
-    WriteInt("ENABLEAUTOHIDE", m_bEnableAutoHide);
-    WriteInt("NEEDCLICKTRAY", m_bNeedClickTray);
-    WriteInt("PRIORITY", m_nPriority);
+    CAppProfile profile;
+    m_settings.Save(profile);
+}
+
+CString CMainDlg::GetBookmarkFile() const
+{
+    return CString(m_settings.BookmarkFilePath(m_strStartDir.str()));
+}
+
+CString CMainDlg::GetExpireFile() const
+{
+    return CString(m_settings.ExpireFilePath(m_strStartDir.str()));
 }
 
 void CMainDlg::OnSaveTabsAtExit()
 {
-    m_bSaveLastTab = m_bSaveLastTab ? FALSE : TRUE;
+    m_settings.m_bSaveLastTab = m_settings.m_bSaveLastTab ? FALSE : TRUE;
 }
 
 void CMainDlg::ToggleStealthMode()
@@ -124,5 +90,5 @@ void CMainDlg::ToggleStealthMode()
     // The window has no stealth state of its own yet (no tray icon, no timer,
     // taskbar button always shown): the switch keeps the chosen mode, which the
     // settings carry from one run to the next.
-    m_bStealthMode = !m_bStealthMode;
+    m_settings.m_bStealthMode = !m_settings.m_bStealthMode;
 }

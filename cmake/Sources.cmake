@@ -6,6 +6,7 @@ set(QUENVO_CORE_SOURCES
   core/TextRules.cpp
   core/TabGeometry.cpp
   core/SettingsRules.cpp
+  core/Settings.cpp
   core/collection/CollectionNode.cpp
   core/collection/CollectionNodeList.cpp
   core/collection/BookmarkReader.cpp
@@ -19,6 +20,7 @@ set(QUENVO_CORE_TESTS
   tests/core/TextRulesTest.cpp
   tests/core/TabGeometryTest.cpp
   tests/core/SettingsRulesTest.cpp
+  tests/core/SettingsTest.cpp
   tests/core/collection/ReferenceReader.cpp
   tests/core/collection/TreeDump.cpp
   tests/core/collection/BookmarkGenerator.cpp
@@ -74,6 +76,6 @@ set(QUENVO_WIN32_TESTS
   tests/app/ResourceTest.cpp
   tests/app/StartupTest.cpp
   tests/framework/StrTest.cpp
-  tests/app/SettingsTest.cpp
+  tests/browser/SettingsTest.cpp
   tests/browser/WindowArrangeTest.cpp
 )

@@ -16,8 +16,7 @@ public:
     using CMainDlg::m_btnGo;
     using CMainDlg::m_btnNew;
     using CMainDlg::m_btnFunc;
-    using CMainDlg::m_nTabTextLength;
-    using CMainDlg::m_bExpireEnabled;
+    using CMainDlg::m_settings;
 };
 
 // A modeless main window whose panes host the WebBrowser double.

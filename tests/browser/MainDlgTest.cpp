@@ -186,7 +186,7 @@ TEST_F(MainDlgTest, EverySideKeepsTheCurrentPaneInTheDisplayArea)
 
 TEST_F(MainDlgTest, CaptionsAndTooltipsCutWithoutSplittingACharacter)
 {
-    dlg->m_nTabTextLength = 5;
+    dlg->m_settings.m_nTabTextLength = 5;
     const wchar_t* title = L"ab\u65E5\u672C\u8A9E\u306E\u30DA\u30FC\u30B8";  // "ab日本語のページ"
     Fake(0)->locationName = title;
     Fake(0)->FireTitleChange(title);

@@ -18,18 +18,7 @@ class SettingsDlg : public CMainDlg {
 public:
     SettingsDlg() : CMainDlg(nullptr, g_strStartDir) {}
     using CMainDlg::m_tabCtrl;
-    using CMainDlg::m_bSaveLastTab;
-    using CMainDlg::m_bStealthMode;
-    using CMainDlg::m_nTrayIcon;
-    using CMainDlg::m_nTabTextLength;
-    using CMainDlg::m_strAutoHideTime;
-    using CMainDlg::m_bEnableAutoHide;
-    using CMainDlg::m_bNeedClickTray;
-    using CMainDlg::m_nPriority;
-    using CMainDlg::m_bExpireEnabled;
-    using CMainDlg::m_strBookmarkFile;
-    using CMainDlg::m_strExpireFile;
-    using CMainDlg::m_nAutoHideMs;
+    using CMainDlg::m_settings;
 };
 
 using Keys = std::vector<std::pair<std::string, std::string>>;
@@ -190,19 +179,19 @@ TEST_F(SettingsTest, FirstStartUsesEveryDefaultAndTheFirstCloseWritesTheSectionI
     Open();
     const DWORD style = dlg->m_tabCtrl.GetStyle();
     EXPECT_EQ(style & (TCS_VERTICAL | TCS_BOTTOM | TCS_MULTILINE), static_cast<DWORD>(TCS_BOTTOM));
-    EXPECT_FALSE(dlg->m_bSaveLastTab);
-    EXPECT_FALSE(dlg->m_bStealthMode);
-    EXPECT_FALSE(dlg->m_bExpireEnabled);
-    EXPECT_EQ(dlg->m_nTabTextLength, 8);
-    EXPECT_EQ(dlg->m_nTrayIcon, 0);
-    EXPECT_EQ(dlg->m_strAutoHideTime, "10.0");
-    EXPECT_EQ(dlg->m_nAutoHideMs, 600000);
-    EXPECT_FALSE(dlg->m_bEnableAutoHide);
-    EXPECT_FALSE(dlg->m_bNeedClickTray);
-    EXPECT_EQ(dlg->m_nPriority, 1);
+    EXPECT_FALSE(dlg->m_settings.m_bSaveLastTab);
+    EXPECT_FALSE(dlg->m_settings.m_bStealthMode);
+    EXPECT_FALSE(dlg->m_settings.m_bExpireEnabled);
+    EXPECT_EQ(dlg->m_settings.m_nTabTextLength, 8);
+    EXPECT_EQ(dlg->m_settings.m_nTrayIcon, 0);
+    EXPECT_EQ(dlg->m_settings.m_strAutoHideTime, "10.0");
+    EXPECT_EQ(dlg->m_settings.AutoHideMs(), 600000);
+    EXPECT_FALSE(dlg->m_settings.m_bEnableAutoHide);
+    EXPECT_FALSE(dlg->m_settings.m_bNeedClickTray);
+    EXPECT_EQ(dlg->m_settings.m_nPriority, 1);
     EXPECT_EQ(::GetPriorityClass(::GetCurrentProcess()), static_cast<DWORD>(NORMAL_PRIORITY_CLASS));
-    EXPECT_EQ(dlg->m_strBookmarkFile, (m_dir + "Qvbookmark.htm").c_str());
-    EXPECT_EQ(dlg->m_strExpireFile, (m_dir + "Qvexpire.htm").c_str());
+    EXPECT_EQ(dlg->GetBookmarkFile(), (m_dir + "Qvbookmark.htm").c_str());
+    EXPECT_EQ(dlg->GetExpireFile(), (m_dir + "Qvexpire.htm").c_str());
     EXPECT_FALSE(dlg->IsWindowVisible()) << "no placement to apply, so the window keeps its created state";
     ASSERT_EQ(dlg->GetTabCount(), 1);
     EXPECT_EQ(LastCall(0), "GoHome ");
@@ -219,11 +208,11 @@ TEST_F(SettingsTest, OutOfRangeValuesArePulledInAndWrittenBackCorrected)
     ::SetPriorityClass(::GetCurrentProcess(), IDLE_PRIORITY_CLASS);
     Open();
     EXPECT_EQ(dlg->m_tabCtrl.GetStyle() & (TCS_VERTICAL | TCS_BOTTOM), static_cast<DWORD>(TCS_BOTTOM));
-    EXPECT_EQ(dlg->m_nTabTextLength, 63);
-    EXPECT_EQ(dlg->m_nTrayIcon, 0);
-    EXPECT_EQ(dlg->m_nPriority, 1);
+    EXPECT_EQ(dlg->m_settings.m_nTabTextLength, 63);
+    EXPECT_EQ(dlg->m_settings.m_nTrayIcon, 0);
+    EXPECT_EQ(dlg->m_settings.m_nPriority, 1);
     EXPECT_EQ(::GetPriorityClass(::GetCurrentProcess()), static_cast<DWORD>(NORMAL_PRIORITY_CLASS));
-    EXPECT_EQ(dlg->m_nAutoHideMs, 0);
+    EXPECT_EQ(dlg->m_settings.AutoHideMs(), 0);
     Close();
     const Keys written = ParseSection(ReadIni(), "SETTING");
     EXPECT_EQ(ValueOf(written, "AUTOHIDETIME"), "soon") << "kept as written until the options replace it";
@@ -284,8 +273,8 @@ TEST_F(SettingsTest, UserFilesAreWrittenBackWhileTheDefaultsAreInUse)
     WriteIni(Section("SETTING", { { "BOOKMARKFILE", "D:\\mine\\bm.htm" }, { "USEDEFAULTBOOKMARKFILE", "1" },
                                   { "EXPIREPAGEFILE", "" }, { "USEDEFAULTEXPIREPAGEFILE", "0" } }));
     Open();
-    EXPECT_EQ(dlg->m_strBookmarkFile, (m_dir + "Qvbookmark.htm").c_str());
-    EXPECT_EQ(dlg->m_strExpireFile, "");
+    EXPECT_EQ(dlg->GetBookmarkFile(), (m_dir + "Qvbookmark.htm").c_str());
+    EXPECT_EQ(dlg->GetExpireFile(), "");
     Close();
     const Keys written = ParseSection(ReadIni(), "SETTING");
     EXPECT_EQ(ValueOf(written, "BOOKMARKFILE"), "D:\\mine\\bm.htm");
@@ -296,9 +285,9 @@ TEST_F(SettingsTest, SaveTabsAtExitTogglesAndClosingThenSavesTheTabsAfterTheSett
 {
     Open();
     Command(ID_SAVE_TABS_AT_EXIT);
-    EXPECT_TRUE(dlg->m_bSaveLastTab);
+    EXPECT_TRUE(dlg->m_settings.m_bSaveLastTab);
     Command(ID_SAVE_TABS_AT_EXIT);
-    EXPECT_FALSE(dlg->m_bSaveLastTab);
+    EXPECT_FALSE(dlg->m_settings.m_bSaveLastTab);
     Command(ID_SAVE_TABS_AT_EXIT);
     ASSERT_TRUE(dlg->AddTab("http://b.example/"));
     dlg->GetBrowser(0)->SetLocation("http://a.example/");
