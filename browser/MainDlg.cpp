@@ -384,24 +384,14 @@ void CMainDlg::OnDeleteOtherTabs()
 
 void CMainDlg::OnTabOrientation(UINT id)
 {
-    DWORD bits = 0;
-    switch (id) {
-    case ID_TAB_BOTTOM: bits = TCS_BOTTOM; break;
-    case ID_TAB_TOP: bits = 0; break;
-    case ID_TAB_LEFT: bits = TCS_VERTICAL; break;
-    case ID_TAB_RIGHT: bits = TCS_VERTICAL | TCS_RIGHT; break;
-    }
-    m_tabCtrl.ModifyStyle(TCS_VERTICAL | TCS_BOTTOM, bits);
+    m_tabCtrl.SetLayout(TabSideOfCommand(static_cast<int>(id) - ID_TAB_BOTTOM), m_settings.m_bMultiLineTab != 0);
     SelectTab(m_tabCtrl.GetCurSel());
 }
 
 void CMainDlg::OnMultiLineTab()
 {
     m_settings.m_bMultiLineTab = !m_settings.m_bMultiLineTab;
-    if (m_settings.m_bMultiLineTab)
-        m_tabCtrl.ModifyStyle(0, TCS_MULTILINE);
-    else
-        m_tabCtrl.ModifyStyle(TCS_MULTILINE, 0);
+    m_tabCtrl.SetLayout(m_tabCtrl.GetOrientation(), m_settings.m_bMultiLineTab != 0);
     RecalcLayout();
 }
 

@@ -4,10 +4,6 @@
 #include "core/SettingsRules.h"
 #include "framework/WinApp.h"
 
-static_assert(kTabStyleVertical == TCS_VERTICAL && kTabStyleBottomOrRight == TCS_BOTTOM &&
-              kTabStyleBottomOrRight == TCS_RIGHT && kTabStyleMultiLine == TCS_MULTILINE,
-              "the portable rules must use the tab control's own style bits");
-
 namespace {
 // The application's INI file, through the framework's profile functions.
 class CAppProfile final : public Profile {
@@ -37,8 +33,7 @@ void CMainDlg::LoadSettings()
     m_settings.Load(profile);
     const Settings& s = m_settings;
 
-    const TabStyleChange styles = TabStripStyles(s.m_nTabOrientation, s.m_bMultiLineTab != 0);
-    m_tabCtrl.ModifyStyle(styles.remove, styles.add);
+    m_tabCtrl.SetLayout(ToTabSide(s.m_nTabOrientation), s.m_bMultiLineTab != 0);
     ApplyPriority(s.m_nPriority);
 
     WINDOWPLACEMENT placement = {};

@@ -4,6 +4,7 @@
 set(QUENVO_CORE_SOURCES
   core/StartDir.cpp
   core/TextRules.cpp
+  core/TabSide.cpp
   core/TabGeometry.cpp
   core/SettingsRules.cpp
   core/Settings.cpp
@@ -18,6 +19,7 @@ set(QUENVO_CORE_SOURCES
 set(QUENVO_CORE_TESTS
   tests/core/StartDirTest.cpp
   tests/core/TextRulesTest.cpp
+  tests/core/TabSideTest.cpp
   tests/core/TabGeometryTest.cpp
   tests/core/SettingsRulesTest.cpp
   tests/core/SettingsTest.cpp

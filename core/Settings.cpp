@@ -1,5 +1,6 @@
 #include "core/Settings.h"
 #include "core/SettingsRules.h"
+#include "core/TabSide.h"
 
 namespace {
 const char kSection[] = "SETTING";
@@ -26,7 +27,7 @@ const SettingKey kSettingKeys[] = {
     Number("TOP", &S::m_nTop, 0),
     Number("RIGHT", &S::m_nRight, 0),
     Number("BOTTOM", &S::m_nBottom, 0),
-    Number("TABORIENTATION", &S::m_nTabOrientation, 2, ClampTabOrientation),
+    Number("TABORIENTATION", &S::m_nTabOrientation, kTabSideBottom, ClampTabSide),
     Text("BOOKMARKFILE", &S::m_strBookmarkFile, ""),
     Number("USEDEFAULTBOOKMARKFILE", &S::m_bUseDefaultBookmarkFile, 1),
     Text("EXPIREPAGEFILE", &S::m_strExpirePageFile, ""),

@@ -3,11 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-int ClampTabOrientation(int value)
-{
-    return value >= kTabSideTop && value <= kTabSideRight ? value : kTabSideBottom;
-}
-
 int ClampTrayIcon(int value)
 {
     return value >= 0 && value <= 6 ? value : 0;
@@ -21,20 +16,6 @@ int ClampTabTextLength(int value)
 int ClampPriority(int value)
 {
     return value >= 0 && value <= 3 ? value : 1;
-}
-
-TabStyleChange TabStripStyles(int orientation, bool multiLine)
-{
-    static const unsigned long kSideBits[4] = {
-        /* top    */ 0,
-        /* left   */ kTabStyleVertical,
-        /* bottom */ kTabStyleBottomOrRight,
-        /* right  */ kTabStyleVertical | kTabStyleBottomOrRight,
-    };
-    const unsigned long side = kSideBits[ClampTabOrientation(orientation)];
-    const unsigned long line = multiLine ? static_cast<unsigned long>(kTabStyleMultiLine) : 0UL;
-    const unsigned long all = kTabStyleVertical | kTabStyleBottomOrRight | kTabStyleMultiLine;
-    return TabStyleChange{ all & ~(side | line), side | line };
 }
 
 int AutoHideMilliseconds(const char* minutesText)

@@ -5,30 +5,10 @@
 // ranges, derived values, key names and rectangles. No Windows headers, so
 // they are tested natively as well.
 
-// The tab control's style bits, as the tab strip carries them (TCS_VERTICAL,
-// TCS_BOTTOM which is also TCS_RIGHT, TCS_MULTILINE).
-enum : unsigned long {
-    kTabStyleVertical = 0x0080,
-    kTabStyleBottomOrRight = 0x0002,
-    kTabStyleMultiLine = 0x0200,
-};
-
-// "TABORIENTATION": 0 top, 1 left, 2 bottom, 3 right.
-enum { kTabSideTop = 0, kTabSideLeft = 1, kTabSideBottom = 2, kTabSideRight = 3 };
-
 // Out-of-range values read from the file, pulled back into range.
-int ClampTabOrientation(int value);  // not 0..3: bottom
 int ClampTrayIcon(int value);        // not 0..6: icon 0
 int ClampTabTextLength(int value);   // into 0..63
 int ClampPriority(int value);        // not 0..3: normal (1)
-
-// The style change that puts the tab strip on a side, single- or multi-line:
-// every bit in add is set, every bit in remove cleared.
-struct TabStyleChange {
-    unsigned long remove;
-    unsigned long add;
-};
-TabStyleChange TabStripStyles(int orientation, bool multiLine);
 
 // "AUTOHIDETIME" (minutes as text, strtod rules) in milliseconds, truncated
 // toward zero. Text that is not a number gives 0.

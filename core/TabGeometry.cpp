@@ -1,17 +1,10 @@
 #include "core/TabGeometry.h"
 
 namespace {
-enum { kTop = 0, kLeft = 1, kBottom = 2, kRight = 3 };
-
 // Offsets and insets counted in edge widths: x and left/right in cx, y and
 // top/bottom in cy.
 struct EdgeStep { int x, y; };
 struct EdgeInsets { int left, top, right, bottom; };
-
-int SideIndex(int side)
-{
-    return side >= kTop && side <= kRight ? side : kTop;
-}
 
 // [side][selected]: the selected tab stands out from the row, so its icon
 // sits further from the edge it grows away from.
@@ -77,29 +70,29 @@ TabPoint TabGrabPoint(const TabRect& item, TabPoint grabOffset)
     return p;
 }
 
-TabPoint TabIconOffset(int side, bool selected, int cx, int cy)
+TabPoint TabIconOffset(TabSide side, bool selected, int cx, int cy)
 {
-    const EdgeStep& step = kIconOffset[SideIndex(side)][selected ? 1 : 0];
+    const EdgeStep& step = kIconOffset[side][selected ? 1 : 0];
     return { step.x * cx, step.y * cy };
 }
 
-TabRect TabCaptionRect(const TabRect& item, int side, TabPoint iconOffset)
+TabRect TabCaptionRect(const TabRect& item, TabSide side, TabPoint iconOffset)
 {
     TabRect r = item;
-    if (side == kLeft || side == kRight)
+    if (side == kTabSideLeft || side == kTabSideRight)
         r.top = item.top + iconOffset.y + kTabIconSize;
     else
         r.left = item.left + iconOffset.x + kTabIconSize;
     return r;
 }
 
-TabRect TabShadeRect(const TabRect& caption, int side, bool selected, int percent, int cx, int cy)
+TabRect TabShadeRect(const TabRect& caption, TabSide side, bool selected, int percent, int cx, int cy)
 {
     // The control reports progress beyond its maximum now and then; the
     // shading must stay inside the caption all the same.
     if (percent < 0) percent = 0;
     if (percent > 100) percent = 100;
-    const ShadeRule& rule = kShade[SideIndex(side)];
+    const ShadeRule& rule = kShade[side];
     TabRect r = caption;
     if (rule.across)
         r.left += (r.right - r.left) * percent / 100;
@@ -110,14 +103,14 @@ TabRect TabShadeRect(const TabRect& caption, int side, bool selected, int percen
     return selected ? Inset(r, rule.selected, cx, cy) : r;
 }
 
-TabRect TabTextRect(const TabRect& caption, int side, bool selected, int cx, int cy)
+TabRect TabTextRect(const TabRect& caption, TabSide side, bool selected, int cx, int cy)
 {
-    return Inset(caption, kTextAdjust[SideIndex(side)][selected ? 1 : 0], cx, cy);
+    return Inset(caption, kTextAdjust[side][selected ? 1 : 0], cx, cy);
 }
 
-bool TabUsesVerticalFont(int side)
+bool TabUsesVerticalFont(TabSide side)
 {
-    return side == kLeft || side == kRight;
+    return side == kTabSideLeft || side == kTabSideRight;
 }
 
 TabPoint TabVerticalCaptionOrigin(const TabRect& text, int length, int height)

@@ -1,8 +1,8 @@
 #pragma once
+#include "core/TabSide.h"
 
 // Where the tab strip draws and hit-tests inside one tab. Plain integers, so
 // the rules build and are checked natively as well as in the program.
-// Sides use the strip's orientation numbers: 0 top, 1 left, 2 bottom, 3 right.
 
 struct TabRect {
     int left, top, right, bottom;
@@ -29,14 +29,14 @@ bool InTabDropZone(const TabRect& item, int x, int y);
 TabPoint TabGrabPoint(const TabRect& item, TabPoint grabOffset);
 
 // Drawing. cx and cy are the system's edge widths.
-TabPoint TabIconOffset(int side, bool selected, int cx, int cy);
+TabPoint TabIconOffset(TabSide side, bool selected, int cx, int cy);
 // The caption area: the item without the icon's band.
-TabRect TabCaptionRect(const TabRect& item, int side, TabPoint iconOffset);
+TabRect TabCaptionRect(const TabRect& item, TabSide side, TabPoint iconOffset);
 // The part of the caption area still loading; empty at 100 percent.
-TabRect TabShadeRect(const TabRect& caption, int side, bool selected, int percent, int cx, int cy);
+TabRect TabShadeRect(const TabRect& caption, TabSide side, bool selected, int percent, int cx, int cy);
 // The rectangle the caption text is centred in.
-TabRect TabTextRect(const TabRect& caption, int side, bool selected, int cx, int cy);
-bool TabUsesVerticalFont(int side);
+TabRect TabTextRect(const TabRect& caption, TabSide side, bool selected, int cx, int cy);
+bool TabUsesVerticalFont(TabSide side);
 // Where to start a caption turned by 90 degrees (running upwards) so that
 // it is centred in the text rectangle; length and height are the caption's
 // extent as measured unturned.

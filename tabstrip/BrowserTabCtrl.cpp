@@ -5,6 +5,10 @@
 #include <cstring>
 #include <string>
 
+static_assert(kTabStyleVertical == TCS_VERTICAL && kTabStyleBottomOrRight == TCS_BOTTOM &&
+              kTabStyleBottomOrRight == TCS_RIGHT && kTabStyleMultiLine == TCS_MULTILINE,
+              "the portable rules must use the tab control's own style bits");
+
 BEGIN_MESSAGE_MAP(CBrowserTabCtrl, CTabCtrl)
     ON_WM_CREATE()
     ON_WM_DESTROY()
@@ -120,14 +124,15 @@ void CBrowserTabCtrl::CreateVerticalFont()
     m_fontVertical.CreateFontIndirect(&lf);
 }
 
-int CBrowserTabCtrl::GetOrientation() const
+TabSide CBrowserTabCtrl::GetOrientation() const
 {
-    const DWORD style = GetStyle();
-    const bool vertical = (style & TCS_VERTICAL) != 0, second = (style & TCS_BOTTOM) != 0;
-    if (vertical && second) return kRight;
-    if (second) return kBottom;
-    if (vertical) return kLeft;
-    return kTop;
+    return TabSideFromStyle(GetStyle());
+}
+
+void CBrowserTabCtrl::SetLayout(TabSide side, bool multiLine)
+{
+    const TabStyleChange change = TabStripStyles(side, multiLine);
+    ModifyStyle(change.remove, change.add);
 }
 
 void CBrowserTabCtrl::AdjustDisplayRect(BOOL larger, RECT* rect)
@@ -171,7 +176,7 @@ void CBrowserTabCtrl::DrawItem(LPDRAWITEMSTRUCT dis)
     const int saved = ::SaveDC(dc);
     ::FillRect(dc, &dis->rcItem, ::GetSysColorBrush(COLOR_BTNFACE));
 
-    const int side = GetOrientation();
+    const TabSide side = GetOrientation();
     const bool selected = index == GetCurSel();
     const int cx = ::GetSystemMetrics(SM_CXEDGE), cy = ::GetSystemMetrics(SM_CYEDGE);
     const CMainDlg* main = GetMainDlg();

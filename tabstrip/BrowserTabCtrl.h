@@ -12,14 +12,14 @@ class CMainDlg;
 // strip open in new tabs. The strip keeps no per-tab records of its own.
 class CBrowserTabCtrl : public CTabCtrl {
 public:
-    enum Orientation { kTop = 0, kLeft = 1, kBottom = 2, kRight = 3 };
-
     CBrowserTabCtrl();
     ~CBrowserTabCtrl() override;
 
     BOOL AttachImageList();
     void CreateVerticalFont();
-    int GetOrientation() const;
+    TabSide GetOrientation() const;
+    // Puts the strip on a side, in one row or several.
+    void SetLayout(TabSide side, bool multiLine);
     void AdjustDisplayRect(BOOL larger, RECT* rect);
     void CancelDrag();
 

@@ -181,7 +181,7 @@ TEST_F(MainDlgTest, EverySideKeepsTheCurrentPaneInTheDisplayArea)
         EXPECT_TRUE(::EqualRect(&pane, &display)) << "side command " << side << ": pane " << pane.left << "," << pane.top << "," << pane.right << "," << pane.bottom << " display " << display.left << "," << display.top << "," << display.right << "," << display.bottom;
         EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 1);
     }
-    EXPECT_EQ(dlg->m_tabCtrl.GetOrientation(), CBrowserTabCtrl::kBottom);
+    EXPECT_EQ(dlg->m_tabCtrl.GetOrientation(), kTabSideBottom);
 }
 
 TEST_F(MainDlgTest, CaptionsAndTooltipsCutWithoutSplittingACharacter)

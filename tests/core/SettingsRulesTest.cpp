@@ -1,12 +1,13 @@
 #include "core/SettingsRules.h"
+#include "core/TabSide.h"
 #include <gtest/gtest.h>
 #include <climits>
 
 TEST(SettingsRules, OutOfRangeValuesFallBackOrClamp)
 {
-    EXPECT_EQ(ClampTabOrientation(3), 3);
-    EXPECT_EQ(ClampTabOrientation(7), kTabSideBottom);
-    EXPECT_EQ(ClampTabOrientation(-1), kTabSideBottom);
+    EXPECT_EQ(ClampTabSide(3), 3);
+    EXPECT_EQ(ClampTabSide(7), kTabSideBottom);
+    EXPECT_EQ(ClampTabSide(-1), kTabSideBottom);
     EXPECT_EQ(ClampTrayIcon(6), 6);
     EXPECT_EQ(ClampTrayIcon(7), 0);
     EXPECT_EQ(ClampTrayIcon(-3), 0);

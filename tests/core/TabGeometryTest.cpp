@@ -13,7 +13,6 @@ static std::ostream& operator<<(std::ostream& os, const TabRect& r)
 }
 
 namespace {
-enum { kTop = 0, kLeft = 1, kBottom = 2, kRight = 3 };
 const int cx = 2, cy = 3;  // unequal, so a swapped axis shows
 
 bool IsEmpty(const TabRect& r)
@@ -68,35 +67,35 @@ TEST(TabGeometry, ShadingFor0And37And100PercentOnEachSide)
     const TabRect wide = { 20, 0, 120, 20 };    // 100 wide: caption of a top or bottom tab
     const TabRect tall = { 0, 20, 20, 120 };    // 100 high: caption of a left or right tab
 
-    EXPECT_EQ(TabShadeRect(wide, kTop, false, 0, cx, cy), wide);
-    EXPECT_EQ(TabShadeRect(wide, kTop, false, 37, cx, cy), (TabRect{ 57, 0, 120, 20 }));
-    EXPECT_TRUE(IsEmpty(TabShadeRect(wide, kTop, false, 100, cx, cy)));
-    EXPECT_EQ(TabShadeRect(wide, kTop, true, 37, cx, cy), (TabRect{ 57, 0, 120, 20 - cy }));
+    EXPECT_EQ(TabShadeRect(wide, kTabSideTop, false, 0, cx, cy), wide);
+    EXPECT_EQ(TabShadeRect(wide, kTabSideTop, false, 37, cx, cy), (TabRect{ 57, 0, 120, 20 }));
+    EXPECT_TRUE(IsEmpty(TabShadeRect(wide, kTabSideTop, false, 100, cx, cy)));
+    EXPECT_EQ(TabShadeRect(wide, kTabSideTop, true, 37, cx, cy), (TabRect{ 57, 0, 120, 20 - cy }));
 
-    EXPECT_EQ(TabShadeRect(wide, kBottom, false, 0, cx, cy), wide);
-    EXPECT_EQ(TabShadeRect(wide, kBottom, false, 37, cx, cy), (TabRect{ 57, 0, 120, 20 }));
-    EXPECT_TRUE(IsEmpty(TabShadeRect(wide, kBottom, false, 100, cx, cy)));
-    EXPECT_EQ(TabShadeRect(wide, kBottom, true, 37, cx, cy), (TabRect{ 57, cy, 120, 20 }));
+    EXPECT_EQ(TabShadeRect(wide, kTabSideBottom, false, 0, cx, cy), wide);
+    EXPECT_EQ(TabShadeRect(wide, kTabSideBottom, false, 37, cx, cy), (TabRect{ 57, 0, 120, 20 }));
+    EXPECT_TRUE(IsEmpty(TabShadeRect(wide, kTabSideBottom, false, 100, cx, cy)));
+    EXPECT_EQ(TabShadeRect(wide, kTabSideBottom, true, 37, cx, cy), (TabRect{ 57, cy, 120, 20 }));
 
     // Left: shrinks toward the bottom; right: toward the top.
-    EXPECT_EQ(TabShadeRect(tall, kLeft, false, 0, cx, cy), tall);
-    EXPECT_EQ(TabShadeRect(tall, kLeft, true, 37, cx, cy), (TabRect{ 0, 57, 20, 120 }));
-    EXPECT_TRUE(IsEmpty(TabShadeRect(tall, kLeft, false, 100, cx, cy)));
+    EXPECT_EQ(TabShadeRect(tall, kTabSideLeft, false, 0, cx, cy), tall);
+    EXPECT_EQ(TabShadeRect(tall, kTabSideLeft, true, 37, cx, cy), (TabRect{ 0, 57, 20, 120 }));
+    EXPECT_TRUE(IsEmpty(TabShadeRect(tall, kTabSideLeft, false, 100, cx, cy)));
 
-    EXPECT_EQ(TabShadeRect(tall, kRight, false, 0, cx, cy), tall);
-    EXPECT_EQ(TabShadeRect(tall, kRight, true, 37, cx, cy), (TabRect{ 0, 20, 20, 83 }));
-    EXPECT_TRUE(IsEmpty(TabShadeRect(tall, kRight, false, 100, cx, cy)));
+    EXPECT_EQ(TabShadeRect(tall, kTabSideRight, false, 0, cx, cy), tall);
+    EXPECT_EQ(TabShadeRect(tall, kTabSideRight, true, 37, cx, cy), (TabRect{ 0, 20, 20, 83 }));
+    EXPECT_TRUE(IsEmpty(TabShadeRect(tall, kTabSideRight, false, 100, cx, cy)));
 }
 
 TEST(TabGeometry, ShadingTruncatesAndStaysInsideTheCaption)
 {
     const TabRect odd = { 0, 0, 33, 10 };
-    EXPECT_EQ(TabShadeRect(odd, kTop, false, 50, cx, cy).left, 16);  // 33 * 50 / 100 = 16.5
+    EXPECT_EQ(TabShadeRect(odd, kTabSideTop, false, 50, cx, cy).left, 16);  // 33 * 50 / 100 = 16.5
     // Progress past the maximum or below zero must not shade outside.
-    EXPECT_TRUE(IsEmpty(TabShadeRect(odd, kTop, false, 250, cx, cy)));
-    EXPECT_EQ(TabShadeRect(odd, kTop, false, 250, cx, cy).left, 33);
-    EXPECT_EQ(TabShadeRect(odd, kTop, false, -40, cx, cy), odd);
-    EXPECT_EQ(TabShadeRect(odd, kRight, false, 180, cx, cy).bottom, 0);
+    EXPECT_TRUE(IsEmpty(TabShadeRect(odd, kTabSideTop, false, 250, cx, cy)));
+    EXPECT_EQ(TabShadeRect(odd, kTabSideTop, false, 250, cx, cy).left, 33);
+    EXPECT_EQ(TabShadeRect(odd, kTabSideTop, false, -40, cx, cy), odd);
+    EXPECT_EQ(TabShadeRect(odd, kTabSideRight, false, 180, cx, cy).bottom, 0);
 }
 
 TEST(TabGeometry, TurnedCaptionIsCentredInItsRectangle)
