@@ -14,8 +14,6 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_BN_CLICKED(IDC_BACK, OnBack)
     ON_BN_CLICKED(IDC_FORWARD, OnForward)
     ON_WM_DESTROY()
-    ON_COMMAND(ID_TAB_DELETE, OnDeleteTab)
-    ON_COMMAND(ID_TAB_DELETE_OTHERS, OnDeleteOtherTabs)
     ON_COMMAND(ID_SAVE_DEFAULT_TABS, SaveDefaultTabs)
     ON_COMMAND(ID_OPEN_DEFAULT_TABS, OpenDefaultTabs)
     ON_WM_CLOSE()
@@ -83,10 +81,7 @@ BOOL CMainDlg::OnInitDialog()
     // no WM_SIZE would come to lay the window out before it is shown.
     RecalcLayout();
 
-    m_tabCtrl.m_dropTarget.SetMainDlg(this);
-    m_tabCtrl.m_dropTarget.Register(&m_tabCtrl);
-    m_tabCtrl.CreateVerticalFont();
-    m_tabCtrl.AttachImageList();
+    m_tabCtrl.SetTabOwner(this);
     m_nTabCount = 0;
     LoadSettings();
 
@@ -365,20 +360,33 @@ void CMainDlg::OnLButtonDown(UINT flags, CPoint point)
     CDialog::OnLButtonDown(flags, point);
 }
 
-void CMainDlg::OnDeleteTab()
+void CMainDlg::OnTabCommand(UINT id, int index)
 {
-    if (m_nTabCount > 1)
-        DeleteTab(m_tabCtrl.m_nContextTab);
+    static const struct {
+        UINT id;
+        void (CMainDlg::*handler)(int tab);
+    } kTabCommands[] = {
+        { ID_TAB_DELETE, &CMainDlg::OnDeleteTab },
+        { ID_TAB_DELETE_OTHERS, &CMainDlg::OnDeleteOtherTabs },
+    };
+    for (const auto& command : kTabCommands)
+        if (command.id == id)
+            (this->*command.handler)(index);
 }
 
-void CMainDlg::OnDeleteOtherTabs()
+void CMainDlg::OnDeleteTab(int tab)
+{
+    if (m_nTabCount > 1)
+        DeleteTab(tab);
+}
+
+void CMainDlg::OnDeleteOtherTabs(int tab)
 {
     if (m_nTabCount <= 1)
         return;
-    const int keep = m_tabCtrl.m_nContextTab;
-    for (int i = m_nTabCount - 1; i > keep; --i)
+    for (int i = m_nTabCount - 1; i > tab; --i)
         DeleteTab(i);
-    for (int i = 0; i < keep; ++i)
+    for (int i = 0; i < tab; ++i)
         DeleteTab(0);
 }
 
@@ -397,8 +405,6 @@ void CMainDlg::OnMultiLineTab()
 
 LRESULT CMainDlg::OnCloseTab(WPARAM wParam, LPARAM lParam)
 {
-    if (m_nTabCount == 0)
-        return 0;
     int index = static_cast<int>(wParam);
     if (lParam) {
         // A posted close finds its pane by pointer: tabs may have moved or closed since.
@@ -407,28 +413,42 @@ LRESULT CMainDlg::OnCloseTab(WPARAM wParam, LPARAM lParam)
         for (int i = 0; i < m_nTabCount; ++i)
             if (m_apBrowser[i] == pane)
                 index = i;
-        if (index < 0)
-            return 0;
-    } else if (index < 0 || index >= m_nTabCount) {
-        return 0;
     }
+    CloseTab(index);
+    return 0;
+}
+
+void CMainDlg::CloseTab(int index)
+{
+    if (index < 0 || index >= m_nTabCount)
+        return;
     HWND tips = m_tabCtrl.GetToolTips();
     ::SendMessageA(tips, TTM_ACTIVATE, FALSE, 0);
     DeleteTab(index);
     ::SendMessageA(tips, TTM_ACTIVATE, TRUE, 0);
-    return 0;
 }
 
 LRESULT CMainDlg::OnTogglePin(WPARAM wParam, LPARAM)
 {
-    const int index = static_cast<int>(wParam);
-    if (index < 0 || index >= m_nTabCount)
-        return 0;
-    m_apBrowser[index]->SetPinned(!m_apBrowser[index]->GetPinned());
+    TogglePin(static_cast<int>(wParam));
+    return 0;
+}
+
+void CMainDlg::TogglePin(int index)
+{
+    CWebBrowser2* pane = GetBrowser(index);
+    if (!pane)
+        return;
+    pane->SetPinned(!pane->GetPinned());
     CRect r;
     m_tabCtrl.GetItemRect(index, &r);
     m_tabCtrl.InvalidateRect(&r, TRUE);
-    return 0;
+}
+
+BOOL CMainDlg::IsTabPinned(int index) const
+{
+    const CWebBrowser2* pane = GetBrowser(index);
+    return pane && pane->GetPinned();
 }
 
 BOOL CMainDlg::OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result)

@@ -9,7 +9,7 @@
 
 // The main window: navigation bar, tab strip and one browser pane per tab.
 // Pane i always has control id IDC_BROWSER_FIRST + i.
-class CMainDlg : public CDialog {
+class CMainDlg : public CDialog, public TabStripOwner {
 public:
     enum { IDD = IDD_MAIN };
     enum { kMaxTabs = 256 };
@@ -18,10 +18,10 @@ public:
     CMainDlg(CWnd* parent, const CString& startDir);
     ~CMainDlg() override;
 
-    BOOL AddTab(const char* address = nullptr);
-    BOOL SelectTab(int index);
+    BOOL AddTab(const char* address = nullptr) override;
+    BOOL SelectTab(int index) override;
     BOOL DeleteTab(int index);
-    BOOL SwapTabs(int i, int j);
+    BOOL SwapTabs(int i, int j) override;
     void RecalcLayout();
     void RefreshTabCaptions();
 
@@ -29,6 +29,12 @@ public:
     CWebBrowser2* GetBrowser(int index) const
         { return index >= 0 && index < m_nTabCount ? m_apBrowser[index] : nullptr; }
     CBrowserTabCtrl& GetTabCtrl() { return m_tabCtrl; }
+
+    // The tab strip's requests.
+    BOOL IsTabPinned(int index) const override;
+    void CloseTab(int index) override;
+    void TogglePin(int index) override;
+    void OnTabCommand(UINT id, int index) override;
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -55,8 +61,8 @@ protected:
     void OnDestroy();
     void OnClose();
     void OnLButtonDown(UINT flags, CPoint point);
-    void OnDeleteTab();
-    void OnDeleteOtherTabs();
+    void OnDeleteTab(int tab);
+    void OnDeleteOtherTabs(int tab);
     void OnTabOrientation(UINT id);
     void OnMultiLineTab();
     void OnSaveTabsAtExit();

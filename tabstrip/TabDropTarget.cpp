@@ -1,5 +1,5 @@
 #include "tabstrip/TabDropTarget.h"
-#include "browser/MainDlg.h"
+#include "tabstrip/TabStripOwner.h"
 #include <cstring>
 
 DROPEFFECT CTabDropTarget::OnDragEnter(CWnd*, COleDataObject*, DWORD, CPoint)
@@ -30,8 +30,8 @@ DROPEFFECT CTabDropTarget::OnDropEx(CWnd*, COleDataObject* data, DROPEFFECT, DRO
             const size_t size = ::GlobalSize(medium.hGlobal);
             const CString dropped(text, static_cast<int>(strnlen(text, size)));
             ::GlobalUnlock(medium.hGlobal);
-            if (m_pMainDlg)
-                m_pMainDlg->AddTab(dropped);
+            if (m_pOwner)
+                m_pOwner->AddTab(dropped);
         }
     }
     ::ReleaseStgMedium(&medium);

@@ -93,21 +93,18 @@ TEST_F(MainDlgTest, OnlyTheCurrentPaneHasASizeTheOthersAreParked)
 
 TEST_F(MainDlgTest, DeleteCommandsActOnTheContextTab)
 {
-    dlg->m_tabCtrl.m_nContextTab = 0;
-    Command(ID_TAB_DELETE);
+    dlg->OnTabCommand(ID_TAB_DELETE, 0);
     EXPECT_EQ(dlg->GetTabCount(), 1) << "the last tab cannot be deleted";
 
     OpenTabs(3);
     CWebBrowser2* middle = dlg->GetBrowser(1);
-    dlg->m_tabCtrl.m_nContextTab = 1;
-    Command(ID_TAB_DELETE_OTHERS);
+    dlg->OnTabCommand(ID_TAB_DELETE_OTHERS, 1);
     ASSERT_EQ(dlg->GetTabCount(), 1);
     EXPECT_EQ(dlg->GetBrowser(0), middle);
     EXPECT_EQ(middle->GetDlgCtrlID(), IDC_BROWSER_FIRST);
 
     OpenTabs(2);
-    dlg->m_tabCtrl.m_nContextTab = 1;
-    Command(ID_TAB_DELETE);
+    dlg->OnTabCommand(ID_TAB_DELETE, 1);
     EXPECT_EQ(dlg->GetTabCount(), 1);
     EXPECT_EQ(dlg->GetBrowser(0), middle);
 }
