@@ -3,6 +3,7 @@
 #include "core/TextRules.h"
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
+#include <cassert>
 
 BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_WM_SYSCOMMAND()
@@ -42,10 +43,6 @@ CMainDlg::CMainDlg(CWnd* parent, const CString& startDir) : CDialog(IDD, parent)
 
 CMainDlg::~CMainDlg()
 {
-    // A window destroyed without WM_DESTROY reaching us (never shown) still
-    // must not leak its panes.
-    for (int i = 0; i < m_nTabCount; ++i)
-        delete m_apBrowser[i];
     for (HICON& icon : m_hMenuIcons)
         if (icon) ::DestroyIcon(icon);
 }
@@ -82,7 +79,6 @@ BOOL CMainDlg::OnInitDialog()
     RecalcLayout();
 
     m_tabCtrl.SetTabOwner(this);
-    m_nTabCount = 0;
     LoadSettings();
 
     OpenDefaultTabs();
@@ -143,24 +139,25 @@ void CMainDlg::GetPaneRect(RECT* rect)
 
 BOOL CMainDlg::AddTab(const char* address)
 {
-    if (m_nTabCount >= kMaxTabs)
+    CWebBrowser2* pane = m_panes.Append(this);
+    if (!pane)
         return FALSE;
+    const int index = m_panes.GetCount() - 1;
     CString caption = MakeCaption(address ? address : "");
     TCITEMA item = {};
     item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM;
     item.pszText = const_cast<char*>(static_cast<const char*>(caption));
     item.iImage = 0;
     item.lParam = 0;
-    m_tabCtrl.InsertItem(m_nTabCount, &item);
-
-    CWebBrowser2* pane = new CWebBrowser2;
-    m_apBrowser[m_nTabCount] = pane;
-    pane->Create(WS_CHILD | WS_VISIBLE, CRect(), this, IDC_BROWSER_FIRST + m_nTabCount);
+    if (m_tabCtrl.InsertItem(index, &item) < 0) {
+        m_panes.Remove(index);
+        return FALSE;
+    }
+    CheckTabCount();
     pane->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     // Automation on the pane needs nothing more: its dispatch is the control's.
     // The tab counts before it navigates: the control fires BeforeNavigate2
     // from inside Navigate, and that first event must be able to select it.
-    ++m_nTabCount;
     if (address) {
         // The pane reports its address only once the page has loaded; until
         // then the tab shows, and saves, the address it was opened with.
@@ -169,6 +166,11 @@ BOOL CMainDlg::AddTab(const char* address)
         m_edAddress.SetWindowText(address);
     }
     return TRUE;
+}
+
+void CMainDlg::CheckTabCount() const
+{
+    assert(m_panes.GetCount() == m_tabCtrl.GetItemCount());
 }
 
 void CMainDlg::ParkPane(CWebBrowser2* pane)
@@ -186,18 +188,18 @@ void CMainDlg::ParkPane(CWebBrowser2* pane)
 
 BOOL CMainDlg::SelectTab(int index)
 {
-    if (index < 0 || index >= m_nTabCount)
+    CWebBrowser2* browser = m_panes.Get(index);
+    if (!browser)
         return FALSE;
     m_tabCtrl.SetCurSel(index);
     CRect pane;
     GetPaneRect(&pane);
-    for (int i = 0; i < m_nTabCount; ++i) {
+    for (int i = 0; i < m_panes.GetCount(); ++i) {
         if (i == index)
-            m_apBrowser[i]->MoveWindow(pane, TRUE);
+            browser->MoveWindow(pane, TRUE);
         else
-            ParkPane(m_apBrowser[i]);
+            ParkPane(m_panes.Get(i));
     }
-    CWebBrowser2* browser = m_apBrowser[index];
     CString name = browser->GetLocationName();
     SetWindowText(name.IsEmpty() ? browser->GetLocation() : name);
     m_edAddress.SetWindowText(browser->GetLocation());
@@ -208,19 +210,15 @@ BOOL CMainDlg::SelectTab(int index)
 
 BOOL CMainDlg::DeleteTab(int index)
 {
-    if (index < 0 || index >= m_nTabCount)
+    if (!m_panes.Get(index))
         return FALSE;
     const int current = m_tabCtrl.GetCurSel();
     m_tabCtrl.DeleteItem(index);
-    delete m_apBrowser[index];
-    for (int i = index; i + 1 < m_nTabCount; ++i) {
-        m_apBrowser[i] = m_apBrowser[i + 1];
-        m_apBrowser[i]->SetDlgCtrlID(IDC_BROWSER_FIRST + i);
-    }
-    --m_nTabCount;
-    m_apBrowser[m_nTabCount] = nullptr;
-    if (index == current && m_nTabCount > 0)
-        SelectTab(index < m_nTabCount ? index : m_nTabCount - 1);
+    m_panes.Remove(index);
+    CheckTabCount();
+    const int count = m_panes.GetCount();
+    if (index == current && count > 0)
+        SelectTab(index < count ? index : count - 1);
     else
         RecalcLayout();
     return TRUE;
@@ -230,13 +228,9 @@ BOOL CMainDlg::SwapTabs(int i, int j)
 {
     if (i == j)
         return TRUE;
-    if (i < 0 || i >= m_nTabCount || j < 0 || j >= m_nTabCount)
+    if (!m_panes.Get(i) || !m_panes.Get(j))
         return FALSE;
-    CWebBrowser2* first = m_apBrowser[i];
-    m_apBrowser[i] = m_apBrowser[j];
-    m_apBrowser[j] = first;
-    m_apBrowser[i]->SetDlgCtrlID(IDC_BROWSER_FIRST + i);
-    m_apBrowser[j]->SetDlgCtrlID(IDC_BROWSER_FIRST + j);
+    m_panes.Swap(i, j);
     return TRUE;
 }
 
@@ -260,20 +254,18 @@ void CMainDlg::RecalcLayout()
     m_btnNew.MoveWindow(newLeft, 0, nw.Width(), nw.Height(), TRUE);
     m_edAddress.MoveWindow(edit.left, edit.top, newLeft - func.right, nw.Height(), TRUE);
     m_tabCtrl.MoveWindow(0, nw.Height(), client.Width(), client.Height() - nw.Height(), FALSE);
-    if (m_nTabCount > 0) {
-        if (CWebBrowser2* current = CurrentBrowser()) {
-            CRect pane;
-            GetPaneRect(&pane);
-            current->MoveWindow(pane, FALSE);
-        }
+    if (CWebBrowser2* current = CurrentBrowser()) {
+        CRect pane;
+        GetPaneRect(&pane);
+        current->MoveWindow(pane, FALSE);
     }
     m_tabCtrl.Invalidate(TRUE);
 }
 
 void CMainDlg::RefreshTabCaptions()
 {
-    for (int i = 0; i < m_nTabCount; ++i)
-        SetTabText(i, MakeCaption(m_apBrowser[i]->GetLocationName()));
+    for (int i = 0; i < m_panes.GetCount(); ++i)
+        SetTabText(i, MakeCaption(m_panes.Get(i)->GetLocationName()));
     RecalcLayout();
 }
 
@@ -317,11 +309,7 @@ void CMainDlg::OnSize(UINT type, int cx, int cy)
 void CMainDlg::OnDestroy()
 {
     CDialog::OnDestroy();
-    for (int i = 0; i < m_nTabCount; ++i) {
-        delete m_apBrowser[i];
-        m_apBrowser[i] = nullptr;
-    }
-    m_nTabCount = 0;
+    m_panes.RemoveAll();
 }
 
 void CMainDlg::OnCancel()
@@ -376,15 +364,15 @@ void CMainDlg::OnTabCommand(UINT id, int index)
 
 void CMainDlg::OnDeleteTab(int tab)
 {
-    if (m_nTabCount > 1)
+    if (m_panes.GetCount() > 1)
         DeleteTab(tab);
 }
 
 void CMainDlg::OnDeleteOtherTabs(int tab)
 {
-    if (m_nTabCount <= 1)
+    if (m_panes.GetCount() <= 1)
         return;
-    for (int i = m_nTabCount - 1; i > tab; --i)
+    for (int i = m_panes.GetCount() - 1; i > tab; --i)
         DeleteTab(i);
     for (int i = 0; i < tab; ++i)
         DeleteTab(0);
@@ -406,21 +394,16 @@ void CMainDlg::OnMultiLineTab()
 LRESULT CMainDlg::OnCloseTab(WPARAM wParam, LPARAM lParam)
 {
     int index = static_cast<int>(wParam);
-    if (lParam) {
-        // A posted close finds its pane by pointer: tabs may have moved or closed since.
-        CWebBrowser2* pane = reinterpret_cast<CWebBrowser2*>(lParam);
-        index = -1;
-        for (int i = 0; i < m_nTabCount; ++i)
-            if (m_apBrowser[i] == pane)
-                index = i;
-    }
+    // A posted close finds its pane by pointer: tabs may have moved or closed since.
+    if (lParam)
+        index = m_panes.Find(reinterpret_cast<CWebBrowser2*>(lParam));
     CloseTab(index);
     return 0;
 }
 
 void CMainDlg::CloseTab(int index)
 {
-    if (index < 0 || index >= m_nTabCount)
+    if (!m_panes.Get(index))
         return;
     HWND tips = m_tabCtrl.GetToolTips();
     ::SendMessageA(tips, TTM_ACTIVATE, FALSE, 0);
@@ -455,9 +438,9 @@ BOOL CMainDlg::OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result)
 {
     NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(nm);
     if (nm->hwndFrom != m_tabCtrl.GetToolTips() || (info->uFlags & TTF_IDISHWND) ||
-        static_cast<int>(id) >= m_nTabCount)
+        !m_panes.Get(static_cast<int>(id)))
         return FALSE;
-    CWebBrowser2* browser = m_apBrowser[id];
+    CWebBrowser2* browser = m_panes.Get(static_cast<int>(id));
     CString text = browser->GetLocationName();
     if (text.IsEmpty())
         text = browser->GetLocation();

@@ -2,7 +2,7 @@
 #include "framework/Dialog.h"
 #include "framework/Controls.h"
 #include "browser/AddressEdit.h"
-#include "browser/WebBrowser2.h"
+#include "browser/BrowserPanes.h"
 #include "core/Settings.h"
 #include "tabstrip/BrowserTabCtrl.h"
 #include "res/resource.h"
@@ -12,7 +12,7 @@
 class CMainDlg : public CDialog, public TabStripOwner {
 public:
     enum { IDD = IDD_MAIN };
-    enum { kMaxTabs = 256 };
+    enum { kMaxTabs = CBrowserPanes::kMaxPanes };
 
     // startDir: where the default collection and expire-page files live.
     CMainDlg(CWnd* parent, const CString& startDir);
@@ -25,9 +25,8 @@ public:
     void RecalcLayout();
     void RefreshTabCaptions();
 
-    int GetTabCount() const { return m_nTabCount; }
-    CWebBrowser2* GetBrowser(int index) const
-        { return index >= 0 && index < m_nTabCount ? m_apBrowser[index] : nullptr; }
+    int GetTabCount() const { return m_panes.GetCount(); }
+    CWebBrowser2* GetBrowser(int index) const { return m_panes.Get(index); }
     CBrowserTabCtrl& GetTabCtrl() { return m_tabCtrl; }
 
     // The tab strip's requests.
@@ -99,10 +98,11 @@ protected:
     void SetTabText(int index, const CString& text);
     CWebBrowser2* CurrentBrowser() const;
     void CreateNavigationBar();
+    // Debug builds: the panes and the strip's items agree.
+    void CheckTabCount() const;
 
     const CString m_strStartDir;
-    int m_nTabCount = 0;
-    CWebBrowser2* m_apBrowser[kMaxTabs] = {};
+    CBrowserPanes m_panes;
     CAddressEdit m_edAddress;
     CBrowserTabCtrl m_tabCtrl;
     HICON m_hIcon = nullptr;

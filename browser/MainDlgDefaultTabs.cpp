@@ -12,14 +12,14 @@ void CMainDlg::SaveDefaultTabs()
 {
     CWinApp* app = AfxGetApp();
     const int oldCount = static_cast<int>(app->GetProfileInt(kSection, "COUNT", 0));
-    app->WriteProfileInt(kSection, "COUNT", m_nTabCount);
+    app->WriteProfileInt(kSection, "COUNT", GetTabCount());
     // Our own sets never pass URL255; a hand-edited huge COUNT must not turn
     // closing the window into billions of profile writes.
     const int staleEnd = oldCount < kMaxTabs ? oldCount : kMaxTabs;
-    for (int i = m_nTabCount; i < staleEnd; ++i)
+    for (int i = GetTabCount(); i < staleEnd; ++i)
         app->WriteProfileString(kSection, TabUrlKey(i).c_str(), nullptr);
-    for (int i = 0; i < m_nTabCount; ++i)
-        app->WriteProfileString(kSection, TabUrlKey(i).c_str(), m_apBrowser[i]->GetLocation());
+    for (int i = 0; i < GetTabCount(); ++i)
+        app->WriteProfileString(kSection, TabUrlKey(i).c_str(), GetBrowser(i)->GetLocation());
 }
 
 void CMainDlg::OpenDefaultTabs()
@@ -28,15 +28,15 @@ void CMainDlg::OpenDefaultTabs()
     const int count = static_cast<int>(app->GetProfileInt(kSection, "COUNT", 0));
     if (count == 0) {
         AddTab("");
-        if (m_nTabCount > 0)
-            m_apBrowser[0]->GoHome();
+        if (GetTabCount() > 0)
+            GetBrowser(0)->GoHome();
         return;
     }
-    for (int i = m_nTabCount - 1; i >= 0; --i)
-        if (!m_apBrowser[i]->GetPinned())
+    for (int i = GetTabCount() - 1; i >= 0; --i)
+        if (!GetBrowser(i)->GetPinned())
             DeleteTab(i);
     // Past the tab limit every further address would be dropped anyway.
-    for (int i = 0; i < count && m_nTabCount < kMaxTabs; ++i) {
+    for (int i = 0; i < count && GetTabCount() < kMaxTabs; ++i) {
         const CString address = app->GetProfileString(kSection, TabUrlKey(i).c_str(), "");
         if (!AddTab(address))
             break;

@@ -40,7 +40,7 @@ void CMainDlg::OnNew()
     CString address;
     m_edAddress.GetWindowText(address);
     AddTab(address);
-    SelectTab(m_nTabCount - 1);
+    SelectTab(GetTabCount() - 1);
 }
 
 void CMainDlg::OnBack()
@@ -137,7 +137,7 @@ void CMainDlg::OnNewWindow2(UINT, IDispatch** disp, VARIANT_BOOL* cancel)
         *cancel = VARIANT_TRUE;
         return;
     }
-    *disp = m_apBrowser[m_nTabCount - 1]->GetApplication();
+    *disp = GetBrowser(GetTabCount() - 1)->GetApplication();
 }
 
 void CMainDlg::OnProgressChange(UINT id, long progress, long progressMax)

@@ -54,6 +54,7 @@ set(QUENVO_PROGRAM_SOURCES
   browser/MainDlg.cpp
   browser/MainDlgNavigation.cpp
   browser/WebBrowser2.cpp
+  browser/BrowserPanes.cpp
   browser/WindowArrange.cpp
   browser/MainDlgSettings.cpp
   browser/MainDlgDefaultTabs.cpp

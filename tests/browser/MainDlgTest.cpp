@@ -91,6 +91,20 @@ TEST_F(MainDlgTest, OnlyTheCurrentPaneHasASizeTheOthersAreParked)
     EXPECT_GT(r.bottom - r.top, 0);
 }
 
+TEST_F(MainDlgTest, APaneWhoseControlCannotBeCreatedAddsNoTab)
+{
+    const int before = dlg->GetTabCount();
+    FakeWebBrowser::Behaviour().refuseCreation = true;
+    const BOOL added = dlg->AddTab("about:blank");
+    FakeWebBrowser::Behaviour().refuseCreation = false;
+    EXPECT_FALSE(added);
+    EXPECT_EQ(dlg->GetTabCount(), before);
+    EXPECT_EQ(dlg->m_tabCtrl.GetItemCount(), before);
+    EXPECT_EQ(::GetDlgItem(dlg->m_hWnd, IDC_BROWSER_FIRST + before), nullptr) << "no window is left behind";
+    ASSERT_TRUE(dlg->AddTab("about:blank"));
+    EXPECT_EQ(dlg->GetBrowser(before)->GetDlgCtrlID(), IDC_BROWSER_FIRST + before);
+}
+
 TEST_F(MainDlgTest, DeleteCommandsActOnTheContextTab)
 {
     dlg->OnTabCommand(ID_TAB_DELETE, 0);
