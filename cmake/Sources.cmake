@@ -75,6 +75,8 @@ set(QUENVO_WIN32_TESTS
   tests/tabstrip/TabDropTargetTest.cpp
   tests/tabstrip/TabStripSceneTest.cpp
   tests/support/FakeWebBrowser.cpp
+  tests/support/HandleTrace.cpp
+  tests/browser/HandleTest.cpp
   tests/support/FakeWebBrowserTest.cpp
   tests/app/ResourceTest.cpp
   tests/app/StartupTest.cpp
