@@ -116,6 +116,9 @@ void CMainDlg::CreateNavigationBar()
 BOOL CMainDlg::PreTranslateMessage(MSG* msg)
 {
     m_toolTip.RelayEvent(msg);
+    if (CWebBrowser2* page = CurrentBrowser())
+        if (page->TranslateAccelerator(msg))
+            return TRUE;
     return CDialog::PreTranslateMessage(msg);
 }
 

@@ -27,6 +27,10 @@ public:
     IDispatch* GetApplication();
     CString GetLocationName();
     CString GetLocationURL();
+    // Gives a keystroke aimed at the page to the control before the dialog
+    // sees it: Tab between links, the clipboard keys, Backspace and Enter in
+    // forms are the page's. TRUE when the control took it.
+    BOOL TranslateAccelerator(MSG* msg);
 
 private:
     CString GetStringProperty(DISPID dispid);

@@ -107,6 +107,31 @@ TEST_F(MainDlgTest, TitleOfABackgroundTabChangesOnlyItsCaption)
     EXPECT_EQ(WindowText(dlg->m_edAddress), "http://example.test/front");
 }
 
+TEST_F(MainDlgTest, KeysForThePageReachItsControlBeforeTheDialog)
+{
+    ASSERT_TRUE(dlg->SelectTab(0));
+    FakeWebBrowser* page = Fake(0);
+    ASSERT_EQ(page->UIActivate(), S_OK);
+    MSG key = {};
+    key.hwnd = page->Window();
+    key.message = WM_KEYDOWN;
+    key.wParam = 'A';
+    dlg->PreTranslateMessage(&key);
+    ASSERT_EQ(page->Accelerators().size(), 1u);
+    EXPECT_EQ(page->Accelerators()[0].wParam, static_cast<WPARAM>('A'));
+    EXPECT_EQ(page->KeysReceived().size(), 1u) << "a key the control leaves goes on through the dialog";
+
+    page->claimedKey = 'V';
+    key.wParam = 'V';
+    EXPECT_TRUE(dlg->PreTranslateMessage(&key));
+    EXPECT_EQ(page->Accelerators().size(), 2u);
+    EXPECT_EQ(page->KeysReceived().size(), 1u) << "a key the control took ends there";
+
+    key.hwnd = dlg->m_edAddress.m_hWnd;
+    dlg->PreTranslateMessage(&key);
+    EXPECT_EQ(page->Accelerators().size(), 2u) << "the address box's keys are not the page's";
+}
+
 TEST_F(MainDlgTest, BackAndForwardFollowTheCommandState)
 {
     ASSERT_TRUE(dlg->SelectTab(0));
