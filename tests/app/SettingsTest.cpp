@@ -211,6 +211,15 @@ TEST_F(SettingsTest, FirstStartUsesEveryDefaultAndTheFirstCloseWritesTheSectionI
     EXPECT_EQ(ReadIni(), Section("SETTING", DefaultSettingKeys(normal)));
 }
 
+TEST_F(SettingsTest, OutsideStealthModeTheWindowHasATaskbarButton)
+{
+    WriteIni(Section("SETTING", { { "STEALSMODE", "0" } }));
+    Open();
+    const LONG_PTR exStyle = ::GetWindowLongPtrA(dlg->m_hWnd, GWL_EXSTYLE);
+    EXPECT_TRUE(exStyle & WS_EX_APPWINDOW);
+    EXPECT_FALSE(exStyle & WS_EX_TOOLWINDOW);
+}
+
 TEST_F(SettingsTest, OutOfRangeValuesArePulledInAndWrittenBackCorrected)
 {
     WriteIni(Section("SETTING", { { "TABORIENTATION", "7" }, { "TABTEXTLENGTH", "100" }, { "TRAYICON", "7" },
