@@ -19,7 +19,7 @@ void CMainDlg::SaveDefaultTabs()
     for (int i = m_nTabCount; i < staleEnd; ++i)
         app->WriteProfileString(kSection, TabUrlKey(i).c_str(), nullptr);
     for (int i = 0; i < m_nTabCount; ++i)
-        app->WriteProfileString(kSection, TabUrlKey(i).c_str(), m_apBrowser[i]->GetLocation());
+        app->WriteProfileString(kSection, TabUrlKey(i).c_str(), m_apBrowser[i]->GetTabLocation());
 }
 
 void CMainDlg::OpenDefaultTabs()

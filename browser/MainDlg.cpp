@@ -170,9 +170,7 @@ BOOL CMainDlg::AddTab(const char* address)
     // from inside Navigate, and that first event must be able to select it.
     ++m_nTabCount;
     if (address) {
-        // The pane reports its address only once the page has loaded; until
-        // then the tab shows, and saves, the address it was opened with.
-        pane->SetLocation(address);
+        pane->SetGivenLocation(address);
         pane->Navigate(address, nullptr, nullptr, nullptr, nullptr);
         m_edAddress.SetWindowText(address);
     }
@@ -207,8 +205,8 @@ BOOL CMainDlg::SelectTab(int index)
     }
     CWebBrowser2* browser = m_apBrowser[index];
     CString name = browser->GetLocationName();
-    SetWindowText(name.IsEmpty() ? browser->GetLocation() : name);
-    m_edAddress.SetWindowText(browser->GetLocation());
+    SetWindowText(name.IsEmpty() ? browser->GetTabLocation() : name);
+    m_edAddress.SetWindowText(browser->GetTabLocation());
     m_btnForward.EnableWindow(browser->GetCanGoForward());
     m_btnBack.EnableWindow(browser->GetCanGoBack());
     return TRUE;
@@ -453,7 +451,7 @@ BOOL CMainDlg::OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result)
     CWebBrowser2* browser = m_apBrowser[id];
     CString text = browser->GetLocationName();
     if (text.IsEmpty())
-        text = browser->GetLocation();
+        text = browser->GetTabLocation();
     const size_t length = SafeCutLength(text.str(), sizeof info->szText - 1);
     memcpy(info->szText, static_cast<const char*>(text), length);
     info->szText[length] = '\0';

@@ -368,7 +368,7 @@ TEST_F(SettingsTest, OpeningKeepsPinnedTabsFirstAndReplacesTheOthers)
     EXPECT_TRUE(pinned->GetPinned());
     for (int i = 1; i < 4; ++i) {
         EXPECT_EQ(LastCall(i), std::string("Navigate ") + addresses[i - 1]);
-        EXPECT_EQ(dlg->GetBrowser(i)->GetLocation(), addresses[i - 1]);
+        EXPECT_EQ(dlg->GetBrowser(i)->GetTabLocation(), addresses[i - 1]);
         EXPECT_EQ(dlg->GetBrowser(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
     }
     EXPECT_EQ(dlg->m_tabCtrl.GetItemCount(), 4);
@@ -418,7 +418,7 @@ TEST_F(SettingsTest, AddressesWithSeparatorsAndJapaneseReadBackUnchanged)
 
     Open();
     ASSERT_EQ(dlg->GetTabCount(), 1);
-    EXPECT_EQ(dlg->GetBrowser(0)->GetLocation(), address.c_str());
+    EXPECT_EQ(dlg->GetBrowser(0)->GetTabLocation(), address.c_str());
     EXPECT_EQ(LastCall(0), "Navigate " + address);
 }
 

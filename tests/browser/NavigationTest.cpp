@@ -222,22 +222,25 @@ TEST_F(SynchronousNavigationTest, ANewTabIsSelectedByTheFirstNavigationItStarts)
     EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 2);
 }
 
-TEST_F(SynchronousNavigationTest, ATabKeepsTheAddressItWasGivenUntilThePageReportsOne)
+TEST_F(SynchronousNavigationTest, AGivenAddressStandsForTheTabOnlyUntilThePageReportsOne)
 {
     dlg->m_edAddress.SetWindowText("http://example.test/given");
     Command(IDC_NEW);
-    EXPECT_EQ(dlg->GetBrowser(1)->GetLocation(), "http://example.test/given");
+    EXPECT_EQ(dlg->GetBrowser(1)->GetTabLocation(), "http://example.test/given");
     EXPECT_EQ(WindowText(dlg->m_edAddress), "http://example.test/given");
 
-    dlg->m_edAddress.SetWindowText("http://example.test/typed");
+    Fake(1)->locationURL = L"http://example.test/page";
+    Fake(1)->FireNavigateComplete2(L"http://example.test/page");
+    // An address that never completes, as a download or a mailto: link.
+    dlg->m_edAddress.SetWindowText("mailto:someone@example.test");
     Command(IDC_GO);
-    EXPECT_EQ(dlg->GetBrowser(1)->GetLocation(), "http://example.test/typed");
     Fake(1)->ClearCalls();
     Command(IDC_GO);
     ASSERT_FALSE(Fake(1)->Calls().empty());
-    EXPECT_EQ(Fake(1)->Calls().back().name, "Refresh") << "the same address again reloads";
+    EXPECT_EQ(Fake(1)->Calls().back().name, "Navigate") << "the page still shows another address";
 
-    Fake(1)->locationURL = L"http://example.test/reported";
-    Fake(1)->FireNavigateComplete2(L"http://example.test/reported");
-    EXPECT_EQ(dlg->GetBrowser(1)->GetLocation(), "http://example.test/reported");
+    Command(ID_SAVE_DEFAULT_TABS);
+    char saved[256] = "";
+    ::GetPrivateProfileStringA("TAB", "URL001", "", saved, sizeof saved, theApp.m_pszProfileName);
+    EXPECT_STREQ(saved, "http://example.test/page");
 }
