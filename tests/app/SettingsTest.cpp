@@ -349,6 +349,15 @@ TEST_F(SettingsTest, SavingFewerTabsRemovesTheStaleKeys)
                                           { "URL001", "http://moved-on/" }, { "URL002", "http://3/" } }));
 }
 
+TEST_F(SettingsTest, LineBreaksInAnAddressNeverReachTheFile)
+{
+    Open();
+    ASSERT_TRUE(dlg->AddTab("http://b/"));
+    dlg->GetBrowser(0)->SetLocation("http://a/\r\n[x]\nz");
+    Command(ID_SAVE_DEFAULT_TABS);
+    EXPECT_EQ(ReadIni(), Section("TAB", { { "COUNT", "2" }, { "URL000", "http://a/[x]z" }, { "URL001", "http://b/" } }));
+}
+
 TEST_F(SettingsTest, OpeningKeepsPinnedTabsFirstAndReplacesTheOthers)
 {
     Open();
