@@ -172,7 +172,10 @@ BOOL CMainDlg::AddTab(const char* address)
     if (address) {
         pane->SetGivenLocation(address);
         pane->Navigate(address, nullptr, nullptr, nullptr, nullptr);
-        m_edAddress.SetWindowText(address);
+        // The address box shows the current tab only: a page opened behind a
+        // pinned tab must not become what Enter navigates that tab to.
+        if (m_tabCtrl.GetCurSel() == m_nTabCount - 1)
+            m_edAddress.SetWindowText(address);
     }
     return TRUE;
 }

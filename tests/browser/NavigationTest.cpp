@@ -244,3 +244,13 @@ TEST_F(SynchronousNavigationTest, AGivenAddressStandsForTheTabOnlyUntilThePageRe
     ::GetPrivateProfileStringA("TAB", "URL001", "", saved, sizeof saved, theApp.m_pszProfileName);
     EXPECT_STREQ(saved, "http://example.test/page");
 }
+
+TEST_F(SynchronousNavigationTest, ATabOpenedBehindAPinnedOneLeavesTheAddressBoxAlone)
+{
+    ASSERT_TRUE(dlg->SelectTab(0));
+    dlg->SendMessage(WM_APP_TOGGLEPIN, 0, 0);
+    dlg->m_edAddress.SetWindowText("http://example.test/front");
+    ASSERT_TRUE(dlg->AddTab("http://example.test/behind"));
+    EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 0);
+    EXPECT_EQ(WindowText(dlg->m_edAddress), "http://example.test/front");
+}
