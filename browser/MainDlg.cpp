@@ -377,9 +377,9 @@ void CMainDlg::OnDeleteTab()
 
 void CMainDlg::OnDeleteOtherTabs()
 {
-    if (m_nTabCount <= 1)
-        return;
     const int keep = m_tabCtrl.m_nContextTab;
+    if (m_nTabCount <= 1 || keep < 0 || keep >= m_nTabCount)
+        return;
     for (int i = m_nTabCount - 1; i > keep; --i)
         DeleteTab(i);
     for (int i = 0; i < keep; ++i)
