@@ -107,6 +107,9 @@ void CMainDlg::CreateNavigationBar()
 BOOL CMainDlg::PreTranslateMessage(MSG* msg)
 {
     m_toolTip.RelayEvent(msg);
+    if (CWebBrowser2* page = CurrentBrowser())
+        if (page->TranslateAccelerator(msg))
+            return TRUE;
     return CDialog::PreTranslateMessage(msg);
 }
 
@@ -159,11 +162,12 @@ BOOL CMainDlg::AddTab(const char* address)
     // The tab counts before it navigates: the control fires BeforeNavigate2
     // from inside Navigate, and that first event must be able to select it.
     if (address) {
-        // The pane reports its address only once the page has loaded; until
-        // then the tab shows, and saves, the address it was opened with.
-        pane->SetLocation(address);
+        pane->SetGivenLocation(address);
         pane->Navigate(address, nullptr, nullptr, nullptr, nullptr);
-        m_edAddress.SetWindowText(address);
+        // The address box shows the current tab only: a page opened behind a
+        // pinned tab must not become what Enter navigates that tab to.
+        if (m_tabCtrl.GetCurSel() == index)
+            m_edAddress.SetWindowText(address);
     }
     return TRUE;
 }
@@ -201,8 +205,8 @@ BOOL CMainDlg::SelectTab(int index)
             ParkPane(m_panes.Get(i));
     }
     CString name = browser->GetLocationName();
-    SetWindowText(name.IsEmpty() ? browser->GetLocation() : name);
-    m_edAddress.SetWindowText(browser->GetLocation());
+    SetWindowText(name.IsEmpty() ? browser->GetTabLocation() : name);
+    m_edAddress.SetWindowText(browser->GetTabLocation());
     m_btnForward.EnableWindow(browser->GetCanGoForward());
     m_btnBack.EnableWindow(browser->GetCanGoBack());
     return TRUE;
@@ -370,7 +374,7 @@ void CMainDlg::OnDeleteTab(int tab)
 
 void CMainDlg::OnDeleteOtherTabs(int tab)
 {
-    if (m_panes.GetCount() <= 1)
+    if (m_panes.GetCount() <= 1 || !m_panes.Get(tab))
         return;
     for (int i = m_panes.GetCount() - 1; i > tab; --i)
         DeleteTab(i);
@@ -443,7 +447,7 @@ BOOL CMainDlg::OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result)
     CWebBrowser2* browser = m_panes.Get(static_cast<int>(id));
     CString text = browser->GetLocationName();
     if (text.IsEmpty())
-        text = browser->GetLocation();
+        text = browser->GetTabLocation();
     const size_t length = SafeCutLength(text.str(), sizeof info->szText - 1);
     memcpy(info->szText, static_cast<const char*>(text), length);
     info->szText[length] = '\0';

@@ -22,6 +22,8 @@ public:
     // Unadvises, deactivates and lets go of the control; the site stays
     // alive until its last reference goes.
     void CloseControl();
+    // Offers a keystroke to the control's active object.
+    bool TranslateAccelerator(MSG* msg) override;
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
@@ -73,6 +75,8 @@ private:
     IOleObject* m_pObject = nullptr;
     IOleInPlaceObject* m_pInPlaceObject = nullptr;
     IDispatch* m_pDispatch = nullptr;
+    // Reported by the control through the frame while it is UI-active.
+    IOleInPlaceActiveObject* m_pActiveObject = nullptr;
     IConnectionPoint* m_pConnectionPoint = nullptr;
     DWORD m_dwCookie = 0;
     Frame* m_pFrame = nullptr;

@@ -8,6 +8,9 @@
 class CControlHost {
 public:
     virtual IDispatch* GetDispatch() const = 0;
+    // Offers a keystroke aimed at the control's window (or one inside it) to
+    // the control first; true when the control took it.
+    virtual bool TranslateAccelerator(MSG* msg) = 0;
     // Closes the control and drops the window object's reference.
     virtual void Close() = 0;
 
@@ -47,6 +50,7 @@ public:
     // (defined beside COleControlSite, which hosts it).
     BOOL CreateControl(REFCLSID clsid, const char* windowName, DWORD style, const RECT& rect,
                        CWnd* parent, UINT id);
+    CControlHost* GetControlSite() const { return m_pCtrlSite; }
     IDispatch* GetControlDispatch() const { return m_pCtrlSite ? m_pCtrlSite->GetDispatch() : nullptr; }
 
     // Thin wrappers: the window is there, then one call. Those whose failure

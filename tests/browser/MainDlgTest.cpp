@@ -123,6 +123,16 @@ TEST_F(MainDlgTest, DeleteCommandsActOnTheContextTab)
     EXPECT_EQ(dlg->GetBrowser(0), middle);
 }
 
+TEST_F(MainDlgTest, DeleteCommandsOnAContextTabOutsideTheStripDoNothing)
+{
+    OpenTabs(3);
+    for (int outside : { -1, 3 }) {
+        dlg->OnTabCommand(ID_TAB_DELETE_OTHERS, outside);
+        dlg->OnTabCommand(ID_TAB_DELETE, outside);
+        EXPECT_EQ(dlg->GetTabCount(), 3) << outside;
+    }
+}
+
 TEST_F(MainDlgTest, PostedCloseFindsItsPaneByPointer)
 {
     OpenTabs(3);
