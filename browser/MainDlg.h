@@ -90,7 +90,7 @@ protected:
     void UpdateLocation(int index);
     BOOL MatchesExpirePage(const CString& url) const;
 
-    // The tab's caption: the title cut to TABTEXTLENGTH bytes.
+    // The tab's caption: the title cut to the set tab text length, in bytes.
     CString MakeCaption(const CString& title) const;
     void GetPaneRect(RECT* rect);
     // Moves a pane that is not the current one out of sight: (-1, -1), no size.

@@ -6,13 +6,14 @@
 
 namespace {
 const char kSection[] = "TAB";
+const char kCount[] = "COUNT";
 }
 
 void CMainDlg::SaveDefaultTabs()
 {
     CWinApp* app = AfxGetApp();
-    const int oldCount = static_cast<int>(app->GetProfileInt(kSection, "COUNT", 0));
-    app->WriteProfileInt(kSection, "COUNT", GetTabCount());
+    const int oldCount = static_cast<int>(app->GetProfileInt(kSection, kCount, 0));
+    app->WriteProfileInt(kSection, kCount, GetTabCount());
     // Our own sets never pass URL255; a hand-edited huge COUNT must not turn
     // closing the window into billions of profile writes.
     const int staleEnd = oldCount < kMaxTabs ? oldCount : kMaxTabs;
@@ -31,7 +32,7 @@ void CMainDlg::SaveDefaultTabs()
 void CMainDlg::OpenDefaultTabs()
 {
     CWinApp* app = AfxGetApp();
-    const int count = static_cast<int>(app->GetProfileInt(kSection, "COUNT", 0));
+    const int count = static_cast<int>(app->GetProfileInt(kSection, kCount, 0));
     if (count == 0) {
         AddTab("");
         if (GetTabCount() > 0)

@@ -10,7 +10,7 @@ int ClampTrayIcon(int value);        // not 0..6: icon 0
 int ClampTabTextLength(int value);   // into 0..63
 int ClampPriority(int value);        // not 0..3: normal (1)
 
-// "AUTOHIDETIME" (minutes as text, strtod rules) in milliseconds, truncated
+// The idle time (minutes as text, strtod rules) in milliseconds, truncated
 // toward zero. Text that is not a number gives 0.
 int AutoHideMilliseconds(const char* minutesText);
 
