@@ -19,9 +19,14 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_COMMAND(ID_OPEN_DEFAULT_TABS, OpenDefaultTabs)
     ON_WM_CLOSE()
     ON_COMMAND(ID_SAVE_TABS_AT_EXIT, OnSaveTabsAtExit)
+    ON_COMMAND(ID_STEALTH_MODE, ToggleStealthMode)
+    ON_WM_TIMER()
     ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
     ON_COMMAND_RANGE(ID_TAB_BOTTOM, ID_TAB_RIGHT, OnTabOrientation)
     ON_COMMAND_RANGE(ID_ARRANGE_FIRST, ID_ARRANGE_LAST, OnArrangeWindow)
+    ON_MESSAGE(WM_APP_TRAYICON, OnTrayNotify)
+    ON_REGISTERED_MESSAGE(CStealthMode::TaskbarCreatedMessage(), OnTaskbarCreated)
     ON_MESSAGE(WM_APP_CLOSETAB, OnCloseTab)
     ON_MESSAGE(WM_APP_TOGGLEPIN, OnTogglePin)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnTabToolTip)
@@ -36,7 +41,8 @@ HICON LoadSmallIcon(UINT id)
 }
 }
 
-CMainDlg::CMainDlg(CWnd* parent, const CString& startDir) : CDialog(IDD, parent), m_strStartDir(startDir)
+CMainDlg::CMainDlg(CWnd* parent, const CString& startDir)
+    : CDialog(IDD, parent), m_strStartDir(startDir), m_stealth(*this, *this, m_settings)
 {
     m_hIcon = AfxGetApp()->LoadIcon(IDI_APP);
 }
@@ -80,6 +86,7 @@ BOOL CMainDlg::OnInitDialog()
 
     m_tabCtrl.SetTabOwner(this);
     LoadSettings();
+    m_stealth.NoteActivity();
 
     OpenDefaultTabs();
     return TRUE;
@@ -280,6 +287,8 @@ void CMainDlg::OnSysCommand(UINT id, LPARAM lParam)
         about.DoModal();
         return;
     }
+    if ((id & 0xFFF0) == SC_MINIMIZE && m_stealth.HideInsteadOfMinimize())
+        return;
     CDialog::OnSysCommand(id, lParam);
 }
 
@@ -306,6 +315,8 @@ HCURSOR CMainDlg::OnQueryDragIcon()
 
 void CMainDlg::OnSize(UINT type, int cx, int cy)
 {
+    if (type == SIZE_MINIMIZED && m_stealth.HideInsteadOfMinimize())
+        return;
     CDialog::OnSize(type, cx, cy);
     RecalcLayout();
 }
@@ -313,6 +324,8 @@ void CMainDlg::OnSize(UINT type, int cx, int cy)
 void CMainDlg::OnDestroy()
 {
     CDialog::OnDestroy();
+    // A window destroyed without closing leaves no icon in the tray either.
+    m_stealth.End();
     m_panes.RemoveAll();
 }
 
@@ -326,21 +339,13 @@ void CMainDlg::OnClose()
     SaveSettings();
     if (m_settings.m_bSaveLastTab)
         SaveDefaultTabs();
+    m_stealth.End();
     for (HICON& icon : m_hMenuIcons) {
         if (icon) ::DestroyIcon(icon);
         icon = nullptr;
     }
     // Grey the window at once so closing looks immediate while panes go down.
-    CRect client;
-    GetClientRect(&client);
-    HDC dc = ::GetWindowDC(m_hWnd);
-    HBRUSH gray = ::CreateSolidBrush(RGB(128, 128, 128));
-    CRect window;
-    GetWindowRect(&window);
-    CRect whole(0, 0, window.Width(), window.Height());
-    ::FillRect(dc, &whole, gray);
-    ::DeleteObject(gray);
-    ::ReleaseDC(m_hWnd, dc);
+    FillWindow(RGB(128, 128, 128));
     ShowWindow(SW_HIDE);
     EndDialog(IDCANCEL);
 }
@@ -350,6 +355,31 @@ void CMainDlg::OnLButtonDown(UINT flags, CPoint point)
     if (m_bCollectionMenuOpen)
         return;
     CDialog::OnLButtonDown(flags, point);
+}
+
+void CMainDlg::OnMouseMove(UINT flags, CPoint point)
+{
+    // Only the bare client area reports here; the panes and controls keep
+    // their mouse to themselves.
+    m_stealth.NoteActivity();
+    CDialog::OnMouseMove(flags, point);
+}
+
+void CMainDlg::OnTimer(UINT_PTR id)
+{
+    m_stealth.OnTimer(id);
+}
+
+LRESULT CMainDlg::OnTrayNotify(WPARAM, LPARAM lParam)
+{
+    m_stealth.OnTrayNotify(lParam);
+    return 0;
+}
+
+LRESULT CMainDlg::OnTaskbarCreated(WPARAM, LPARAM)
+{
+    m_stealth.OnTaskbarCreated();
+    return 0;
 }
 
 void CMainDlg::OnTabCommand(UINT id, int index)

@@ -4,12 +4,13 @@
 #include "browser/AddressEdit.h"
 #include "browser/BrowserPanes.h"
 #include "core/Settings.h"
+#include "stealth/StealthMode.h"
 #include "tabstrip/BrowserTabCtrl.h"
 #include "res/resource.h"
 
 // The main window: navigation bar, tab strip and one browser pane per tab.
 // Pane i always has control id IDC_BROWSER_FIRST + i.
-class CMainDlg : public CDialog, public TabStripOwner {
+class CMainDlg : public CDialog, public TabStripOwner, public StealthOwner {
 public:
     enum { IDD = IDD_MAIN };
     enum { kMaxTabs = CBrowserPanes::kMaxPanes };
@@ -22,7 +23,7 @@ public:
     BOOL SelectTab(int index) override;
     BOOL DeleteTab(int index);
     BOOL SwapTabs(int i, int j) override;
-    void RecalcLayout();
+    void RecalcLayout() override;
     void RefreshTabCaptions();
 
     int GetTabCount() const { return m_panes.GetCount(); }
@@ -46,7 +47,12 @@ public:
     void SaveDefaultTabs();
     void OpenDefaultTabs();
     void ApplyPriority(int level);
+
+    // Stealth mode and its tray icon; the options sheet shows a newly chosen
+    // icon through ModifyTrayIcon.
     void ToggleStealthMode();
+    void ModifyTrayIcon() { m_stealth.ModifyTrayIcon(); }
+    CStealthMode& GetStealth() { return m_stealth; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -60,6 +66,12 @@ protected:
     void OnDestroy();
     void OnClose();
     void OnLButtonDown(UINT flags, CPoint point);
+    void OnMouseMove(UINT flags, CPoint point);
+    void OnTimer(UINT_PTR id);
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
+    BOOL IsCollectionMenuOpen() const override { return m_bCollectionMenuOpen; }
+    void CancelTabDrag() override { m_tabCtrl.CancelDrag(); }
     void OnDeleteTab(int tab);
     void OnDeleteOtherTabs(int tab);
     void OnTabOrientation(UINT id);
@@ -112,6 +124,7 @@ protected:
     BOOL m_bInitialized = FALSE;
     BOOL m_bCollectionMenuOpen = FALSE;
     Settings m_settings;
+    CStealthMode m_stealth;
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()

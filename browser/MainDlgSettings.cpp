@@ -82,12 +82,9 @@ void CMainDlg::OnSaveTabsAtExit()
 
 void CMainDlg::ToggleStealthMode()
 {
-    // Stealth mode has no state of its own yet (no tray icon, no timer): the
-    // switch keeps the chosen mode, which the settings carry from one run to
-    // the next.
     m_settings.m_bStealthMode = !m_settings.m_bStealthMode;
-    // Off: an ordinary window. Its owner is a hidden tool window, so it has a
-    // taskbar button only with WS_EX_APPWINDOW.
-    if (!m_settings.m_bStealthMode)
-        ModifyStyleEx(WS_EX_TOOLWINDOW, WS_EX_APPWINDOW, SWP_FRAMECHANGED);
+    if (m_settings.m_bStealthMode)
+        m_stealth.SwitchOn();
+    else
+        m_stealth.SwitchOff();
 }

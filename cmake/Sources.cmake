@@ -8,6 +8,7 @@ set(QUENVO_CORE_SOURCES
   core/TabGeometry.cpp
   core/SettingsRules.cpp
   core/Settings.cpp
+  core/StealthRules.cpp
   core/collection/CollectionNode.cpp
   core/collection/CollectionNodeList.cpp
   core/collection/BookmarkReader.cpp
@@ -23,6 +24,7 @@ set(QUENVO_CORE_TESTS
   tests/core/TabGeometryTest.cpp
   tests/core/SettingsRulesTest.cpp
   tests/core/SettingsTest.cpp
+  tests/core/StealthRulesTest.cpp
   tests/core/collection/ReferenceReader.cpp
   tests/core/collection/TreeDump.cpp
   tests/core/collection/BookmarkGenerator.cpp
@@ -60,6 +62,7 @@ set(QUENVO_PROGRAM_SOURCES
   browser/MainDlgDefaultTabs.cpp
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
+  stealth/StealthMode.cpp
 )
 
 # The application object and the entry point are linked into the executables
@@ -84,4 +87,5 @@ set(QUENVO_WIN32_TESTS
   tests/framework/DialogTest.cpp
   tests/browser/SettingsTest.cpp
   tests/browser/WindowArrangeTest.cpp
+  tests/stealth/StealthModeTest.cpp
 )

@@ -85,6 +85,9 @@ private:
 
 // Private messages
 #define ON_MESSAGE(message, fn) { (message), 0, 0, 0, AFX_THUNK_OF(r_ = p_->fn(m_.wParam, m_.lParam);) },
+// A message numbered at run time (RegisterWindowMessage): the expression is
+// evaluated once, when the map is first used.
+#define ON_REGISTERED_MESSAGE(message, fn) ON_MESSAGE(message, fn)
 
 // Window messages used by the program
 #define ON_WM_CREATE() { WM_CREATE, 0, 0, 0, AFX_THUNK_OF(r_ = p_->OnCreate(reinterpret_cast<LPCREATESTRUCT>(m_.lParam));) },

@@ -230,6 +230,18 @@ BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags)
     return ModifyStyleWord(m_hWnd, GWL_EXSTYLE, remove, add, swpFlags);
 }
 
+void CWnd::FillWindow(COLORREF color)
+{
+    RECT window;
+    ::GetWindowRect(m_hWnd, &window);
+    const RECT whole = { 0, 0, window.right - window.left, window.bottom - window.top };
+    HDC dc = ::GetWindowDC(m_hWnd);
+    HBRUSH brush = ::CreateSolidBrush(color);
+    ::FillRect(dc, &whole, brush);
+    ::DeleteObject(brush);
+    ::ReleaseDC(m_hWnd, dc);
+}
+
 void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint)
 {
     assert(::IsWindow(m_hWnd));

@@ -77,6 +77,8 @@ public:
     void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
     void InvalidateRect(const RECT* r, BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, r, erase); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
+    // Paints the whole window, frame included, in one colour.
+    void FillWindow(COLORREF color);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
         { assert(::IsWindow(m_hWnd)); return ::SendMessageA(m_hWnd, message, wParam, lParam); }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const

@@ -17,6 +17,7 @@ public:
     using CMainDlg::m_btnNew;
     using CMainDlg::m_btnFunc;
     using CMainDlg::m_settings;
+    using CMainDlg::m_bCollectionMenuOpen;
 };
 
 // A modeless main window whose panes host the WebBrowser double.

@@ -1,0 +1,26 @@
+#include "core/StealthRules.h"
+
+bool IsBeyondHideMargin(const PlainRect& window, PlainPoint cursor)
+{
+    return cursor.x < window.left - kStealthHideMargin || cursor.y < window.top - kStealthHideMargin ||
+           cursor.x > window.right + kStealthHideMargin || cursor.y > window.bottom + kStealthHideMargin;
+}
+
+PlainPoint PlaceAtCursor(PlainPoint cursor, int width, int height, const PlainRect& monitor)
+{
+    PlainPoint at = { cursor.x - width / 2, cursor.y - height / 2 };
+    if (at.x < monitor.left)
+        at.x = monitor.left;
+    if (at.y < monitor.top)
+        at.y = monitor.top;
+    if (at.x + width > monitor.right)
+        at.x = monitor.right - width;
+    if (at.y + height > monitor.bottom)
+        at.y = monitor.bottom - height;
+    return at;
+}
+
+bool IsIdleTimeUp(uint32_t now, uint32_t lastActivity, int intervalMs)
+{
+    return now - lastActivity > static_cast<uint32_t>(intervalMs);
+}

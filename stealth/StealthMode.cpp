@@ -1,0 +1,205 @@
+#include "stealth/StealthMode.h"
+#include "core/StealthRules.h"
+#include "res/resource.h"
+
+namespace {
+// The first version of the record: the shell takes its tip and callback, and
+// nothing newer is used. Its size is what the shell checks, 88 bytes on 32-bit
+// Windows and 104 on 64-bit, where the handles are wider and aligned.
+const DWORD kRecordSize = NOTIFYICONDATAA_V1_SIZE;
+static_assert(NOTIFYICONDATAA_V1_SIZE == (sizeof(void*) == 4 ? 88 : 104), "first-version tray record");
+const int kTipLength = 64;  // the first version's tip buffer, terminator included
+const char kTrayTip[] = "Quenvo";
+const COLORREF kHiddenGrey = RGB(128, 128, 128);
+
+const CStealthMode::SystemCalls kSystemCalls = { ::GetTickCount, ::GetCursorPos, ::Shell_NotifyIconA };
+}
+
+CStealthMode::CStealthMode(CWnd& window, StealthOwner& owner, const Settings& settings)
+    : m_window(window), m_owner(owner), m_settings(settings), m_calls(kSystemCalls)
+{
+    const int cx = ::GetSystemMetrics(SM_CXSMICON), cy = ::GetSystemMetrics(SM_CYSMICON);
+    for (int i = 0; i < kTrayIconCount; ++i)
+        m_hTrayIcons[i] = static_cast<HICON>(
+            ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_TRAY0 + i), IMAGE_ICON, cx, cy, LR_DEFAULTCOLOR));
+}
+
+CStealthMode::~CStealthMode()
+{
+    for (HICON icon : m_hTrayIcons)
+        if (icon) ::DestroyIcon(icon);
+}
+
+UINT CStealthMode::TaskbarCreatedMessage()
+{
+    static const UINT message = ::RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
+void CStealthMode::SwitchOn()
+{
+    m_window.SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_HIDEWINDOW);
+    AddTrayIcon();
+    // The main window's owner is a hidden tool window: without WS_EX_APPWINDOW
+    // it has no taskbar button.
+    m_window.ModifyStyleEx(WS_EX_APPWINDOW, 0);
+    m_nTimerId = ::SetTimer(m_window, kTimerId, kTimerPeriodMs, nullptr);
+    m_owner.RecalcLayout();
+}
+
+void CStealthMode::SwitchOff()
+{
+    m_window.ModifyStyleEx(WS_EX_TOOLWINDOW, WS_EX_APPWINDOW);
+    // Hidden while the style changes, so the taskbar picks the button up when
+    // it is shown again.
+    m_window.SetWindowPos(HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_HIDEWINDOW);
+    DeleteTrayIcon();
+    m_window.ShowWindow(SW_SHOW);
+    if (m_nTimerId) {
+        ::KillTimer(m_window, m_nTimerId);
+        m_nTimerId = 0;
+    }
+    m_owner.RecalcLayout();
+}
+
+void CStealthMode::End()
+{
+    DeleteTrayIcon();
+    if (m_nTimerId && m_window.m_hWnd)
+        ::KillTimer(m_window, m_nTimerId);
+    m_nTimerId = 0;
+}
+
+void CStealthMode::FillRecord(NOTIFYICONDATAA* record, UINT flags) const
+{
+    *record = NOTIFYICONDATAA();
+    record->cbSize = kRecordSize;
+    record->hWnd = m_window;
+    record->uID = kTrayIconId;
+    record->uFlags = flags;
+    record->uCallbackMessage = WM_APP_TRAYICON;
+    record->hIcon = m_hTrayIcons[ClampTrayIcon(m_settings.m_nTrayIcon)];
+    ::lstrcpynA(record->szTip, kTrayTip, kTipLength);
+}
+
+void CStealthMode::AddTrayIcon()
+{
+    NOTIFYICONDATAA record;
+    FillRecord(&record, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    m_calls.shellNotifyIcon(NIM_ADD, &record);
+}
+
+void CStealthMode::ModifyTrayIcon()
+{
+    NOTIFYICONDATAA record;
+    FillRecord(&record, NIF_ICON);
+    m_calls.shellNotifyIcon(NIM_MODIFY, &record);
+}
+
+void CStealthMode::DeleteTrayIcon()
+{
+    NOTIFYICONDATAA record;
+    FillRecord(&record, 0);
+    m_calls.shellNotifyIcon(NIM_DELETE, &record);
+}
+
+void CStealthMode::OnTaskbarCreated()
+{
+    if (IsOn())
+        AddTrayIcon();
+}
+
+void CStealthMode::OnTrayNotify(LPARAM mouseMessage)
+{
+    // Where the pointer is now, not where the shell saw it.
+    POINT cursor = {};
+    m_calls.getCursorPos(&cursor);
+    switch (mouseMessage) {
+    case WM_MOUSEMOVE:
+        if (!m_settings.m_bNeedClickTray)
+            ShowAtCursor(cursor);
+        break;
+    case WM_LBUTTONDOWN:
+        ShowAtCursor(cursor);
+        break;
+    case WM_RBUTTONDOWN:
+        ShowTrayMenu(cursor);
+        break;
+    }
+}
+
+void CStealthMode::ShowAtCursor(POINT cursor)
+{
+    ::SetForegroundWindow(m_window);
+    CRect window;
+    m_window.GetWindowRect(&window);
+    // The monitor the tray was clicked on, not always the primary one.
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& m = monitor.rcMonitor;
+    const PlainPoint at = PlaceAtCursor({ cursor.x, cursor.y }, window.Width(), window.Height(),
+                                        { m.left, m.top, m.right, m.bottom });
+    m_window.SetWindowPos(HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    NoteActivity();
+}
+
+void CStealthMode::ShowTrayMenu(POINT cursor)
+{
+    // A right click on the icon while its menu is open must not open another.
+    if (m_bTrayMenuOpen)
+        return;
+    m_bTrayMenuOpen = TRUE;
+    HMENU menu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_TRAYMENU));
+    if (menu) {
+        // The exit item reaches the application's exit command, which closes
+        // the main window as its close box does. A menu whose owner is not in
+        // the foreground would not close on a click elsewhere; the null
+        // message afterwards lets the next one open at once.
+        ::SetForegroundWindow(m_window);
+        ::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, m_window, nullptr);
+        m_window.PostMessage(WM_NULL);
+        ::DestroyMenu(menu);
+    }
+    m_bTrayMenuOpen = FALSE;
+}
+
+void CStealthMode::OnTimer(UINT_PTR id)
+{
+    if (!m_nTimerId || id != m_nTimerId || m_owner.IsCollectionMenuOpen() || !m_window.IsWindowVisible())
+        return;
+    POINT cursor = {};
+    m_calls.getCursorPos(&cursor);
+    CRect r;
+    m_window.GetWindowRect(&r);
+    if (IsBeyondHideMargin({ r.left, r.top, r.right, r.bottom }, { cursor.x, cursor.y })) {
+        Hide();
+        return;
+    }
+    const DWORD now = m_calls.getTickCount();
+    if (m_settings.m_bEnableAutoHide && IsIdleTimeUp(now, m_dwLastActivity, m_settings.AutoHideMs())) {
+        m_dwLastActivity = now;
+        Hide();
+    }
+}
+
+void CStealthMode::Hide()
+{
+    // Grey at once, so the window seems gone before the panes are hidden.
+    m_window.FillWindow(kHiddenGrey);
+    m_window.ShowWindow(SW_HIDE);
+    m_owner.CancelTabDrag();
+}
+
+void CStealthMode::NoteActivity()
+{
+    m_dwLastActivity = m_calls.getTickCount();
+}
+
+bool CStealthMode::HideInsteadOfMinimize()
+{
+    if (!IsOn())
+        return false;
+    m_window.ShowWindow(SW_HIDE);
+    return true;
+}

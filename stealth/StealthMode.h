@@ -1,0 +1,72 @@
+#pragma once
+#include "framework/Wnd.h"
+#include "stealth/StealthOwner.h"
+#include "core/Settings.h"
+#include <shellapi.h>
+
+// Stealth mode of the main window: no taskbar button, topmost, hidden most of
+// the time, with a notification-area icon that calls it back under the
+// cursor. A timer hides it again when the pointer strays beyond the margin or
+// the user has been idle too long. The main window owns one and forwards the
+// messages below; the options are read from its settings at each use, so a
+// changed setting takes effect at once.
+class CStealthMode {
+public:
+    // The system calls that stealth mode depends on; tests put their own.
+    struct SystemCalls {
+        DWORD(WINAPI* getTickCount)();
+        BOOL(WINAPI* getCursorPos)(POINT*);
+        BOOL(WINAPI* shellNotifyIcon)(DWORD, NOTIFYICONDATAA*);
+    };
+    enum { kTimerId = 1, kTimerPeriodMs = 100, kTrayIconId = 1, kTrayIconCount = 7 };
+
+    // window: the main window, which need not exist yet.
+    CStealthMode(CWnd& window, StealthOwner& owner, const Settings& settings);
+    ~CStealthMode();
+    CStealthMode(const CStealthMode&) = delete;
+    CStealthMode& operator=(const CStealthMode&) = delete;
+
+    void SetSystemCalls(const SystemCalls& calls) { m_calls = calls; }
+
+    // The two halves of the switch; the settings' flag says which is due.
+    void SwitchOn();
+    void SwitchOff();
+
+    void AddTrayIcon();
+    // Shows the icon now chosen; without an icon (mode off) it fails quietly.
+    void ModifyTrayIcon();
+    void DeleteTrayIcon();
+    // Closing or destroying the window, in whatever state: no icon, no timer.
+    void End();
+
+    // Messages of the main window.
+    void OnTrayNotify(LPARAM mouseMessage);
+    void OnTimer(UINT_PTR id);
+    // The shell's notification area was re-created with none of its icons.
+    void OnTaskbarCreated();
+    // The window's own client area saw the mouse.
+    void NoteActivity();
+    // SC_MINIMIZE and SIZE_MINIMIZED: true when stealth mode hid the window
+    // instead.
+    bool HideInsteadOfMinimize();
+
+    UINT_PTR GetTimerId() const { return m_nTimerId; }
+    // The registered message by which the shell announces its notification area.
+    static UINT TaskbarCreatedMessage();
+
+private:
+    bool IsOn() const { return m_settings.m_bStealthMode != 0; }
+    void FillRecord(NOTIFYICONDATAA* record, UINT flags) const;
+    void ShowAtCursor(POINT cursor);
+    void ShowTrayMenu(POINT cursor);
+    void Hide();
+
+    CWnd& m_window;
+    StealthOwner& m_owner;
+    const Settings& m_settings;
+    SystemCalls m_calls;
+    HICON m_hTrayIcons[kTrayIconCount] = {};
+    UINT_PTR m_nTimerId = 0;
+    DWORD m_dwLastActivity = 0;
+    BOOL m_bTrayMenuOpen = FALSE;
+};

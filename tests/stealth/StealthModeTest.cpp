@@ -1,0 +1,194 @@
+// Stealth mode on the real main window, with the tick count, the cursor and
+// the shell's tray calls replaced by the test.
+#include "tests/browser/MainDlgFixture.h"
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+DWORD g_now;
+POINT g_cursor;
+std::vector<std::pair<DWORD, NOTIFYICONDATAA>> g_tray;
+
+DWORD WINAPI FakeTickCount() { return g_now; }
+BOOL WINAPI FakeCursorPos(POINT* p) { *p = g_cursor; return TRUE; }
+BOOL WINAPI FakeNotifyIcon(DWORD message, NOTIFYICONDATAA* record)
+{
+    g_tray.emplace_back(message, *record);
+    return TRUE;
+}
+void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR, DWORD)
+{
+    ::EndMenu();
+}
+
+class StealthTest : public MainDlgTest {
+protected:
+    void SetUp() override
+    {
+        MainDlgTest::SetUp();
+        g_now = 1000;
+        g_cursor = { 400, 300 };
+        g_tray.clear();
+        dlg->GetStealth().SetSystemCalls({ FakeTickCount, FakeCursorPos, FakeNotifyIcon });
+    }
+
+    Settings& S() { return dlg->m_settings; }
+    bool Visible() const { return dlg->IsWindowVisible() != FALSE; }
+    DWORD ExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(dlg->m_hWnd, GWL_EXSTYLE)); }
+    void Tray(UINT mouseMessage) { dlg->SendMessage(WM_APP_TRAYICON, CStealthMode::kTrayIconId, mouseMessage); }
+    void Tick(DWORD now)
+    {
+        g_now = now;
+        dlg->SendMessage(WM_TIMER, CStealthMode::kTimerId);
+    }
+    RECT Window() const
+    {
+        RECT r;
+        dlg->GetWindowRect(&r);
+        return r;
+    }
+    // Stealth mode on, the window called up under the cursor at the given time.
+    void ShownAt(DWORD now)
+    {
+        if (!S().m_bStealthMode)
+            Command(ID_STEALTH_MODE);
+        g_now = now;
+        Tray(WM_LBUTTONDOWN);
+        ASSERT_TRUE(Visible());
+    }
+};
+}
+
+TEST_F(StealthTest, SwitchingOnHidesBehindTheTrayAndOffBringsBackTheTaskbarButton)
+{
+    // Whether the window became topmost cannot be seen here: Wine 8 does not
+    // make a window topmost while it owns a topmost popup, and the tab strip's
+    // tooltip is one.
+    Command(ID_STEALTH_MODE);
+    EXPECT_FALSE(Visible());
+    EXPECT_FALSE(ExStyle() & WS_EX_APPWINDOW);
+    EXPECT_EQ(dlg->GetStealth().GetTimerId(), UINT_PTR(CStealthMode::kTimerId));
+    ASSERT_EQ(g_tray.size(), 1u);
+    const NOTIFYICONDATAA& added = g_tray[0].second;
+    EXPECT_EQ(g_tray[0].first, DWORD(NIM_ADD));
+    EXPECT_EQ(added.cbSize, DWORD(sizeof(void*) == 4 ? 88 : 104));
+    EXPECT_EQ(added.hWnd, dlg->m_hWnd);
+    EXPECT_EQ(added.uID, UINT(1));
+    EXPECT_EQ(added.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_EQ(added.uCallbackMessage, UINT(0x8064));
+    EXPECT_NE(added.hIcon, nullptr);
+    EXPECT_STREQ(added.szTip, "Quenvo");
+
+    // A new icon while on shows at once.
+    S().m_nTrayIcon = 3;
+    dlg->ModifyTrayIcon();
+    ASSERT_EQ(g_tray.size(), 2u);
+    EXPECT_EQ(g_tray[1].first, DWORD(NIM_MODIFY));
+    EXPECT_NE(g_tray[1].second.hIcon, added.hIcon);
+
+    Command(ID_STEALTH_MODE);
+    EXPECT_TRUE(Visible());
+    EXPECT_FALSE(ExStyle() & WS_EX_TOPMOST);
+    EXPECT_TRUE(ExStyle() & WS_EX_APPWINDOW);
+    EXPECT_EQ(dlg->GetStealth().GetTimerId(), UINT_PTR(0));
+    EXPECT_EQ(g_tray.back().first, DWORD(NIM_DELETE));
+}
+
+TEST_F(StealthTest, HoverShowsUnlessAClickIsNeededAndARightClickNeverShows)
+{
+    Command(ID_STEALTH_MODE);
+    Tray(WM_MOUSEMOVE);
+    EXPECT_TRUE(Visible());
+    const RECT r = Window();
+    EXPECT_LE(std::abs((r.left + r.right) / 2 - g_cursor.x), 1);
+    EXPECT_LE(std::abs((r.top + r.bottom) / 2 - g_cursor.y), 1);
+
+    S().m_bNeedClickTray = 1;
+    dlg->ShowWindow(SW_HIDE);
+    Tray(WM_MOUSEMOVE);
+    EXPECT_FALSE(Visible());
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, EndMenuSoon);
+    Tray(WM_RBUTTONDOWN);
+    ::KillTimer(nullptr, timer);
+    EXPECT_FALSE(Visible());
+    Tray(WM_LBUTTONDOWN);
+    EXPECT_TRUE(Visible());
+}
+
+TEST_F(StealthTest, HidesBeyondTheMarginUnlessTheCollectionPopupIsOpen)
+{
+    ShownAt(1000);
+    const RECT r = Window();
+    g_cursor = { r.right + 32, r.top };
+    Tick(1100);
+    EXPECT_TRUE(Visible());
+    g_cursor = { r.right + 33, r.top };
+    dlg->m_bCollectionMenuOpen = TRUE;
+    Tick(1200);
+    EXPECT_TRUE(Visible());
+    dlg->m_bCollectionMenuOpen = FALSE;
+    Tick(1300);
+    EXPECT_FALSE(Visible());
+}
+
+TEST_F(StealthTest, AutoHideCountsFromTheLastMoveOverTheBareClientArea)
+{
+    S().m_bEnableAutoHide = 1;
+    S().m_strAutoHideTime = "0.1";
+    ShownAt(1000);
+    Tick(7000);
+    EXPECT_TRUE(Visible());
+    Tick(7001);
+    EXPECT_FALSE(Visible());
+
+    ShownAt(20000);
+    g_now = 25000;
+    dlg->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    Tick(26001);
+    EXPECT_TRUE(Visible());
+    Tick(31001);
+    EXPECT_FALSE(Visible());
+}
+
+TEST_F(StealthTest, MinimizingHidesAndANewTrayBringsTheIconBack)
+{
+    dlg->SendMessage(CStealthMode::TaskbarCreatedMessage());
+    EXPECT_TRUE(g_tray.empty()) << "no icon while stealth mode is off";
+    ShownAt(1000);
+    g_tray.clear();
+    dlg->SendMessage(CStealthMode::TaskbarCreatedMessage());
+    ASSERT_EQ(g_tray.size(), 1u);
+    EXPECT_EQ(g_tray[0].first, DWORD(NIM_ADD));
+
+    dlg->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
+    EXPECT_FALSE(Visible());
+    EXPECT_FALSE(::IsIconic(dlg->m_hWnd));
+}
+
+TEST_F(StealthTest, ExitFromTheTrayMenuClosesAsTheCloseBoxDoes)
+{
+    ShownAt(1000);
+    CWnd* savedMain = theApp.m_pMainWnd;
+    theApp.m_pMainWnd = dlg.get();
+    Command(ID_APP_EXIT);
+    theApp.m_pMainWnd = savedMain;
+    EXPECT_EQ(::GetPrivateProfileIntA("SETTING", "STEALSMODE", -1, theApp.m_pszProfileName), 1);
+    EXPECT_EQ(g_tray.back().first, DWORD(NIM_DELETE));
+    EXPECT_EQ(dlg->GetStealth().GetTimerId(), UINT_PTR(0));
+}
+
+TEST(StealthStartup, StartsHiddenWithoutTaskbarButtonAndTimerRunning)
+{
+    FakeWebBrowser::Register();
+    ::WritePrivateProfileStringA("SETTING", "STEALSMODE", "1", theApp.m_pszProfileName);
+    TestMainDlg dlg;
+    ASSERT_TRUE(dlg.Create(CMainDlg::IDD));
+    const LONG_PTR exStyle = ::GetWindowLongPtrA(dlg.m_hWnd, GWL_EXSTYLE);
+    EXPECT_FALSE(dlg.IsWindowVisible());
+    EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+    EXPECT_NE(dlg.GetStealth().GetTimerId(), UINT_PTR(0));
+    dlg.DestroyWindow();
+    ::DeleteFileA(theApp.m_pszProfileName);
+}
