@@ -22,5 +22,5 @@ PlainPoint PlaceAtCursor(PlainPoint cursor, int width, int height, const PlainRe
 
 // The user has been idle longer than the interval. Ticks wrap after 49.7 days,
 // so the difference is taken as an unsigned number; so is the interval, which
-// makes a negative one mean never.
+// makes a negative one, read as some 49 days, run out practically never.
 bool IsIdleTimeUp(uint32_t now, uint32_t lastActivity, int intervalMs);

@@ -42,6 +42,6 @@ TEST(StealthRules, IdleTimeIsAnUnsignedDifference)
     // Across the wrap of the tick counter.
     EXPECT_FALSE(IsIdleTimeUp(100, 0xFFFFFF00u, 6000));
     EXPECT_TRUE(IsIdleTimeUp(6000, 0xFFFFFF00u, 6000));
-    // A negative interval never runs out.
-    EXPECT_FALSE(IsIdleTimeUp(0xFFFFFFF0u, 0, -60000));
+    // A negative interval reads as a huge one: ten idle days are not enough.
+    EXPECT_FALSE(IsIdleTimeUp(864000000u, 0, -60000));
 }
