@@ -47,6 +47,7 @@ set(QUENVO_FRAMEWORK_SOURCES
 )
 
 set(QUENVO_PROGRAM_SOURCES
+  collection/CollectionMenu.cpp
   browser/MainDlg.cpp
   browser/MainDlgNavigation.cpp
   browser/WebBrowser2.cpp
