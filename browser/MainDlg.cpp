@@ -90,6 +90,7 @@ BOOL CMainDlg::OnInitDialog()
     m_nTabCount = 0;
     LoadSettings();
 
+    CreateCollections();
     OpenDefaultTabs();
     return TRUE;
 }
@@ -343,6 +344,7 @@ void CMainDlg::OnClose()
         if (icon) ::DestroyIcon(icon);
         icon = nullptr;
     }
+    DeleteCollections();
     // Grey the window at once so closing looks immediate while panes go down.
     CRect client;
     GetClientRect(&client);

@@ -3,8 +3,12 @@
 #include "framework/Controls.h"
 #include "browser/AddressEdit.h"
 #include "browser/WebBrowser2.h"
+#include "collection/CollectionMenu.h"
 #include "tabstrip/BrowserTabCtrl.h"
 #include "res/resource.h"
+#include <memory>
+
+struct CollectionNode;
 
 // The main window: navigation bar, tab strip and one browser pane per tab.
 // Pane i always has control id IDC_BROWSER_FIRST + i.
@@ -38,6 +42,9 @@ public:
     void ApplyPriority(int level);
     void ToggleStealthMode();
 
+    // Reads the collection file again and rebuilds the collection popup from it.
+    void RebuildCollectionMenu();
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
@@ -59,6 +66,10 @@ protected:
     LRESULT OnCloseTab(WPARAM wParam, LPARAM lParam);
     LRESULT OnTogglePin(WPARAM wParam, LPARAM lParam);
     BOOL OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result);
+
+    // The tab collections and the expire-page list
+    void CreateCollections();
+    void DeleteCollections();
 
     // Navigation bar
     void OnGo();
@@ -98,7 +109,14 @@ protected:
     CToolTipCtrl m_toolTip;
     CBitmapButton m_btnGo, m_btnFunc, m_btnSearch, m_btnForward, m_btnBack, m_btnNew;
     BOOL m_bInitialized = FALSE;
+    // The tab collections and their popup, and the expire-page list.
+    std::unique_ptr<CollectionMenu> m_pCollection;
+    HMENU m_hCollectionMenu = nullptr;
     BOOL m_bCollectionMenuOpen = FALSE;
+    // The folder under the popup's highlight; kept after the popup closes
+    // for the command that follows.
+    CollectionNode* m_pHoveredNode = nullptr;
+    std::unique_ptr<CollectionMenu> m_pExpireList;
     BOOL m_bExpireEnabled = FALSE;           // ENABLEEXPIREPAGE
 
     // Settings, each known by its INI key.

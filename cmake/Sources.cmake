@@ -50,6 +50,7 @@ set(QUENVO_PROGRAM_SOURCES
   collection/CollectionMenu.cpp
   browser/MainDlg.cpp
   browser/MainDlgNavigation.cpp
+  browser/MainDlgMenus.cpp
   browser/WebBrowser2.cpp
   browser/WindowArrange.cpp
   app/Settings.cpp
