@@ -78,4 +78,5 @@ set(QUENVO_WIN32_TESTS
   tests/framework/StrTest.cpp
   tests/app/SettingsTest.cpp
   tests/browser/WindowArrangeTest.cpp
+  tests/collection/CollectionMenuTest.cpp
 )
