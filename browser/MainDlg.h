@@ -67,9 +67,15 @@ protected:
     LRESULT OnTogglePin(WPARAM wParam, LPARAM lParam);
     BOOL OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result);
 
-    // The tab collections and the expire-page list
+    // Tab collections, the function menu and the collection popup
     void CreateCollections();
     void DeleteCollections();
+    void OnFuncButton();
+    void ShowCollectionMenu();
+    void OnDrawItem(int idCtl, LPDRAWITEMSTRUCT dis);
+    void OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis);
+    void OnMenuSelect(UINT item, UINT flags, HMENU menu);
+    void OpenCollection(UINT id);
 
     // Navigation bar
     void OnGo();

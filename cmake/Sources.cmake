@@ -79,4 +79,5 @@ set(QUENVO_WIN32_TESTS
   tests/app/SettingsTest.cpp
   tests/browser/WindowArrangeTest.cpp
   tests/collection/CollectionMenuTest.cpp
+  tests/browser/MainDlgMenusTest.cpp
 )

@@ -17,6 +17,12 @@ public:
     using CMainDlg::m_btnFunc;
     using CMainDlg::m_nTabTextLength;
     using CMainDlg::m_bExpireEnabled;
+    using CMainDlg::m_btnSearch;
+    using CMainDlg::m_pCollection;
+    using CMainDlg::m_hCollectionMenu;
+    using CMainDlg::m_bCollectionMenuOpen;
+    using CMainDlg::m_pHoveredNode;
+    using CMainDlg::m_pExpireList;
 };
 
 // A modeless main window whose panes host the WebBrowser double.
