@@ -4,15 +4,18 @@
 #include "tests/collection/CollectionMenuProbe.h"
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <string>
-#include <vector>
 
 namespace {
 
-class TestCollectionMenu : public CollectionMenu {
-public:
+struct TestCollectionMenu : CollectionMenu {
     using CollectionMenu::containerMenu;
     using CollectionMenu::createdPopups;
+    HMENU Build(const std::string& text)
+    {
+        LoadFile(WriteCollectionFile(text), nullptr);
+        DestroyPopups();
+        return BuildMenu();
+    }
 };
 
 std::string Folder(const std::string& name, const std::string& inside = "")
@@ -20,18 +23,18 @@ std::string Folder(const std::string& name, const std::string& inside = "")
     return "<H3>" + name + "</H3><DL>" + inside + "</DL>";
 }
 
-// n folders holding a link each, named after their number.
-std::string Folders(int n)
+// Every menu reachable from menu, itself included.
+void CollectMenus(HMENU menu, std::vector<HMENU>& menus)
 {
-    std::string text;
-    for (int i = 0; i < n; ++i)
-        text += Folder(std::to_string(i), "<A HREF=\"u\">t</A>");
-    return text;
+    menus.push_back(menu);
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i)
+        if (HMENU sub = ::GetSubMenu(menu, i))
+            CollectMenus(sub, menus);
 }
 
-bool IsLive(HMENU menu)
+int CountLive(const std::vector<HMENU>& menus)
 {
-    return ::IsMenu(menu) != FALSE;
+    return static_cast<int>(std::count_if(menus.begin(), menus.end(), [](HMENU m) { return ::IsMenu(m); }));
 }
 
 }  // namespace
@@ -40,87 +43,64 @@ TEST(CollectionMenuTest, FoldersBecomeEntriesInPostOrderAndOrganizeComesLast)
 {
     TestCollectionMenu menu;
     EXPECT_EQ(menu.BuildMenu(), nullptr) << "no tree, no menu";
-    EXPECT_FALSE(menu.IsMenuBuilt());
-
-    const std::string missing = g_strStartDir.str() + "menu-default.htm";
-    ::DeleteFileA(missing.c_str());
-    menu.LoadFile(missing, nullptr);
-    HMENU top = menu.BuildMenu();
+    EXPECT_EQ(DescribeMenu(menu.Build("<A HREF=\"u\">link</A>")), "101 タブの整理...\n");
     EXPECT_TRUE(menu.IsMenuBuilt());
-    EXPECT_EQ(DescribeMenu(top), "102 Quenvo タブコレクション\n101 タブの整理...\n");
+    HMENU top = menu.Build(Folder("Alpha", Folder("Beta") + Folder("Gamma") + "<A HREF=\"u\">link</A>"));
+    EXPECT_EQ(DescribeMenu(top), "104 Alpha >\n  102 Beta\n  103 Gamma\n101 タブの整理...\n");
     EXPECT_EQ(::GetSubMenu(menu.containerMenu, 0), top);
-
-    menu.LoadFile(WriteCollectionFile("<A HREF=\"u\">link</A>"), nullptr);
     menu.DestroyPopups();
     EXPECT_FALSE(menu.IsMenuBuilt());
-    EXPECT_EQ(DescribeMenu(menu.BuildMenu()), "101 タブの整理...\n");
-
-    menu.LoadFile(WriteCollectionFile(Folder("Alpha", Folder("Beta") + Folder("Gamma") + "<A HREF=\"u\">link</A>")),
-                  nullptr);
-    menu.DestroyPopups();
-    EXPECT_EQ(DescribeMenu(menu.BuildMenu()), "104 Alpha >\n  102 Beta\n  103 Gamma\n101 タブの整理...\n");
 }
 
-// 1024 ids are all there are: the folders after them in post-order get no
-// entry, and a tree nested far deeper than that costs no more menus.
+// There are 1024 ids: later folders in post-order get no entry, and a tree
+// nested far deeper than that costs no more popups than there are ids.
 TEST(CollectionMenuTest, FoldersPastTheLastIdGetNoEntry)
 {
     TestCollectionMenu menu;
-    menu.LoadFile(WriteCollectionFile(Folders(1100)), nullptr);
-    HMENU top = menu.BuildMenu();
+    std::string wide, deep;
+    for (int i = 0; i < 1100; ++i)
+        wide += Folder(std::to_string(i));
+    HMENU top = menu.Build(wide);
     ASSERT_EQ(::GetMenuItemCount(top), 1025);
-    EXPECT_EQ(::GetMenuItemID(top, 0), 102u);
     EXPECT_EQ(::GetMenuItemID(top, 1023), 1125u);
-    EXPECT_EQ(::GetMenuItemID(top, 1024), 101u);
 
-    std::string deep;
     for (int i = 0; i < 50000; ++i)
         deep += "<H3>d</H3><DL>";
-    menu.LoadFile(WriteCollectionFile(deep), nullptr);
-    menu.DestroyPopups();
-    top = menu.BuildMenu();
+    EXPECT_EQ(DescribeMenu(menu.Build(deep)), "101 タブの整理...\n");
     EXPECT_LE(menu.createdPopups.size(), 1025u);
-    std::vector<UINT> ids;
-    for (HMENU popup : menu.createdPopups)
-        CollectMenuIds(popup, ids);
-    for (UINT id : ids)
-        ASSERT_TRUE(id == 101 || (id >= 102 && id <= 1125)) << id;
-    EXPECT_EQ(DescribeMenu(top), "101 タブの整理...\n") << "the outer folders have no ids left";
 }
 
+// GetGuiResources cannot count menus under Wine: every handle seen is
+// recorded instead, and must be gone at the end.
 TEST(CollectionMenuTest, EveryMenuHandleMadeIsDestroyed)
 {
-    // 50 folders of 9 folders each: 500 folders, 51 popups a build.
-    std::string text;
+    std::string inner, tree;  // 50 folders of 9 each: 500 folders in 51 popups
+    for (int i = 0; i < 9; ++i)
+        inner += Folder("inner");
     for (int i = 0; i < 50; ++i)
-        text += Folder("outer", Folders(9));
-    const std::string path = WriteCollectionFile(text);
-
+        tree += Folder("outer", inner);
     std::vector<HMENU> made;
     {
         TestCollectionMenu menu;
-        menu.LoadFile(path, nullptr);
-        made.push_back(menu.containerMenu);
+        menu.Build(tree);
         for (int round = 0; round < 1000; ++round) {
-            menu.BuildMenu();
             CollectMenus(menu.containerMenu, made);
             menu.DestroyPopups();
+            menu.BuildMenu();
         }
+        CollectMenus(menu.containerMenu, made);
     }
-    ASSERT_EQ(made.size(), 1 + 1000u * 52);
-    EXPECT_EQ(std::count_if(made.begin(), made.end(), IsLive), 0);
+    EXPECT_EQ(made.size(), 1001u * 52);
+    EXPECT_EQ(CountLive(made), 0);
 
-    // The check itself: a submenu slipped into a built popup outside the
-    // builder is found alive afterwards.
+    // The check finds a leak: a submenu slipped into a built popup.
     made.clear();
     HMENU leaked = ::CreatePopupMenu();
     {
         TestCollectionMenu menu;
-        menu.LoadFile(path, nullptr);
-        ::AppendMenuA(menu.BuildMenu(), MF_POPUP, reinterpret_cast<UINT_PTR>(leaked), "leak");
+        ::AppendMenuA(menu.Build(tree), MF_POPUP, reinterpret_cast<UINT_PTR>(leaked), "leak");
         CollectMenus(menu.containerMenu, made);
-        menu.DestroyPopups();
     }
-    EXPECT_EQ(std::count_if(made.begin(), made.end(), IsLive), 1);
+    EXPECT_EQ(CountLive(made), 1);
     ::DestroyMenu(leaked);
 }
