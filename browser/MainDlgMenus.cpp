@@ -1,8 +1,9 @@
 // The function menu, the tab collections with their owner-drawn popup, and
 // the expire-page list of the main window.
 #include "browser/MainDlg.h"
-#include "collection/CollectionNode.h"
-#include "collection/CollectionNodeList.h"
+#include "core/collection/CollectionNode.h"
+#include "core/collection/CollectionNodeList.h"
+#include "core/TabSide.h"
 #include "framework/WinApp.h"
 #include <algorithm>
 
@@ -13,8 +14,6 @@ const int kMenuIconSize = 16;
 const int kMenuItemMinHeight = 18;
 // m_hMenuIcons in the order the window loads them.
 enum { kIconFolderClosed, kIconFolderOpen, kIconTabSet };
-// The tab strip's side (CBrowserTabCtrl::Orientation) as its menu command.
-const UINT kSideCommands[] = { ID_TAB_TOP, ID_TAB_LEFT, ID_TAB_BOTTOM, ID_TAB_RIGHT };
 
 void CheckIf(HMENU menu, UINT id, BOOL on)
 {
@@ -31,10 +30,10 @@ const CollectionNode* MenuNode(int idCtl, UINT ctlType, ULONG_PTR itemData)
 void CMainDlg::CreateCollections()
 {
     m_pCollection.reset(new CollectionMenu);
-    m_pCollection->LoadFile(m_strBookmarkFile.str(), nullptr);
+    m_pCollection->LoadFile(GetBookmarkFile().str(), nullptr);
     m_hCollectionMenu = m_pCollection->BuildMenu();
     m_pExpireList.reset(new CollectionMenu);
-    m_pExpireList->LoadFile(m_strExpireFile.str(), kDefaultExpireTitle);
+    m_pExpireList->LoadFile(GetExpireFile().str(), kDefaultExpireTitle);
 }
 
 void CMainDlg::DeleteCollections()
@@ -51,7 +50,7 @@ void CMainDlg::RebuildCollectionMenu()
         return;
     // The recorded node belongs to the tree that is about to be replaced.
     m_pHoveredNode = nullptr;
-    m_pCollection->LoadFile(m_strBookmarkFile.str(), nullptr);
+    m_pCollection->LoadFile(GetBookmarkFile().str(), nullptr);
     m_pCollection->DestroyPopups();
     m_hCollectionMenu = m_pCollection->BuildMenu();
 }
@@ -64,11 +63,11 @@ void CMainDlg::OnFuncButton()
     if (!menu)
         return;
     HMENU popup = ::GetSubMenu(menu, 0);
-    CheckIf(popup, ID_SAVE_TABS_AT_EXIT, m_bSaveLastTab);
-    CheckIf(popup, ID_STEALTH_MODE, m_bStealthMode);
-    CheckIf(popup, kSideCommands[m_tabCtrl.GetOrientation()], TRUE);
-    CheckIf(popup, ID_EXPIRE_ENABLE, m_bExpireEnabled);
-    CheckIf(popup, ID_TAB_MULTILINE, m_bMultiLineTab);
+    CheckIf(popup, ID_SAVE_TABS_AT_EXIT, m_settings.m_bSaveLastTab);
+    CheckIf(popup, ID_STEALTH_MODE, m_settings.m_bStealthMode);
+    CheckIf(popup, ID_TAB_BOTTOM + TabSideCommand(m_tabCtrl.GetOrientation()), TRUE);
+    CheckIf(popup, ID_EXPIRE_ENABLE, m_settings.m_bExpireEnabled);
+    CheckIf(popup, ID_TAB_MULTILINE, m_settings.m_bMultiLineTab);
     ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, button.left, button.bottom, 0, m_hWnd, nullptr);
     ::DestroyMenu(menu);
 }
@@ -152,8 +151,8 @@ void CMainDlg::OpenCollection(UINT)
     CollectionNode* folder = m_pHoveredNode;
     if (!folder || !folder->IsFolder() || folder->children->IsEmpty())
         return;
-    for (int i = m_nTabCount - 1; i >= 0; --i) {
-        if (!m_apBrowser[i]->GetPinned())
+    for (int i = GetTabCount() - 1; i >= 0; --i) {
+        if (!GetBrowser(i)->GetPinned())
             DeleteTab(i);
     }
     CollectionNodeList& pages = *folder->children;
@@ -161,5 +160,5 @@ void CMainDlg::OpenCollection(UINT)
         if (!AddTab(page->url.c_str()))
             break;
     }
-    SelectTab(m_nTabCount - 1);
+    SelectTab(GetTabCount() - 1);
 }

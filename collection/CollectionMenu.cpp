@@ -1,6 +1,6 @@
 #include "collection/CollectionMenu.h"
-#include "collection/CollectionNode.h"
-#include "collection/CollectionNodeList.h"
+#include "core/collection/CollectionNode.h"
+#include "core/collection/CollectionNodeList.h"
 #include "framework/Wnd.h"
 #include "res/resource.h"
 

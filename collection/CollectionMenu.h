@@ -1,5 +1,5 @@
 #pragma once
-#include "collection/CollectionStore.h"
+#include "core/collection/CollectionStore.h"
 #include <windows.h>
 #include <cstdint>
 #include <vector>

@@ -1,7 +1,7 @@
 // The function menu and the collection popup, driven through the real
 // tracked menus, and opening a collection.
 #include "tests/browser/MainDlgFixture.h"
-#include "collection/CollectionNodeList.h"
+#include "core/collection/CollectionNodeList.h"
 #include "tests/collection/CollectionMenuProbe.h"
 #include <deque>
 #include <functional>

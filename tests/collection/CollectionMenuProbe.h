@@ -1,7 +1,7 @@
 #pragma once
 // Bookmark files to build from, and built menus read back, for tests.
 #include "app/BrowserApp.h"
-#include "collection/CollectionNode.h"
+#include "core/collection/CollectionNode.h"
 #include <windows.h>
 #include <cstdio>
 #include <string>

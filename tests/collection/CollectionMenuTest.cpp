@@ -2,8 +2,10 @@
 // entries, and that every menu handle made is destroyed again.
 #include "collection/CollectionMenu.h"
 #include "tests/collection/CollectionMenuProbe.h"
+#include "tests/support/HandleTrace.h"
 #include <gtest/gtest.h>
-#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -21,20 +23,6 @@ struct TestCollectionMenu : CollectionMenu {
 std::string Folder(const std::string& name, const std::string& inside = "")
 {
     return "<H3>" + name + "</H3><DL>" + inside + "</DL>";
-}
-
-// Every menu reachable from menu, itself included.
-void CollectMenus(HMENU menu, std::vector<HMENU>& menus)
-{
-    menus.push_back(menu);
-    for (int i = 0; i < ::GetMenuItemCount(menu); ++i)
-        if (HMENU sub = ::GetSubMenu(menu, i))
-            CollectMenus(sub, menus);
-}
-
-int CountLive(const std::vector<HMENU>& menus)
-{
-    return static_cast<int>(std::count_if(menus.begin(), menus.end(), [](HMENU m) { return ::IsMenu(m); }));
 }
 
 }  // namespace
@@ -70,8 +58,6 @@ TEST(CollectionMenuTest, FoldersPastTheLastIdGetNoEntry)
     EXPECT_LE(menu.createdPopups.size(), 1025u);
 }
 
-// GetGuiResources cannot count menus under Wine: every handle seen is
-// recorded instead, and must be gone at the end.
 TEST(CollectionMenuTest, EveryMenuHandleMadeIsDestroyed)
 {
     std::string inner, tree;  // 50 folders of 9 each: 500 folders in 51 popups
@@ -79,28 +65,15 @@ TEST(CollectionMenuTest, EveryMenuHandleMadeIsDestroyed)
         inner += Folder("inner");
     for (int i = 0; i < 50; ++i)
         tree += Folder("outer", inner);
-    std::vector<HMENU> made;
+    HandleTrace trace;
     {
         TestCollectionMenu menu;
         menu.Build(tree);
         for (int round = 0; round < 1000; ++round) {
-            CollectMenus(menu.containerMenu, made);
             menu.DestroyPopups();
             menu.BuildMenu();
         }
-        CollectMenus(menu.containerMenu, made);
     }
-    EXPECT_EQ(made.size(), 1001u * 52);
-    EXPECT_EQ(CountLive(made), 0);
-
-    // The check finds a leak: a submenu slipped into a built popup.
-    made.clear();
-    HMENU leaked = ::CreatePopupMenu();
-    {
-        TestCollectionMenu menu;
-        ::AppendMenuA(menu.Build(tree), MF_POPUP, reinterpret_cast<UINT_PTR>(leaked), "leak");
-        CollectMenus(menu.containerMenu, made);
-    }
-    EXPECT_EQ(CountLive(made), 1);
-    ::DestroyMenu(leaked);
+    EXPECT_GE(trace.Created().menus, 1000 * 52);
+    EXPECT_EQ(trace.Survivors(), std::vector<std::string>());
 }
