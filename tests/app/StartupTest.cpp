@@ -62,8 +62,11 @@ TEST(Startup, RunsShowsTheVersionDialogAndClosesCleanly)
     HWND main = WaitForDialog(pi.dwProcessId, nullptr);
     ASSERT_NE(main, nullptr) << "the main window did not appear";
     EXPECT_TRUE(::GetDlgItem(main, 1000) != nullptr);
-    // The first tab's pane hosts the real WebBrowser control's window.
-    HWND pane = ::GetDlgItem(main, 1201);
+    // The first tab's pane hosts the real WebBrowser control's window. The
+    // window is shown while it starts up, so its first tab may still be coming.
+    HWND pane = nullptr;
+    for (int i = 0; i < 100 && !pane; ++i, ::Sleep(50))
+        pane = ::GetDlgItem(main, 1201);
     ASSERT_NE(pane, nullptr);
     HWND control = nullptr;
     for (int i = 0; i < 100 && !control; ++i, ::Sleep(50))
@@ -87,7 +90,7 @@ TEST(Startup, RunsShowsTheVersionDialogAndClosesCleanly)
     ::CloseHandle(pi.hThread);
     ::CloseHandle(pi.hProcess);
 
-    std::string ini = startDir + "\\Quenvo.ini";
-    ::DeleteFileA(ini.c_str());
+    for (const char* file : { "\\Quenvo.ini", "\\Qvbookmark.htm", "\\Qvexpire.htm" })
+        ::DeleteFileA((startDir + file).c_str());
     ::RemoveDirectoryA(startDir.c_str());
 }

@@ -106,7 +106,9 @@ protected:
         std::free(theApp.m_pszProfileName);
         theApp.m_pszProfileName = m_savedProfile;
         g_strStartDir = m_savedStartDir;
-        ::DeleteFileA(Ini().c_str());
+        // The close sequence also writes the two collection files there.
+        for (const char* file : { "Quenvo.ini", "Qvbookmark.htm", "Qvexpire.htm" })
+            ::DeleteFileA((m_dir + file).c_str());
         ::RemoveDirectoryA(m_dir.c_str());
         ::SetPriorityClass(::GetCurrentProcess(), m_savedPriority);
     }
