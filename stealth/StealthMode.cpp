@@ -50,8 +50,8 @@ void CStealthMode::SwitchOn()
 void CStealthMode::SwitchOff()
 {
     m_window.ModifyStyleEx(WS_EX_TOOLWINDOW, WS_EX_APPWINDOW);
-    // Hidden while the style changes, so the taskbar picks the button up when
-    // it is shown again.
+    // Hidden and shown again, so that the taskbar takes up the new style and
+    // gives the window its button back.
     m_window.SetWindowPos(HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_HIDEWINDOW);
     DeleteTrayIcon();
     m_window.ShowWindow(SW_SHOW);
