@@ -44,6 +44,8 @@ set(QUENVO_FRAMEWORK_SOURCES
   framework/WinApp.cpp
   framework/OleControlSite.cpp
   framework/OleDropTarget.cpp
+  framework/PropertySheet.cpp
+  framework/FileDialog.cpp
 )
 
 set(QUENVO_PROGRAM_SOURCES

@@ -100,6 +100,7 @@ private:
 #define ON_WM_MENUSELECT() { WM_MENUSELECT, 0, 0, 0, AFX_THUNK_OF(p_->OnMenuSelect(LOWORD(m_.wParam), HIWORD(m_.wParam), (HMENU)m_.lParam);) },
 #define ON_WM_CONTEXTMENU() { WM_CONTEXTMENU, 0, 0, 0, AFX_THUNK_OF(p_->OnContextMenu((HWND)m_.wParam, CPoint(GET_X_LPARAM(m_.lParam), GET_Y_LPARAM(m_.lParam)));) },
 #define ON_WM_DROPFILES() { WM_DROPFILES, 0, 0, 0, AFX_THUNK_OF(p_->OnDropFiles((HDROP)m_.wParam);) },
+#define ON_WM_HSCROLL() { WM_HSCROLL, 0, 0, 0, AFX_THUNK_OF(p_->OnHScroll(LOWORD(m_.wParam), HIWORD(m_.wParam), (HWND)m_.lParam);) },
 #define ON_WM_CAPTURECHANGED() { WM_CAPTURECHANGED, 0, 0, 0, AFX_THUNK_OF(p_->OnCaptureChanged((HWND)m_.lParam);) },
 #define AFX_ON_MOUSE(msg, fn) { (msg), 0, 0, 0, AFX_THUNK_OF(p_->fn((UINT)m_.wParam, CPoint(GET_X_LPARAM(m_.lParam), GET_Y_LPARAM(m_.lParam)));) },
 #define ON_WM_LBUTTONDOWN() AFX_ON_MOUSE(WM_LBUTTONDOWN, OnLButtonDown)

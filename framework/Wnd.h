@@ -89,6 +89,7 @@ protected:
     void OnMouseMove(UINT flags, CPoint p) { (void)flags; (void)p; Default(); }
     void OnMenuSelect(UINT item, UINT flags, HMENU menu) { (void)item; (void)flags; (void)menu; Default(); }
     void OnDropFiles(HDROP drop) { (void)drop; Default(); }
+    void OnHScroll(UINT code, UINT pos, HWND scrollBar) { (void)code; (void)pos; (void)scrollBar; Default(); }
     int OnCreate(LPCREATESTRUCT cs) { (void)cs; return (int)Default(); }
 
     DECLARE_MESSAGE_MAP()

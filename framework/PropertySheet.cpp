@@ -1,0 +1,62 @@
+#include "framework/PropertySheet.h"
+
+CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId)
+{
+    m_psp = {};
+    m_psp.dwSize = sizeof m_psp;
+    m_psp.dwFlags = PSP_DEFAULT;
+    m_psp.pszTemplate = MAKEINTRESOURCEA(templateId);
+    m_psp.pfnDlgProc = StaticPageProc;
+    m_psp.lParam = reinterpret_cast<LPARAM>(this);
+}
+
+INT_PTR CALLBACK CPropertyPage::StaticPageProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
+{
+    // As for dialogs, only WM_INITDIALOG comes here; it carries the sheet's
+    // copy of the page description, whose lParam is the page object.
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    const PROPSHEETPAGEA* psp = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
+    CPropertyPage* self = reinterpret_cast<CPropertyPage*>(psp->lParam);
+    self->SubclassWindow(hWnd);
+    return self->OnInitDialog();
+}
+
+BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    const NMHDR* nm = reinterpret_cast<const NMHDR*>(lParam);
+    // The sheet reads the answer from the page's window procedure, which is
+    // ours: TRUE to PSN_KILLACTIVE keeps the page.
+    if (nm->code == PSN_KILLACTIVE && nm->hwndFrom == GetParent()) {
+        result = OnKillActive() ? FALSE : TRUE;
+        return TRUE;
+    }
+    return CDialog::OnNotify(wParam, lParam, result);
+}
+
+CPropertySheet::CPropertySheet(const char* caption, CWnd* parent, UINT selectPage)
+    : m_strCaption(caption), m_pParentWnd(parent)
+{
+    m_psh = {};
+    m_psh.dwSize = sizeof m_psh;
+    m_psh.dwFlags = PSH_PROPSHEETPAGE;
+    m_psh.nStartPage = selectPage;
+}
+
+INT_PTR CPropertySheet::DoModal()
+{
+    std::vector<PROPSHEETPAGEA> pages;
+    for (CPropertyPage* page : m_pages) {
+        pages.push_back(page->m_psp);
+        pages.back().hInstance = AfxGetResourceHandle();
+    }
+    CWnd* main = AfxGetMainWnd();
+    m_psh.hwndParent = m_pParentWnd ? m_pParentWnd->m_hWnd : main ? main->m_hWnd : nullptr;
+    m_psh.hInstance = AfxGetResourceHandle();
+    m_psh.pszCaption = m_strCaption;
+    m_psh.nPages = static_cast<UINT>(pages.size());
+    m_psh.ppsp = pages.data();
+    // The system's modal sheet answers a positive number when OK saved the
+    // pages and 0 when it was cancelled; nothing here ever enables Apply.
+    return ::PropertySheetA(&m_psh) > 0 ? IDOK : IDCANCEL;
+}
