@@ -57,6 +57,11 @@ set(QUENVO_PROGRAM_SOURCES
   app/DefaultTabs.cpp
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
+  options/HtmlFileDialog.cpp
+  options/PrGeneral.cpp
+  options/PrTab.cpp
+  options/PrSteals.cpp
+  options/PrExpirePage.cpp
 )
 
 # The application object and the entry point are linked into the executables
