@@ -83,4 +83,6 @@ set(QUENVO_WIN32_TESTS
   tests/framework/StrTest.cpp
   tests/app/SettingsTest.cpp
   tests/browser/WindowArrangeTest.cpp
+  tests/support/ModalScript.cpp
+  tests/options/OptionsPagesTest.cpp
 )

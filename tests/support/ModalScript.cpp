@@ -1,0 +1,79 @@
+#include "tests/support/ModalScript.h"
+#include <commctrl.h>
+
+namespace {
+ModalScript* g_script = nullptr;
+MessageBoxCatcher* g_catcher = nullptr;
+
+std::string ClassOf(HWND hWnd)
+{
+    char name[64] = "";
+    ::GetClassNameA(hWnd, name, sizeof name);
+    return name;
+}
+
+BOOL CALLBACK FindSheet(HWND hWnd, LPARAM found)
+{
+    if (ClassOf(hWnd) == "#32770" && ::FindWindowExA(hWnd, nullptr, WC_TABCONTROLA, nullptr)) {
+        *reinterpret_cast<HWND*>(found) = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+}
+
+ModalScript::ModalScript(std::function<void()> script) : m_script(std::move(script))
+{
+    g_script = this;
+    m_timer = ::SetTimer(nullptr, 0, 10, Tick);
+}
+
+ModalScript::~ModalScript()
+{
+    if (m_timer)
+        ::KillTimer(nullptr, m_timer);
+    g_script = nullptr;
+}
+
+void CALLBACK ModalScript::Tick(HWND, UINT, UINT_PTR, DWORD)
+{
+    ModalScript* self = g_script;
+    if (!self || self->m_ran)
+        return;
+    ::KillTimer(nullptr, self->m_timer);
+    self->m_timer = 0;
+    self->m_ran = true;
+    self->m_script();
+}
+
+MessageBoxCatcher::MessageBoxCatcher()
+{
+    g_catcher = this;
+    m_hook = ::SetWindowsHookExA(WH_CBT, Hook, nullptr, ::GetCurrentThreadId());
+}
+
+MessageBoxCatcher::~MessageBoxCatcher()
+{
+    ::UnhookWindowsHookEx(m_hook);
+    g_catcher = nullptr;
+}
+
+LRESULT CALLBACK MessageBoxCatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
+{
+    HWND hWnd = reinterpret_cast<HWND>(wParam);
+    // A message box is a dialog whose text sits in static 0xFFFF.
+    if (code == HCBT_ACTIVATE && g_catcher && ClassOf(hWnd) == "#32770" && ::GetDlgItem(hWnd, 0xFFFF)) {
+        char text[512] = "";
+        ::GetDlgItemTextA(hWnd, 0xFFFF, text, sizeof text);
+        g_catcher->texts.push_back(text);
+        ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+HWND FindPropertySheet()
+{
+    HWND found = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindSheet, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
