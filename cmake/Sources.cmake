@@ -85,4 +85,6 @@ set(QUENVO_WIN32_TESTS
   tests/browser/WindowArrangeTest.cpp
   tests/support/ModalScript.cpp
   tests/options/OptionsPagesTest.cpp
+  tests/options/OptionsSceneTest.cpp
+  tests/support/WindowPicture.cpp
 )
