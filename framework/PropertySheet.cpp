@@ -25,12 +25,16 @@ INT_PTR CALLBACK CPropertyPage::StaticPageProc(HWND hWnd, UINT message, WPARAM, 
 BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     const NMHDR* nm = reinterpret_cast<const NMHDR*>(lParam);
+    if (nm->hwndFrom != GetParent())
+        return CDialog::OnNotify(wParam, lParam, result);
     // The sheet reads the answer from the page's window procedure, which is
     // ours: TRUE to PSN_KILLACTIVE keeps the page.
-    if (nm->code == PSN_KILLACTIVE && nm->hwndFrom == GetParent()) {
+    if (nm->code == PSN_KILLACTIVE) {
         result = OnKillActive() ? FALSE : TRUE;
         return TRUE;
     }
+    if (nm->code == PSN_APPLY)
+        m_bApplied = true;
     return CDialog::OnNotify(wParam, lParam, result);
 }
 
@@ -56,7 +60,14 @@ INT_PTR CPropertySheet::DoModal()
     m_psh.pszCaption = m_strCaption;
     m_psh.nPages = static_cast<UINT>(pages.size());
     m_psh.ppsp = pages.data();
-    // The system's modal sheet answers a positive number when OK saved the
-    // pages and 0 when it was cancelled; nothing here ever enables Apply.
-    return ::PropertySheetA(&m_psh) > 0 ? IDOK : IDCANCEL;
+    for (CPropertyPage* page : m_pages)
+        page->m_bApplied = false;
+    ::PropertySheetA(&m_psh);
+    // Whether the system's answer counts an OK without changes as saving
+    // differs between its versions; the pages know they were applied, and
+    // with Apply never enabled only OK does that.
+    for (CPropertyPage* page : m_pages)
+        if (page->m_bApplied)
+            return IDOK;
+    return IDCANCEL;
 }

@@ -23,6 +23,9 @@ protected:
 
 private:
     static INT_PTR CALLBACK StaticPageProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Set when the sheet applied the page, which only its OK button does here.
+    bool m_bApplied = false;
+    friend class CPropertySheet;
 };
 
 // A modal property sheet with OK, Cancel and Apply. Apply stays disabled
