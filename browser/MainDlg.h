@@ -47,6 +47,8 @@ public:
     void OpenDefaultTabs();
     void ApplyPriority(int level);
     void ToggleStealthMode();
+    // Shows the chosen tray picture on the tray icon, when there is one.
+    void ModifyTrayIcon();
 
 protected:
     BOOL OnInitDialog() override;
@@ -66,6 +68,12 @@ protected:
     void OnMultiLineTab();
     void OnSaveTabsAtExit();
     void OnArrangeWindow(UINT id);
+    void OnOptions();
+    // Puts settings edited in the options in force and writes them.
+    void ApplyOptions(const Settings& edited);
+    // Read the collection tree or the expire list again from the file now named.
+    void ReloadCollections();
+    void ReloadExpireList();
     LRESULT OnCloseTab(WPARAM wParam, LPARAM lParam);
     LRESULT OnTogglePin(WPARAM wParam, LPARAM lParam);
     BOOL OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result);

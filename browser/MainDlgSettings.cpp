@@ -91,3 +91,8 @@ void CMainDlg::ToggleStealthMode()
     if (!m_settings.m_bStealthMode)
         ModifyStyleEx(WS_EX_TOOLWINDOW, WS_EX_APPWINDOW, SWP_FRAMECHANGED);
 }
+
+void CMainDlg::ModifyTrayIcon()
+{
+    // There is no tray icon yet: the chosen picture waits in the settings.
+}

@@ -60,6 +60,7 @@ set(QUENVO_PROGRAM_SOURCES
   browser/WindowArrange.cpp
   browser/MainDlgSettings.cpp
   browser/MainDlgDefaultTabs.cpp
+  browser/MainDlgOptions.cpp
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
   options/HtmlFileDialog.cpp
