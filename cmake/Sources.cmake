@@ -94,6 +94,7 @@ set(QUENVO_WIN32_TESTS
   tests/browser/WindowArrangeTest.cpp
   tests/support/ModalScript.cpp
   tests/options/OptionsPagesTest.cpp
+  tests/browser/OptionsTest.cpp
   tests/options/OptionsSceneTest.cpp
   tests/support/WindowPicture.cpp
 )

@@ -1,33 +1,24 @@
-// The four option pages in a property sheet of their own, driven as a user
-// would from inside the sheet's modal loop.
+// The option pages in a property sheet of their own, driven as a user would
+// from inside the sheet's modal loop.
 #include "app/BrowserApp.h"
+#include "options/HtmlFileDialog.h"
 #include "options/PrExpirePage.h"
 #include "options/PrGeneral.h"
 #include "options/PrSteals.h"
 #include "options/PrTab.h"
-#include "options/HtmlFileDialog.h"
 #include "tests/support/ModalScript.h"
 #include <gtest/gtest.h>
 #include <dlgs.h>
 #include <cstdio>
 #include <functional>
 
+using namespace sheet;
+
 namespace {
 
 // The file dialog answers what the test says: a path, or nullptr for Cancel.
-class TestPrGeneral : public CPrGeneral {
-public:
-    const char* answer = nullptr;
-    BOOL ChooseFile(CString& path) override
-    {
-        if (!answer)
-            return FALSE;
-        path = answer;
-        return TRUE;
-    }
-};
-
-class TestPrExpirePage : public CPrExpirePage {
+template <class Page>
+class Answering : public Page {
 public:
     const char* answer = nullptr;
     BOOL ChooseFile(CString& path) override
@@ -45,10 +36,10 @@ public:
 };
 
 struct Pages {
-    TestPrGeneral general;
+    Answering<CPrGeneral> general;
     CPrTab tab;
     TestPrSteals steals;
-    TestPrExpirePage expire;
+    Answering<CPrExpirePage> expire;
 };
 
 enum { kGeneral, kTab, kSteals, kExpire };
@@ -61,71 +52,22 @@ INT_PTR RunSheet(Pages& pages, const std::function<void(HWND sheet)>& script)
     sheet.AddPage(&pages.tab);
     sheet.AddPage(&pages.steals);
     sheet.AddPage(&pages.expire);
-    ModalScript run([&] { script(FindPropertySheet()); });
+    ModalScript run([&] { script(Find()); });
     const INT_PTR result = sheet.DoModal();
     EXPECT_TRUE(run.Ran());
     return result;
 }
 
-HWND Page(HWND sheet) { return PropSheet_GetCurrentPageHwnd(sheet); }
-BOOL ShowPage(HWND sheet, int index) { return PropSheet_SetCurSel(sheet, nullptr, index); }
-// The button's click, handled before this returns (PSM_PRESSBUTTON only posts it).
-void Press(HWND sheet, int button) { ::SendMessageA(::GetDlgItem(sheet, button), BM_CLICK, 0, 0); }
-void Type(HWND sheet, int id, const char* text) { ::SetDlgItemTextA(Page(sheet), id, text); }
-void Click(HWND sheet, int id) { ::SendMessageA(::GetDlgItem(Page(sheet), id), BM_CLICK, 0, 0); }
-bool Checked(HWND sheet, int id) { return ::IsDlgButtonChecked(Page(sheet), id) == BST_CHECKED; }
-void Key(HWND sheet, int id, UINT key)
-{
-    HWND control = ::GetDlgItem(Page(sheet), id);
-    ::SendMessageA(control, WM_KEYDOWN, key, 0);
-    ::SendMessageA(control, WM_KEYUP, key, 0);
-}
-std::string Text(HWND sheet, int id)
-{
-    char text[MAX_PATH] = "";
-    ::GetDlgItemTextA(Page(sheet), id, text, sizeof text);
-    return text;
 }
 
-}
-
-TEST(OptionsSheet, OkTakesThePagesThatWereShownAndLeavesTheOthersAsFilled)
-{
-    Pages pages;
-    pages.general.m_strBookmarkFile = "old.htm";
-    pages.tab.m_nTabTextLength = 64;        // out of range, but never shown
-    pages.steals.m_fAutoHideTime = 0.05f;   // likewise
-    bool helpShown = true, tabCreated = true;
-    const INT_PTR result = RunSheet(pages, [&](HWND sheet) {
-        HWND help = ::GetDlgItem(sheet, IDHELP);
-        helpShown = help && ::IsWindowVisible(help);
-        tabCreated = pages.tab.m_hWnd != nullptr;
-        Type(sheet, IDC_GEN_FILE, "new.htm");
-        Press(sheet, IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_FALSE(helpShown);
-    EXPECT_FALSE(tabCreated) << "a page is created when first shown";
-    EXPECT_EQ(pages.general.m_strBookmarkFile, "new.htm");
-    EXPECT_EQ(pages.tab.m_nTabTextLength, 64u);
-    EXPECT_EQ(pages.steals.m_fAutoHideTime, 0.05f);
-
-    pages.general.m_strBookmarkFile = "kept.htm";
-    EXPECT_EQ(RunSheet(pages, [&](HWND sheet) {
-        Type(sheet, IDC_GEN_FILE, "dropped.htm");
-        Press(sheet, IDCANCEL);
-    }), IDCANCEL);
-    EXPECT_EQ(pages.general.m_strBookmarkFile, "kept.htm");
-}
-
-TEST(OptionsSheet, NumbersOutsideTheirRangeAreRefusedOnTheirPage)
+TEST(OptionsPages, NumbersOutsideTheirRangeAreRefusedOnTheirPage)
 {
     Pages pages;
     MessageBoxCatcher boxes;
     std::string shownMinutes;
     bool focusOnEdit = false, stayed = false;
     RunSheet(pages, [&](HWND sheet) {
-        ShowPage(sheet, kSteals);
+        Show(sheet, kSteals);
         shownMinutes = Text(sheet, IDC_STL_MINUTES);
         for (const char* text : { "0.05", "1441", "abc" }) {
             Type(sheet, IDC_STL_MINUTES, text);
@@ -134,10 +76,10 @@ TEST(OptionsSheet, NumbersOutsideTheirRangeAreRefusedOnTheirPage)
         stayed = Page(sheet) == pages.steals.m_hWnd;
         focusOnEdit = ::GetFocus() == ::GetDlgItem(Page(sheet), IDC_STL_MINUTES);
         Type(sheet, IDC_STL_MINUTES, "0.1");
-        ShowPage(sheet, kTab);
+        Show(sheet, kTab);
         for (const char* text : { "64", "x" }) {
             Type(sheet, IDC_TAB_TEXTLENGTH, text);
-            ShowPage(sheet, kGeneral);
+            Show(sheet, kGeneral);
         }
         Type(sheet, IDC_TAB_TEXTLENGTH, "0");
         Press(sheet, IDOK);
@@ -157,25 +99,21 @@ TEST(OptionsSheet, NumbersOutsideTheirRangeAreRefusedOnTheirPage)
     EXPECT_EQ(pages.tab.m_nTabTextLength, 0u);
 
     RunSheet(pages, [&](HWND sheet) {
-        ShowPage(sheet, kSteals);
+        Show(sheet, kSteals);
         Type(sheet, IDC_STL_MINUTES, "1440");
         Press(sheet, IDOK);
     });
     EXPECT_EQ(pages.steals.m_fAutoHideTime, 1440.0f);
 }
 
-TEST(OptionsSheet, SlidersSetThePriorityAndPreviewTheTrayIconAtOnce)
+TEST(OptionsPages, TheTrayIconPreviewFollowsItsSliderAtOnce)
 {
     Pages pages;
     pages.steals.m_nTrayIcon = 1;
-    int priorityAtEnd = -1, priorityOneLeft = -1, iconWhileShown = -1;
+    int iconWhileShown = -1;
     HICON previewAtStart = nullptr, previewAfterMove = nullptr;
     RunSheet(pages, [&](HWND sheet) {
-        Key(sheet, IDC_GEN_PRIORITY, VK_END);
-        priorityAtEnd = pages.general.m_nPriority;
-        Key(sheet, IDC_GEN_PRIORITY, VK_LEFT);
-        priorityOneLeft = pages.general.m_nPriority;
-        ShowPage(sheet, kSteals);
+        Show(sheet, kSteals);
         HWND preview = ::GetDlgItem(Page(sheet), IDC_STL_ICONPREVIEW);
         previewAtStart = (HICON)::SendMessageA(preview, STM_GETICON, 0, 0);
         Key(sheet, IDC_STL_TRAYICON, VK_RIGHT);
@@ -184,33 +122,30 @@ TEST(OptionsSheet, SlidersSetThePriorityAndPreviewTheTrayIconAtOnce)
         iconWhileShown = pages.steals.m_nTrayIcon;
         Press(sheet, IDOK);
     });
-    EXPECT_EQ(priorityAtEnd, 3);
-    EXPECT_EQ(priorityOneLeft, 2);
-    EXPECT_EQ(pages.general.m_nPriority, 2);
     EXPECT_EQ(previewAtStart, pages.steals.m_hIcons[1]);
     EXPECT_EQ(previewAfterMove, pages.steals.m_hIcons[3]);
     EXPECT_EQ(iconWhileShown, 1) << "the choice is taken when the page is left";
     EXPECT_EQ(pages.steals.m_nTrayIcon, 3);
 }
 
-TEST(OptionsSheet, BrowseKeepsWhatWasTypedAndAChosenFileReplacesOnlyThePath)
+TEST(OptionsPages, BrowseKeepsWhatWasTypedAndAChosenFileReplacesOnlyThePath)
 {
     Pages pages;
     std::string afterCancel, afterChoice, expireAfterCancel;
     bool checkAfterCancel = true, checkAfterChoice = true;
     RunSheet(pages, [&](HWND sheet) {
         Type(sheet, IDC_GEN_FILE, "typed.htm");
-        Click(sheet, IDC_GEN_USEDEFAULT);
-        Click(sheet, IDC_GEN_BROWSE);
+        Press(sheet, IDC_GEN_USEDEFAULT);
+        Press(sheet, IDC_GEN_BROWSE);
         afterCancel = Text(sheet, IDC_GEN_FILE);
         checkAfterCancel = Checked(sheet, IDC_GEN_USEDEFAULT);
         pages.general.answer = "C:\\dir\\chosen.html";
-        Click(sheet, IDC_GEN_BROWSE);
+        Press(sheet, IDC_GEN_BROWSE);
         afterChoice = Text(sheet, IDC_GEN_FILE);
         checkAfterChoice = Checked(sheet, IDC_GEN_USEDEFAULT);
-        ShowPage(sheet, kExpire);
+        Show(sheet, kExpire);
         Type(sheet, IDC_XP_FILE, "typed-expire.htm");
-        Click(sheet, IDC_XP_BROWSE);
+        Press(sheet, IDC_XP_BROWSE);
         expireAfterCancel = Text(sheet, IDC_XP_FILE);
         Press(sheet, IDOK);
     });
@@ -224,16 +159,7 @@ TEST(OptionsSheet, BrowseKeepsWhatWasTypedAndAChosenFileReplacesOnlyThePath)
     EXPECT_EQ(pages.expire.m_strExpirePageFile, "typed-expire.htm");
 }
 
-namespace {
-// The Open dialog's file-name box: an edit, or the edit inside its combo box.
-HWND FileNameBox(HWND dialog)
-{
-    HWND combo = ::GetDlgItem(dialog, cmb13);
-    return combo ? combo : ::GetDlgItem(dialog, edt1);
-}
-}
-
-TEST(OptionsFileDialog, TheOpenDialogAnswersTheFullPathOrLeavesThePathAlone)
+TEST(OptionsPages, TheOpenDialogAnswersTheFullPathOrLeavesThePathAlone)
 {
     const std::string file = g_strStartDir.str() + "chosen.html";
     FILE* f = std::fopen(file.c_str(), "w");
@@ -255,7 +181,9 @@ TEST(OptionsFileDialog, TheOpenDialogAnswersTheFullPathOrLeavesThePathAlone)
 
     ModalScript choose([&] {
         HWND dialog = ::GetActiveWindow();
-        ::SetWindowTextA(FileNameBox(dialog), file.c_str());
+        // The file-name box: an edit inside a combo box, or a plain edit.
+        HWND name = ::GetDlgItem(dialog, cmb13);
+        ::SetWindowTextA(name ? name : ::GetDlgItem(dialog, edt1), file.c_str());
         ::SendMessageA(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     });
     EXPECT_TRUE(ChooseHtmlFile(nullptr, path));

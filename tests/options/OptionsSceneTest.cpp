@@ -17,13 +17,13 @@ TEST(OptionsSheet, DISABLED_Scenes)
     CPrExpirePage expire;
     steals.m_nTrayIcon = 2;
     steals.m_bEnableAutoHide = TRUE;
-    CPropertySheet sheet("詳細設定");
-    sheet.AddPage(&general);
-    sheet.AddPage(&tab);
-    sheet.AddPage(&steals);
-    sheet.AddPage(&expire);
+    CPropertySheet options("詳細設定");
+    options.AddPage(&general);
+    options.AddPage(&tab);
+    options.AddPage(&steals);
+    options.AddPage(&expire);
     ModalScript scenes([] {
-        HWND window = FindPropertySheet();
+        HWND window = sheet::Find();
         ::SetWindowPos(window, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE);
         const char* files[] = { "options-general.bmp", "options-tab.bmp", "options-steals.bmp",
                                 "options-expire.bmp" };
@@ -35,5 +35,5 @@ TEST(OptionsSheet, DISABLED_Scenes)
         }
         ::SendMessageA(::GetDlgItem(window, IDCANCEL), BM_CLICK, 0, 0);
     });
-    sheet.DoModal();
+    options.DoModal();
 }

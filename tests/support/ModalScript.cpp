@@ -71,9 +71,39 @@ LRESULT CALLBACK MessageBoxCatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-HWND FindPropertySheet()
+namespace sheet {
+HWND Find()
 {
     HWND found = nullptr;
     ::EnumThreadWindows(::GetCurrentThreadId(), FindSheet, reinterpret_cast<LPARAM>(&found));
     return found;
+}
+
+HWND Page(HWND sheet) { return PropSheet_GetCurrentPageHwnd(sheet); }
+BOOL Show(HWND sheet, int index) { return PropSheet_SetCurSel(sheet, nullptr, index); }
+
+void Press(HWND sheet, int id)
+{
+    // BM_CLICK is handled at once; PSM_PRESSBUTTON would only post the click.
+    HWND button = ::GetDlgItem(sheet, id);
+    ::SendMessageA(button ? button : ::GetDlgItem(Page(sheet), id), BM_CLICK, 0, 0);
+}
+
+void Type(HWND sheet, int id, const char* text) { ::SetDlgItemTextA(Page(sheet), id, text); }
+
+std::string Text(HWND sheet, int id)
+{
+    char text[MAX_PATH] = "";
+    ::GetDlgItemTextA(Page(sheet), id, text, sizeof text);
+    return text;
+}
+
+bool Checked(HWND sheet, int id) { return ::IsDlgButtonChecked(Page(sheet), id) == BST_CHECKED; }
+
+void Key(HWND sheet, int id, UINT key)
+{
+    HWND control = ::GetDlgItem(Page(sheet), id);
+    ::SendMessageA(control, WM_KEYDOWN, key, 0);
+    ::SendMessageA(control, WM_KEYUP, key, 0);
+}
 }

@@ -33,5 +33,19 @@ private:
     HHOOK m_hook;
 };
 
-// The property sheet this thread shows, or nullptr.
-HWND FindPropertySheet();
+// A property sheet of this thread, driven as a user would; every call is
+// handled before it returns.
+namespace sheet {
+// The sheet this thread shows, or nullptr.
+HWND Find();
+HWND Page(HWND sheet);
+// FALSE when the page shown refused to be left.
+BOOL Show(HWND sheet, int index);
+// Clicks a button of the sheet (IDOK, IDCANCEL) or of its page shown.
+void Press(HWND sheet, int id);
+void Type(HWND sheet, int id, const char* text);
+std::string Text(HWND sheet, int id);
+bool Checked(HWND sheet, int id);
+// A key pressed and let go on a control of the page shown.
+void Key(HWND sheet, int id, UINT key);
+}
