@@ -78,8 +78,7 @@ protected:
     void OnOptions();
     // Puts settings edited in the options in force and writes them.
     void ApplyOptions(const Settings& edited);
-    // Read the collection tree or the expire list again from the file now named.
-    void ReloadCollections();
+    // Reads the expire list again from the file now named.
     void ReloadExpireList();
     LRESULT OnCloseTab(WPARAM wParam, LPARAM lParam);
     LRESULT OnTogglePin(WPARAM wParam, LPARAM lParam);

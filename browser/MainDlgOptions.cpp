@@ -56,7 +56,7 @@ void CMainDlg::ApplyOptions(const Settings& edited)
     // A list read from another file than the one now named would show one
     // collection in the menu while the organizer works on another.
     if (GetBookmarkFile() != bookmarkFile)
-        ReloadCollections();
+        RebuildCollectionMenu();
     ApplyPriority(m_settings.m_nPriority);
     if (GetExpireFile() != expireFile)
         ReloadExpireList();
@@ -66,12 +66,8 @@ void CMainDlg::ApplyOptions(const Settings& edited)
     SaveSettings();
 }
 
-void CMainDlg::ReloadCollections()
-{
-    // No collection tree is held yet: the next reader of the file finds the new one.
-}
-
 void CMainDlg::ReloadExpireList()
 {
-    // No expire list is held yet: the next reader of the file finds the new one.
+    if (m_pExpireList)
+        m_pExpireList->LoadFile(GetExpireFile().str(), kDefaultExpireTitle);
 }

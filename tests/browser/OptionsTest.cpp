@@ -1,6 +1,7 @@
 // The options command on the main window: the sheet fills from the settings,
 // OK puts the edits in force and writes them, Cancel changes nothing.
 #include "tests/browser/MainDlgFixture.h"
+#include "tests/collection/CollectionMenuProbe.h"
 #include "tests/support/HandleTrace.h"
 #include "tests/support/ModalScript.h"
 #include <cstdio>
@@ -112,14 +113,26 @@ TEST_F(OptionsTest, OkPutsTheEditsInForceAtOnceAndWritesThem)
     OpenTabs(2);
     Fake(1)->FireTitleChange(L"日本語のページ");
     Command(ID_TAB_MULTILINE);
-    Options([](HWND sheet) {
+    const std::string bookmarks = WriteCollectionFile("<H3>Mine</H3><DL></DL>");
+    const std::string expire = g_strStartDir.str() + "new-expire.htm";
+    ::DeleteFileA(expire.c_str());
+    Options([&](HWND sheet) {
+        Type(sheet, IDC_GEN_FILE, bookmarks.c_str());
+        Press(sheet, IDC_GEN_USEDEFAULT);
         Key(sheet, IDC_GEN_PRIORITY, VK_END);
         Show(sheet, kTab);
         Type(sheet, IDC_TAB_TEXTLENGTH, "0");
         Show(sheet, kSteals);
         Type(sheet, IDC_STL_MINUTES, "0.5");
+        Show(sheet, kExpire);
+        Type(sheet, IDC_XP_FILE, expire.c_str());
+        Press(sheet, IDC_XP_USEDEFAULT);
         Press(sheet, IDOK);
     });
+    EXPECT_EQ(DescribeMenu(dlg->m_hCollectionMenu), "102 Mine\n101 タブの整理...\n") << "the new file's collections";
+    EXPECT_EQ(dlg->m_pExpireList->GetFilePath(), expire);
+    EXPECT_NE(::GetFileAttributesA(expire.c_str()), INVALID_FILE_ATTRIBUTES) << "made as at start";
+    ::DeleteFileA(expire.c_str());
     EXPECT_EQ(Priority(), static_cast<DWORD>(HIGH_PRIORITY_CLASS)) << "the slider's far right";
     EXPECT_EQ(TabText(0), "");
     EXPECT_EQ(TabText(1), "");
