@@ -4,8 +4,9 @@
 #include "tests/collection/CollectionMenuProbe.h"
 #include "tests/support/HandleTrace.h"
 #include "tests/support/ModalScript.h"
-#include <cstdio>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 
 using namespace sheet;
@@ -13,29 +14,11 @@ using namespace sheet;
 namespace {
 enum { kGeneral, kTab, kSteals, kExpire };
 
-std::string ReadFile(const char* path)
-{
-    std::string bytes;
-    if (FILE* f = std::fopen(path, "rb")) {
-        char buffer[4096];
-        size_t got;
-        while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-            bytes.append(buffer, got);
-        std::fclose(f);
-    }
-    return bytes;
-}
-
 class OptionsTest : public MainDlgTest {
 protected:
-    void SetUp() override
-    {
-        MainDlgTest::SetUp();
-        m_savedPriority = ::GetPriorityClass(::GetCurrentProcess());
-    }
     void TearDown() override
     {
-        ::SetPriorityClass(::GetCurrentProcess(), m_savedPriority);
+        ::SetPriorityClass(::GetCurrentProcess(), NORMAL_PRIORITY_CLASS);
         MainDlgTest::TearDown();
     }
     // The options command, with the script playing the user on its sheet.
@@ -51,11 +34,12 @@ protected:
         dlg->SaveSettings();
         return Ini();
     }
-    std::string Ini() const { return ReadFile(theApp.m_pszProfileName); }
+    std::string Ini() const
+    {
+        std::ifstream file(theApp.m_pszProfileName, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
     DWORD Priority() const { return ::GetPriorityClass(::GetCurrentProcess()); }
-
-private:
-    DWORD m_savedPriority = NORMAL_PRIORITY_CLASS;
 };
 }
 
