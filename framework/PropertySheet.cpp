@@ -2,8 +2,9 @@
 
 CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId)
 {
+    // The classic sizes work with every comctl32 version.
     m_psp = {};
-    m_psp.dwSize = sizeof m_psp;
+    m_psp.dwSize = PROPSHEETPAGEA_V1_SIZE;
     m_psp.dwFlags = PSP_DEFAULT;
     m_psp.pszTemplate = MAKEINTRESOURCEA(templateId);
     m_psp.pfnDlgProc = StaticPageProc;
@@ -42,24 +43,27 @@ CPropertySheet::CPropertySheet(const char* caption, CWnd* parent, UINT selectPag
     : m_strCaption(caption), m_pParentWnd(parent)
 {
     m_psh = {};
-    m_psh.dwSize = sizeof m_psh;
-    m_psh.dwFlags = PSH_PROPSHEETPAGE;
+    m_psh.dwSize = PROPSHEETHEADERA_V1_SIZE;
     m_psh.nStartPage = selectPage;
 }
 
 INT_PTR CPropertySheet::DoModal()
 {
-    std::vector<PROPSHEETPAGEA> pages;
+    // Made one by one, the pages may use the short description; the sheet
+    // destroys them when it ends.
+    std::vector<HPROPSHEETPAGE> pages;
     for (CPropertyPage* page : m_pages) {
-        pages.push_back(page->m_psp);
-        pages.back().hInstance = AfxGetResourceHandle();
+        PROPSHEETPAGEA psp = page->m_psp;
+        psp.hInstance = AfxGetResourceHandle();
+        if (HPROPSHEETPAGE made = ::CreatePropertySheetPageA(&psp))
+            pages.push_back(made);
     }
     CWnd* main = AfxGetMainWnd();
     m_psh.hwndParent = m_pParentWnd ? m_pParentWnd->m_hWnd : main ? main->m_hWnd : nullptr;
     m_psh.hInstance = AfxGetResourceHandle();
     m_psh.pszCaption = m_strCaption;
     m_psh.nPages = static_cast<UINT>(pages.size());
-    m_psh.ppsp = pages.data();
+    m_psh.phpage = pages.data();
     for (CPropertyPage* page : m_pages)
         page->m_bApplied = false;
     ::PropertySheetA(&m_psh);

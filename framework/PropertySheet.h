@@ -28,8 +28,8 @@ private:
     friend class CPropertySheet;
 };
 
-// A modal property sheet with OK, Cancel and Apply. Apply stays disabled
-// until a page reports a change. There is no Help button: no help file exists.
+// A modal property sheet with OK, Cancel and Apply; no page reports a change,
+// so Apply stays disabled. There is no Help button: no help file exists.
 class CPropertySheet {
 public:
     explicit CPropertySheet(const char* caption, CWnd* parent = nullptr, UINT selectPage = 0);
