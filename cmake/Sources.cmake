@@ -42,6 +42,7 @@ set(QUENVO_FRAMEWORK_SOURCES
   framework/Font.cpp
   framework/ImageList.cpp
   framework/TabCtrl.cpp
+  framework/TreeCtrl.cpp
   framework/ToolTipCtrl.cpp
   framework/WinApp.cpp
   framework/OleControlSite.cpp
@@ -57,6 +58,7 @@ set(QUENVO_PROGRAM_SOURCES
   app/DefaultTabs.cpp
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
+  collection/FolderTreeCtrl.cpp
 )
 
 # The application object and the entry point are linked into the executables
@@ -78,4 +80,5 @@ set(QUENVO_WIN32_TESTS
   tests/framework/StrTest.cpp
   tests/app/SettingsTest.cpp
   tests/browser/WindowArrangeTest.cpp
+  tests/collection/FolderTreeCtrlTest.cpp
 )

@@ -7,3 +7,4 @@
 #include "framework/ImageList.h"
 #include "framework/TabCtrl.h"
 #include "framework/ToolTipCtrl.h"
+#include "framework/TreeCtrl.h"
