@@ -59,6 +59,7 @@ set(QUENVO_PROGRAM_SOURCES
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
   collection/FolderTreeCtrl.cpp
+  collection/CollectionDlg.cpp
 )
 
 # The application object and the entry point are linked into the executables
@@ -80,5 +81,8 @@ set(QUENVO_WIN32_TESTS
   tests/framework/StrTest.cpp
   tests/app/SettingsTest.cpp
   tests/browser/WindowArrangeTest.cpp
+  tests/support/ModalDriver.cpp
   tests/collection/FolderTreeCtrlTest.cpp
+  tests/collection/TreeDump.cpp
+  tests/collection/CollectionDlgTest.cpp
 )

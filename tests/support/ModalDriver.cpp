@@ -1,0 +1,80 @@
+#include "tests/support/ModalDriver.h"
+
+namespace {
+std::vector<std::function<void()>> g_steps;
+size_t g_nextStep = 0;
+UINT_PTR g_timer = 0;
+CDialog* g_dialog = nullptr;
+MessageBoxWatch* g_watch = nullptr;
+
+void CALLBACK PlayStep(HWND, UINT, UINT_PTR, DWORD)
+{
+    ::KillTimer(nullptr, g_timer);
+    g_timer = 0;
+    g_steps[g_nextStep++]();
+    if (g_nextStep < g_steps.size())
+        g_timer = ::SetTimer(nullptr, 0, 1, PlayStep);
+    else if (g_dialog->m_hWnd)
+        g_dialog->PostMessage(WM_COMMAND, IDCANCEL);
+}
+
+// Which standard icon a message box shows: its icon control holds the
+// shared system icon.
+UINT IconOf(HWND box)
+{
+    static const struct { LPCSTR id; UINT type; } icons[] = {
+        { IDI_HAND, MB_ICONSTOP }, { IDI_QUESTION, MB_ICONQUESTION },
+        { IDI_EXCLAMATION, MB_ICONEXCLAMATION }, { IDI_ASTERISK, MB_ICONINFORMATION },
+    };
+    for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        HICON shown = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
+        for (const auto& icon : icons) {
+            if (shown && shown == ::LoadIconA(nullptr, icon.id))
+                return icon.type;
+        }
+    }
+    return 0;
+}
+}
+
+INT_PTR RunModal(CDialog& dlg, std::vector<std::function<void()>> steps)
+{
+    g_steps = std::move(steps);
+    g_nextStep = 0;
+    g_dialog = &dlg;
+    g_timer = ::SetTimer(nullptr, 0, 1, PlayStep);
+    const INT_PTR result = dlg.DoModal();
+    if (g_timer)
+        ::KillTimer(nullptr, g_timer);
+    g_timer = 0;
+    g_steps.clear();
+    g_dialog = nullptr;
+    return result;
+}
+
+MessageBoxWatch::MessageBoxWatch()
+{
+    g_watch = this;
+    m_hook = ::SetWindowsHookExA(WH_CBT, Hook, nullptr, ::GetCurrentThreadId());
+}
+
+MessageBoxWatch::~MessageBoxWatch()
+{
+    ::UnhookWindowsHookEx(m_hook);
+    g_watch = nullptr;
+}
+
+LRESULT CALLBACK MessageBoxWatch::Hook(int code, WPARAM wParam, LPARAM lParam)
+{
+    HWND wnd = reinterpret_cast<HWND>(wParam);
+    char cls[16] = "";
+    // A message box is a dialog that no object of ours is bound to.
+    if (code == HCBT_ACTIVATE && g_watch && ::GetClassNameA(wnd, cls, sizeof cls) && !lstrcmpA(cls, "#32770") &&
+        !CWnd::FromHandlePermanent(wnd)) {
+        char text[1024] = "";
+        ::GetDlgItemTextA(wnd, 0xFFFF, text, sizeof text);
+        g_watch->boxes.push_back({ text, IconOf(wnd) });
+        ::PostMessageA(wnd, WM_COMMAND, IDOK, 0);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}

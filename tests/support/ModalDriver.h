@@ -1,0 +1,31 @@
+#pragma once
+#include "framework/Dialog.h"
+#include <functional>
+#include <string>
+#include <vector>
+
+// Runs dlg modally and plays the steps from inside its loop, one a turn of
+// the loop: a step after one that ended the dialog never runs. A dialog
+// still open after the last step is cancelled. Returns what DoModal returned.
+INT_PTR RunModal(CDialog& dlg, std::vector<std::function<void()>> steps);
+
+// While it lives, answers every message box of the thread with OK as soon
+// as it shows, and keeps what each one said.
+class MessageBoxWatch {
+public:
+    struct Box {
+        std::string text;
+        UINT icon;  // MB_ICONSTOP, MB_ICONQUESTION, ... or 0
+    };
+
+    MessageBoxWatch();
+    ~MessageBoxWatch();
+    MessageBoxWatch(const MessageBoxWatch&) = delete;
+    MessageBoxWatch& operator=(const MessageBoxWatch&) = delete;
+
+    std::vector<Box> boxes;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    HHOOK m_hook;
+};
