@@ -82,6 +82,7 @@ set(QUENVO_WIN32_TESTS
   tests/app/SettingsTest.cpp
   tests/browser/WindowArrangeTest.cpp
   tests/support/ModalDriver.cpp
+  tests/support/ScenePicture.cpp
   tests/collection/FolderTreeCtrlTest.cpp
   tests/collection/TreeDump.cpp
   tests/collection/CollectionDlgTest.cpp

@@ -82,9 +82,10 @@ void CFolderTreeCtrl::OnMouseMove(UINT flags, CPoint point)
     HTREEITEM target = HitTest(point);
     if (target) {
         // The image is drawn over the window: hide it while the highlight
-        // repaints underneath.
+        // repaints underneath, or the paint would cover part of it.
         CImageList::DragShowNolock(FALSE);
         SelectDropTarget(target);
+        UpdateWindow();
         CImageList::DragShowNolock(TRUE);
     }
     SetDropCursor(target && IsDropAllowed(m_hDragItem, target));

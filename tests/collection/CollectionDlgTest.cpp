@@ -6,6 +6,7 @@
 #include "app/BrowserApp.h"
 #include "tests/collection/TreeDump.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/ScenePicture.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdio>
@@ -369,4 +370,53 @@ TEST_F(CollectionDlgTest, RoundTripOfA200NodeFile)
     }), IDOK);
     EXPECT_EQ(InFile(), shown);
     EXPECT_LT(std::count(shown.begin(), shown.end(), '\n'), 200);
+}
+
+// Not a check: the organizer in both modes over nested folders with
+// Japanese names, once during a drag, saved as organizer-add.bmp,
+// organizer-organize.bmp and organizer-drag.bmp in the current directory.
+// Run it on a prefix with a display, with --gtest_also_run_disabled_tests.
+TEST_F(CollectionDlgTest, DISABLED_Scenes)
+{
+    CollectionNodeList root;
+    CollectionNode* news = root.Append(CollectionNode::MakeFolder("ニュース"));
+    CollectionNode* home = AppendFolder(news, "国内");
+    AppendLink(home, "政治のページ", "http://news.example.jp/politics/");
+    AppendLink(home, "経済のページ", "http://news.example.jp/economy/");
+    AppendLink(AppendFolder(news, "海外"), "世界のニュース", "http://news.example.jp/world/");
+    AppendLink(root.Append(CollectionNode::MakeFolder("天気")), "週間予報", "http://weather.example.jp/week/");
+    CollectionNode* hobby = root.Append(CollectionNode::MakeFolder("趣味"));
+    AppendLink(AppendFolder(hobby, "料理"), "今日の献立", "http://food.example.jp/today/");
+    Write(BookmarkWriter::Write(&root));
+    auto picture = [&](const char* file) {
+        ::RedrawWindow(dlg->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        PumpFor(400);
+        SaveWindowPicture(dlg->m_hWnd, file);
+    };
+    auto expandAll = [&] {
+        for (const char* folder : { "ニュース", "ニュース/国内", "ニュース/海外", "天気", "趣味", "趣味/料理" })
+            tree().Expand(Find(folder), TVE_EXPAND);
+    };
+    Run(CCollectionDlg::kAdd, [&] {
+        expandAll();
+        tree().SelectItem(Find("ニュース/国内"));
+        picture("organizer-add.bmp");
+    }, "天気予報 - 東京", "http://weather.example.jp/tokyo/");
+    Run(CCollectionDlg::kOrganize, { [&] {
+        expandAll();
+        tree().SelectItem(Find("ニュース/国内/経済のページ"));
+        picture("organizer-organize.bmp");
+    }, [&] {
+        NMTREEVIEWA nm = {};
+        nm.hdr.hwndFrom = tree().m_hWnd;
+        nm.hdr.idFrom = IDC_COLL_TREE;
+        nm.hdr.code = TVN_BEGINDRAG;
+        nm.itemNew.hItem = Find("天気/週間予報");
+        nm.ptDrag = Center(nm.itemNew.hItem);
+        dlg->SendMessage(WM_NOTIFY, IDC_COLL_TREE, (LPARAM)&nm);
+        const CPoint p = Center(Find("ニュース/海外"));
+        tree().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p.x - 10, p.y + 2));
+        picture("organizer-drag.bmp");
+        tree().SendMessage(WM_KEYDOWN, VK_ESCAPE);
+    } });
 }
