@@ -11,6 +11,7 @@ BEGIN_MESSAGE_MAP(CCollectionDlg, CDialog)
     ON_WM_SIZE()
     ON_NOTIFY(TVN_SELCHANGING, IDC_COLL_TREE, OnSelChanging)
     ON_NOTIFY(TVN_SELCHANGED, IDC_COLL_TREE, OnSelChanged)
+    ON_NOTIFY(TVN_BEGINLABELEDIT, IDC_COLL_TREE, OnBeginLabelEdit)
     ON_NOTIFY(TVN_ENDLABELEDIT, IDC_COLL_TREE, OnEndLabelEdit)
     ON_BN_CLICKED(IDC_COLL_NEWFOLDER, OnNewFolder)
     ON_CONTROL(EN_KILLFOCUS, IDC_COLL_NAME, OnNameBoxLeft)
@@ -169,6 +170,13 @@ void CCollectionDlg::OnAddressBoxLeft()
     CollectionNode* node = NodeOf(m_hSelected);
     if (node && !node->IsFolder())
         node->url = m_strAddress.str();
+}
+
+// A label takes no more than the name box, which would refuse it later.
+void CCollectionDlg::OnBeginLabelEdit(NMHDR*, LRESULT* result)
+{
+    *result = FALSE;
+    ::SendMessageA(m_tree.GetEditControl(), EM_LIMITTEXT, kMaxText, 0);
 }
 
 // The name box shows the new label too; otherwise leaving the item would

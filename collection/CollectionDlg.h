@@ -50,6 +50,7 @@ protected:
     void OnSize(UINT type, int cx, int cy);
     void OnSelChanging(NMHDR* nm, LRESULT* result);
     void OnSelChanged(NMHDR* nm, LRESULT* result);
+    void OnBeginLabelEdit(NMHDR* nm, LRESULT* result);
     void OnEndLabelEdit(NMHDR* nm, LRESULT* result);
     void OnNewFolder();
     void OnNameBoxLeft();

@@ -101,9 +101,51 @@ HTREEITEM CTreeCtrl::HitTest(CPoint point, UINT* flags) const
 std::unique_ptr<CImageList> CTreeCtrl::CreateDragImage(HTREEITEM item)
 {
     HIMAGELIST list = (HIMAGELIST)SendMessage(TVM_CREATEDRAGIMAGE, 0, (LPARAM)item);
+    // Wine's tree sizes its picture before it adds the icon's width, so the
+    // picture never fits the list and the list comes back empty.
+    if (list && ImageList_GetImageCount(list) == 0) {
+        ImageList_Destroy(list);
+        list = DrawDragImage(item);
+    }
     if (!list)
         return nullptr;
     std::unique_ptr<CImageList> image(new CImageList);
     image->Attach(list);
     return image;
+}
+
+// The item's icon and label, as the control would draw them.
+HIMAGELIST CTreeCtrl::DrawDragImage(HTREEITEM item)
+{
+    HIMAGELIST icons = (HIMAGELIST)SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL);
+    int image = 0, selectedImage = 0, cx = 0, cy = 0;
+    if (!icons || !GetItemImage(item, image, selectedImage) || !ImageList_GetIconSize(icons, &cx, &cy))
+        return nullptr;
+    const CString text = GetItemText(item);
+    HDC window = ::GetDC(m_hWnd);
+    HDC dc = ::CreateCompatibleDC(window);
+    HFONT font = GetFont();
+    HGDIOBJ oldFont = ::SelectObject(dc, font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
+    SIZE extent = {};
+    ::GetTextExtentPoint32A(dc, text, text.GetLength(), &extent);
+    const int gap = 2, width = cx + gap + extent.cx, height = cy > extent.cy ? cy : extent.cy;
+    HBITMAP bitmap = ::CreateCompatibleBitmap(window, width, height);
+    HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
+    RECT all = { 0, 0, width, height };
+    ::FillRect(dc, &all, ::GetSysColorBrush(COLOR_WINDOW));
+    ImageList_Draw(icons, image, dc, 0, (height - cy) / 2, ILD_NORMAL);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+    ::TextOutA(dc, cx + gap, (height - extent.cy) / 2, text, text.GetLength());
+    ::SelectObject(dc, oldBitmap);
+    ::SelectObject(dc, oldFont);
+    HIMAGELIST list = ImageList_Create(width, height, ILC_COLOR24, 1, 1);
+    if (list && ImageList_Add(list, bitmap, nullptr) < 0) {
+        ImageList_Destroy(list);
+        list = nullptr;
+    }
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+    ::ReleaseDC(m_hWnd, window);
+    return list;
 }

@@ -38,10 +38,14 @@ public:
     BOOL SelectDropTarget(HTREEITEM item) { return Select(item, TVGN_DROPHILITE); }
     BOOL Expand(HTREEITEM item, UINT code) { return (BOOL)SendMessage(TVM_EXPAND, (WPARAM)code, (LPARAM)item); }
     HWND EditLabel(HTREEITEM item) { return (HWND)SendMessage(TVM_EDITLABELA, 0, (LPARAM)item); }
+    HWND GetEditControl() const { return (HWND)SendMessage(TVM_GETEDITCONTROL); }
     HTREEITEM HitTest(CPoint point, UINT* flags = nullptr) const;
 
     HIMAGELIST SetImageList(CImageList* list, int kind)
         { return (HIMAGELIST)SendMessage(TVM_SETIMAGELIST, (WPARAM)kind, (LPARAM)list->GetSafeHandle()); }
     // A picture of the item for dragging; the caller owns it.
     std::unique_ptr<CImageList> CreateDragImage(HTREEITEM item);
+
+private:
+    HIMAGELIST DrawDragImage(HTREEITEM item);
 };

@@ -184,7 +184,9 @@ session() {
   write_ini "$side"
   cd "$rundir"
   say "starting Quenvo in $rundir on the virtual display $DISPLAY"
-  wine "$exe" </dev/null >/dev/null 2>&1 &
+  # The loader itself, not the `wine` function: $! must be the program's
+  # process, whose windows xdotool finds by it.
+  "$WINE_LOADER_PATH" "$exe" </dev/null >/dev/null 2>&1 &
   app_pid=$!
   main_win=$(wait_new_window 30 "") || { fail "no main window within 30 s"; failed+=(start); return 1; }
   settle 10

@@ -221,6 +221,7 @@ TEST_F(CollectionDlgTest, OrganizeModeStoresWhatIsTyped)
 
         HWND edit = tree().EditLabel(Find("Alpha/a3"));
         ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 256);
         ::SetWindowTextA(edit, "renamed");
         tree().SendMessage(TVM_ENDEDITLABELNOW, FALSE);
         EXPECT_EQ(Text(IDC_COLL_NAME), "renamed");
@@ -250,7 +251,7 @@ TEST_F(CollectionDlgTest, MovesDeletesAndNewFoldersReachTheFileAsShown)
         dlg->SendMessage(WM_COMMAND, ID_DELETE_ITEM);      // top level: stays
         tree().SelectItem(Find("Beta/Inner"));
         Click(IDC_COLL_NEWFOLDER);
-        HWND edit = reinterpret_cast<HWND>(tree().SendMessage(TVM_GETEDITCONTROL));
+        HWND edit = tree().GetEditControl();
         ASSERT_NE(edit, nullptr);
         ::SetWindowTextA(edit, "New");
         tree().SendMessage(TVM_ENDEDITLABELNOW, FALSE);
@@ -388,12 +389,15 @@ TEST_F(CollectionDlgTest, DISABLED_Scenes)
     CollectionNode* hobby = root.Append(CollectionNode::MakeFolder("趣味"));
     AppendLink(AppendFolder(hobby, "料理"), "今日の献立", "http://food.example.jp/today/");
     Write(BookmarkWriter::Write(&root));
-    auto picture = [&](const char* file) {
-        ::RedrawWindow(dlg->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // A repaint now would cover a drag image.
+    auto picture = [&](const char* file, bool repaint = true) {
+        if (repaint)
+            ::RedrawWindow(dlg->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         PumpFor(400);
         SaveWindowPicture(dlg->m_hWnd, file);
     };
     auto expandAll = [&] {
+        ::SetFocus(tree().m_hWnd);
         for (const char* folder : { "ニュース", "ニュース/国内", "ニュース/海外", "天気", "趣味", "趣味/料理" })
             tree().Expand(Find(folder), TVE_EXPAND);
     };
@@ -415,8 +419,8 @@ TEST_F(CollectionDlgTest, DISABLED_Scenes)
         nm.ptDrag = Center(nm.itemNew.hItem);
         dlg->SendMessage(WM_NOTIFY, IDC_COLL_TREE, (LPARAM)&nm);
         const CPoint p = Center(Find("ニュース/海外"));
-        tree().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p.x - 10, p.y + 2));
-        picture("organizer-drag.bmp");
+        tree().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p.x + 14, p.y + 5));
+        picture("organizer-drag.bmp", false);
         tree().SendMessage(WM_KEYDOWN, VK_ESCAPE);
     } });
 }

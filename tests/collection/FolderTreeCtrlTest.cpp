@@ -141,7 +141,8 @@ TEST_F(FolderTreeTest, RefusedDropsShowTheNoDropCursorAndChangeNothing)
         SCOPED_TRACE(tree().GetItemText(r.from).str() + " onto " + tree().GetItemText(r.onto).str());
         BeginDrag(r.from);
         EXPECT_TRUE(tree().IsDragging());
-        EXPECT_NE(tree().m_pDragImage, nullptr);
+        ASSERT_NE(tree().m_pDragImage, nullptr);
+        EXPECT_EQ(tree().m_pDragImage->GetImageCount(), 1);
         EXPECT_EQ(tree().GetSelectedItem(), r.from);
         MoveTo(Center(r.onto));
         // Wine will not drop-highlight the selected item.

@@ -9,6 +9,9 @@ MessageBoxWatch* g_watch = nullptr;
 
 void CALLBACK PlayStep(HWND, UINT, UINT_PTR, DWORD)
 {
+    // The loop shows the dialog once it first runs idle: begin after that.
+    if (g_nextStep == 0 && !(g_dialog->m_hWnd && ::IsWindowVisible(g_dialog->m_hWnd)))
+        return;
     ::KillTimer(nullptr, g_timer);
     g_timer = 0;
     g_steps[g_nextStep++]();

@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
-// Runs dlg modally and plays the steps from inside its loop, one a turn of
-// the loop: a step after one that ended the dialog never runs. A dialog
-// still open after the last step is cancelled. Returns what DoModal returned.
+// Runs dlg modally and plays the steps from inside its loop once the dialog
+// shows, one a turn of the loop: a step after one that ended the dialog
+// never runs. A dialog still open after the last step is cancelled. Returns
+// what DoModal returned.
 INT_PTR RunModal(CDialog& dlg, std::vector<std::function<void()>> steps);
 
 // While it lives, answers every message box of the thread with OK as soon
