@@ -86,5 +86,6 @@ set(QUENVO_WIN32_TESTS
   tests/support/ScenePicture.cpp
   tests/collection/FolderTreeCtrlTest.cpp
   tests/collection/TreeDump.cpp
+  tests/collection/TreeMouse.cpp
   tests/collection/CollectionDlgTest.cpp
 )

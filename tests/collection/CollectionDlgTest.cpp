@@ -5,6 +5,7 @@
 #include "collection/CollectionNodeList.h"
 #include "app/BrowserApp.h"
 #include "tests/collection/TreeDump.h"
+#include "tests/collection/TreeMouse.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/ScenePicture.h"
 #include <gtest/gtest.h>
@@ -102,27 +103,7 @@ protected:
     void Leave(int id) { dlg->SendMessage(WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS), (LPARAM)dlg->GetDlgItem(id)); }
     void Click(int id) { dlg->SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)dlg->GetDlgItem(id)); }
 
-    CPoint Center(HTREEITEM item)
-    {
-        tree().SendMessage(TVM_ENSUREVISIBLE, 0, (LPARAM)item);
-        CRect r;
-        tree().GetItemRect(item, &r, TRUE);
-        return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    }
-    // A mouse drag as the tree receives it, released at `at` (on the target
-    // by default).
-    void Drag(HTREEITEM from, HTREEITEM onto, const CPoint* at = nullptr)
-    {
-        NMTREEVIEWA nm = {};
-        nm.hdr.hwndFrom = tree().m_hWnd;
-        nm.hdr.idFrom = IDC_COLL_TREE;
-        nm.hdr.code = TVN_BEGINDRAG;
-        nm.itemNew.hItem = from;
-        dlg->SendMessage(WM_NOTIFY, IDC_COLL_TREE, (LPARAM)&nm);
-        const CPoint p = at ? *at : Center(onto);
-        tree().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p.x, p.y));
-        tree().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
-    }
+    void Drag(HTREEITEM from, HTREEITEM onto) { TreeMouse{ tree() }.Drag(from, onto); }
 
     // What the tree shows, written as DumpTree writes a tree read from a file.
     std::string Shown(HTREEITEM first = nullptr, int depth = 0)
@@ -411,15 +392,10 @@ TEST_F(CollectionDlgTest, DISABLED_Scenes)
         tree().SelectItem(Find("ニュース/国内/経済のページ"));
         picture("organizer-organize.bmp");
     }, [&] {
-        NMTREEVIEWA nm = {};
-        nm.hdr.hwndFrom = tree().m_hWnd;
-        nm.hdr.idFrom = IDC_COLL_TREE;
-        nm.hdr.code = TVN_BEGINDRAG;
-        nm.itemNew.hItem = Find("天気/週間予報");
-        nm.ptDrag = Center(nm.itemNew.hItem);
-        dlg->SendMessage(WM_NOTIFY, IDC_COLL_TREE, (LPARAM)&nm);
-        const CPoint p = Center(Find("ニュース/海外"));
-        tree().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p.x + 14, p.y + 5));
+        TreeMouse mouse{ tree() };
+        mouse.BeginDrag(Find("天気/週間予報"));
+        const CPoint p = mouse.Center(Find("ニュース/海外"));
+        mouse.MoveTo(CPoint(p.x + 14, p.y + 5));
         picture("organizer-drag.bmp", false);
         tree().SendMessage(WM_KEYDOWN, VK_ESCAPE);
     } });

@@ -1,6 +1,7 @@
 #include "collection/FolderTreeCtrl.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
+#include "tests/collection/TreeMouse.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -92,31 +93,6 @@ protected:
         }
         return out;
     }
-    CPoint Center(HTREEITEM item)
-    {
-        CRect r;
-        tree().GetItemRect(item, &r, TRUE);
-        return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    }
-    void BeginDrag(HTREEITEM item)
-    {
-        NMTREEVIEWA nm = {};
-        nm.hdr.hwndFrom = tree().m_hWnd;
-        nm.hdr.idFrom = IDC_COLL_TREE;
-        nm.hdr.code = TVN_BEGINDRAG;
-        nm.itemNew.hItem = item;
-        nm.ptDrag = Center(item);
-        host.SendMessage(WM_NOTIFY, IDC_COLL_TREE, reinterpret_cast<LPARAM>(&nm));
-    }
-    void MoveTo(CPoint p) { tree().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p.x, p.y)); }
-    void Release(CPoint p, WPARAM keys = 0) { tree().SendMessage(WM_LBUTTONUP, keys, MAKELPARAM(p.x, p.y)); }
-    // A whole drag from one item onto another.
-    void Drag(HTREEITEM from, HTREEITEM onto, WPARAM keys = 0)
-    {
-        BeginDrag(from);
-        MoveTo(Center(onto));
-        Release(Center(onto), keys);
-    }
     void ExpectIdle()
     {
         EXPECT_FALSE(tree().IsDragging());
@@ -126,6 +102,7 @@ protected:
     }
 
     TreeHost host;
+    TreeMouse mouse{ host.tree };
     CImageList images;
     DWORD_PTR lastData = 0;
     HTREEITEM alpha, a1, inner, deep, beta, b1, b3, top;
@@ -139,37 +116,37 @@ TEST_F(FolderTreeTest, RefusedDropsShowTheNoDropCursorAndChangeNothing)
     struct { HTREEITEM from, onto; } refused[] = { { inner, inner }, { inner, deep }, { alpha, deep }, { b1, top } };
     for (const auto& r : refused) {
         SCOPED_TRACE(tree().GetItemText(r.from).str() + " onto " + tree().GetItemText(r.onto).str());
-        BeginDrag(r.from);
+        mouse.BeginDrag(r.from);
         EXPECT_TRUE(tree().IsDragging());
         ASSERT_NE(tree().m_pDragImage, nullptr);
         EXPECT_EQ(tree().m_pDragImage->GetImageCount(), 1);
         EXPECT_EQ(tree().GetSelectedItem(), r.from);
-        MoveTo(Center(r.onto));
+        mouse.MoveTo(mouse.Center(r.onto));
         // Wine will not drop-highlight the selected item.
         if (r.onto != r.from) {
             EXPECT_EQ(tree().GetDropHilightItem(), r.onto);
         }
         EXPECT_EQ(::GetCursor(), Cursor(IDC_CUR_DROP_NO));
-        Release(Center(r.onto));
+        mouse.Release(mouse.Center(r.onto));
         ExpectIdle();
     }
     // Released below every item: nothing, though the pointer passed a folder.
-    BeginDrag(b1);
-    MoveTo(Center(alpha));
+    mouse.BeginDrag(b1);
+    mouse.MoveTo(mouse.Center(alpha));
     EXPECT_EQ(::GetCursor(), Cursor(IDC_CUR_DROP_OK));
     CRect client;
     tree().GetClientRect(&client);
-    Release(CPoint(10, client.bottom - 2));
+    mouse.Release(CPoint(10, client.bottom - 2));
     ExpectIdle();
     EXPECT_TRUE(host.moves.empty());
     EXPECT_EQ(Shown(), before);
 }
 
-TEST_F(FolderTreeTest, BranchOntoFolderIsRecreatedAsItsLastChildWithTheSameData)
+TEST_F(FolderTreeTest, DropsRecreateTheBranchWhereItLandsWithTheSameData)
 {
     tree().SetItemState(deep, INDEXTOSTATEIMAGEMASK(2), TVIS_STATEIMAGEMASK);
     const UINT count = tree().GetCount();
-    Drag(inner, beta);
+    mouse.Drag(inner, beta);
     ASSERT_EQ(host.moves.size(), 1u);
     EXPECT_EQ(host.moves[0].target, beta);
     EXPECT_EQ(host.moves[0].dragged, inner);
@@ -183,34 +160,33 @@ TEST_F(FolderTreeTest, BranchOntoFolderIsRecreatedAsItsLastChildWithTheSameData)
     HTREEITEM deepCopy = tree().GetNextSiblingItem(tree().GetChildItem(moved));
     EXPECT_EQ(tree().GetItemState(deepCopy, TVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(2));
     ExpectIdle();
-}
 
-// With Control held the drop still moves: a copy would share its data.
-TEST_F(FolderTreeTest, LinkOntoLinkLandsRightAfterItEvenWithControl)
-{
-    Drag(a1, b1, MK_CONTROL);
-    ASSERT_EQ(host.moves.size(), 1u);
-    EXPECT_EQ(Shown(), "Alpha#1/\n  Inner#3/\n    i1#4\n    Deep#5/\n      d1#6\n  a2#7\n"
-                       "Beta#8/\n  b1#9\n  a1#2\n  b2#10\n  b3#11\ntop#12\n");
+    // A link onto a link, released with Control: right after it, and still
+    // a move, as a copy would share its data.
+    mouse.Drag(a1, b1, MK_CONTROL);
+    EXPECT_EQ(Shown(), "Alpha#1/\n  a2#7\n"
+                       "Beta#8/\n  b1#9\n  a1#2\n  b2#10\n  b3#11\n  Inner#3/\n    i1#4\n    Deep#5/\n      d1#6\n"
+                       "top#12\n");
     EXPECT_EQ(tree().GetItemText(tree().GetSelectedItem()), "a1");
+    EXPECT_EQ(host.moves.size(), 2u);
 }
 
 TEST_F(FolderTreeTest, LostCaptureOrEscapeEndsTheDragWithoutAMove)
 {
     const std::string before = Shown();
-    BeginDrag(a1);
-    MoveTo(Center(beta));
+    mouse.BeginDrag(a1);
+    mouse.MoveTo(mouse.Center(beta));
     ::SetCapture(host.m_hWnd);
     ExpectIdle();
     ::ReleaseCapture();
-    Release(Center(beta));
+    mouse.Release(mouse.Center(beta));
 
-    BeginDrag(a1);
+    mouse.BeginDrag(a1);
     EXPECT_EQ(tree().SendMessage(WM_GETDLGCODE) & DLGC_WANTALLKEYS, (LRESULT)DLGC_WANTALLKEYS);
-    MoveTo(Center(beta));
+    mouse.MoveTo(mouse.Center(beta));
     tree().SendMessage(WM_KEYDOWN, VK_ESCAPE);
     ExpectIdle();
-    Release(Center(beta));
+    mouse.Release(mouse.Center(beta));
 
     EXPECT_TRUE(host.moves.empty());
     EXPECT_EQ(Shown(), before);
