@@ -1,7 +1,7 @@
 #include "collection/CollectionDlg.h"
-#include "collection/CollectionEdit.h"
-#include "collection/CollectionNode.h"
-#include "collection/CollectionNodeList.h"
+#include "core/collection/CollectionEdit.h"
+#include "core/collection/CollectionNode.h"
+#include "core/collection/CollectionNodeList.h"
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
 #include <algorithm>

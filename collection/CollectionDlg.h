@@ -1,7 +1,7 @@
 #pragma once
 #include "framework/Dialog.h"
 #include "framework/ImageList.h"
-#include "collection/CollectionStore.h"
+#include "core/collection/CollectionStore.h"
 #include "collection/FolderTreeCtrl.h"
 #include "res/resource.h"
 
