@@ -54,8 +54,10 @@ set(QUENVO_FRAMEWORK_SOURCES
 )
 
 set(QUENVO_PROGRAM_SOURCES
+  collection/CollectionMenu.cpp
   browser/MainDlg.cpp
   browser/MainDlgNavigation.cpp
+  browser/MainDlgMenus.cpp
   browser/WebBrowser2.cpp
   browser/BrowserPanes.cpp
   browser/WindowArrange.cpp
@@ -89,6 +91,8 @@ set(QUENVO_WIN32_TESTS
   tests/framework/DialogTest.cpp
   tests/browser/SettingsTest.cpp
   tests/browser/WindowArrangeTest.cpp
+  tests/collection/CollectionMenuTest.cpp
+  tests/browser/MainDlgMenusTest.cpp
   tests/support/ModalDriver.cpp
   tests/support/ScenePicture.cpp
   tests/core/collection/TreeDump.cpp
