@@ -58,6 +58,7 @@ set(QUENVO_PROGRAM_SOURCES
   browser/MainDlg.cpp
   browser/MainDlgNavigation.cpp
   browser/MainDlgMenus.cpp
+  browser/MainDlgOrganizer.cpp
   browser/WebBrowser2.cpp
   browser/BrowserPanes.cpp
   browser/WindowArrange.cpp
@@ -99,4 +100,5 @@ set(QUENVO_WIN32_TESTS
   tests/collection/TreeMouse.cpp
   tests/collection/FolderTreeCtrlTest.cpp
   tests/collection/CollectionDlgTest.cpp
+  tests/browser/MainDlgOrganizerTest.cpp
 )

@@ -28,11 +28,6 @@ const int kRightMargin = 12;
 const int kButtons[] = { IDOK, IDCANCEL, IDC_COLL_NEWFOLDER };
 }
 
-void CCollectionDlg::PrivateCollection::ShowStopMessage(const std::string& text)
-{
-    AfxMessageBox(text.c_str(), MB_ICONSTOP);
-}
-
 CCollectionDlg::CCollectionDlg(CWnd* parent) : CDialog(IDD, parent)
 {
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include "framework/Dialog.h"
 #include "framework/ImageList.h"
-#include "core/collection/CollectionStore.h"
+#include "collection/CollectionMenu.h"
 #include "collection/FolderTreeCtrl.h"
 #include "res/resource.h"
 
@@ -29,19 +29,14 @@ public:
     CString m_strCollectionFile;
 
 protected:
-    // The private tree; a failed save tells the user in a message box.
-    class PrivateCollection : public CollectionStore {
-    protected:
-        void ShowStopMessage(const std::string& text) override;
-    };
-
     CFolderTreeCtrl m_tree;
     // The folder a new link or folder goes into, and the item the two edit
     // boxes stand for.
     HTREEITEM m_hTargetFolder = nullptr;
     HTREEITEM m_hSelected = nullptr;
     CImageList m_imageList;
-    PrivateCollection m_collection;
+    // The dialog's own tree, read from the file and written back on OK.
+    CollectionMenu m_collection;
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;

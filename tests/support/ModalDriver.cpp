@@ -4,13 +4,26 @@ namespace {
 std::vector<std::function<void()>> g_steps;
 size_t g_nextStep = 0;
 UINT_PTR g_timer = 0;
+CDialog* g_expected = nullptr;  // the dialog to play in, when the caller knows it
+HWND g_activeBefore = nullptr;
 CDialog* g_dialog = nullptr;
 MessageBoxWatch* g_watch = nullptr;
+
+// The dialog of ours that has come up since the steps were set: the thread's
+// active window once it shows.
+CDialog* ShownDialog()
+{
+    HWND active = ::GetActiveWindow();
+    CDialog* dialog = g_expected;
+    if (!dialog && active != g_activeBefore)
+        dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(active));
+    return dialog && dialog->m_hWnd && ::IsWindowVisible(dialog->m_hWnd) ? dialog : nullptr;
+}
 
 void CALLBACK PlayStep(HWND, UINT, UINT_PTR, DWORD)
 {
     // The loop shows the dialog once it first runs idle: begin after that.
-    if (g_nextStep == 0 && !(g_dialog->m_hWnd && ::IsWindowVisible(g_dialog->m_hWnd)))
+    if (g_nextStep == 0 && !(g_dialog = ShownDialog()))
         return;
     ::KillTimer(nullptr, g_timer);
     g_timer = 0;
@@ -40,18 +53,31 @@ UINT IconOf(HWND box)
 }
 }
 
-INT_PTR RunModal(CDialog& dlg, std::vector<std::function<void()>> steps)
+void PlayInModal(const std::function<void()>& open, std::vector<std::function<void()>> steps, CDialog* dialog)
 {
     g_steps = std::move(steps);
     g_nextStep = 0;
-    g_dialog = &dlg;
+    g_expected = dialog;
+    g_activeBefore = ::GetActiveWindow();
+    g_dialog = nullptr;
     g_timer = ::SetTimer(nullptr, 0, 1, PlayStep);
-    const INT_PTR result = dlg.DoModal();
+    open();
     if (g_timer)
         ::KillTimer(nullptr, g_timer);
     g_timer = 0;
     g_steps.clear();
-    g_dialog = nullptr;
+    g_expected = g_dialog = nullptr;
+}
+
+CDialog* ModalDialog()
+{
+    return g_dialog;
+}
+
+INT_PTR RunModal(CDialog& dlg, std::vector<std::function<void()>> steps)
+{
+    INT_PTR result = -1;
+    PlayInModal([&] { result = dlg.DoModal(); }, std::move(steps), &dlg);
     return result;
 }
 

@@ -4,10 +4,16 @@
 #include <string>
 #include <vector>
 
-// Runs dlg modally and plays the steps from inside its loop once the dialog
-// shows, one a turn of the loop: a step after one that ended the dialog
-// never runs. A dialog still open after the last step is cancelled. Returns
-// what DoModal returned.
+// Calls open, which runs a modal dialog, and plays the steps from inside the
+// dialog's loop once it shows, one a turn of the loop: a step after one that
+// ended the dialog never runs. The dialog is the given one or else the first
+// of ours to become the active window; one still open after the last step is
+// cancelled.
+void PlayInModal(const std::function<void()>& open, std::vector<std::function<void()>> steps,
+                 CDialog* dialog = nullptr);
+// The dialog the steps are playing in.
+CDialog* ModalDialog();
+// Runs dlg modally, playing the steps in it; returns what DoModal returned.
 INT_PTR RunModal(CDialog& dlg, std::vector<std::function<void()>> steps);
 
 // While it lives, answers every message box of the thread with OK as soon
