@@ -10,6 +10,7 @@
 #include <memory>
 
 struct CollectionNode;
+class CCollectionDlg;
 
 // The main window: navigation bar, tab strip and one browser pane per tab.
 // Pane i always has control id IDC_BROWSER_FIRST + i.
@@ -93,6 +94,10 @@ protected:
     void OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis);
     void OnMenuSelect(UINT item, UINT flags, HMENU menu);
     void OpenCollection(UINT id);
+    // The collection organizer, adding the page of a tab or organizing
+    void AddPage(int tab);
+    void OrganizeCollections();
+    void RunOrganizer(CCollectionDlg& dlg);
 
     // Navigation bar
     void OnGo();

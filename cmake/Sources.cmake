@@ -14,6 +14,7 @@ set(QUENVO_CORE_SOURCES
   core/collection/BookmarkWriter.cpp
   core/collection/FileReplace.cpp
   core/collection/CollectionStore.cpp
+  core/collection/CollectionEdit.cpp
 )
 
 set(QUENVO_CORE_TESTS
@@ -31,6 +32,7 @@ set(QUENVO_CORE_TESTS
   tests/core/collection/ReaderEquivalenceTest.cpp
   tests/core/collection/BookmarkWriterTest.cpp
   tests/core/collection/CollectionStoreTest.cpp
+  tests/core/collection/CollectionEditTest.cpp
 )
 
 set(QUENVO_FRAMEWORK_SOURCES
@@ -44,6 +46,7 @@ set(QUENVO_FRAMEWORK_SOURCES
   framework/Font.cpp
   framework/ImageList.cpp
   framework/TabCtrl.cpp
+  framework/TreeCtrl.cpp
   framework/ToolTipCtrl.cpp
   framework/WinApp.cpp
   framework/OleControlSite.cpp
@@ -57,6 +60,7 @@ set(QUENVO_PROGRAM_SOURCES
   browser/MainDlg.cpp
   browser/MainDlgNavigation.cpp
   browser/MainDlgMenus.cpp
+  browser/MainDlgOrganizer.cpp
   browser/WebBrowser2.cpp
   browser/BrowserPanes.cpp
   browser/WindowArrange.cpp
@@ -65,6 +69,8 @@ set(QUENVO_PROGRAM_SOURCES
   browser/MainDlgOptions.cpp
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
+  collection/FolderTreeCtrl.cpp
+  collection/CollectionDlg.cpp
   options/HtmlFileDialog.cpp
   options/PrGeneral.cpp
   options/PrTab.cpp
@@ -96,9 +102,15 @@ set(QUENVO_WIN32_TESTS
   tests/browser/WindowArrangeTest.cpp
   tests/collection/CollectionMenuTest.cpp
   tests/browser/MainDlgMenusTest.cpp
-  tests/support/ModalScript.cpp
+  tests/support/ModalDriver.cpp
+  tests/support/ScenePicture.cpp
+  tests/core/collection/TreeDump.cpp
+  tests/collection/TreeMouse.cpp
+  tests/collection/FolderTreeCtrlTest.cpp
+  tests/collection/CollectionDlgTest.cpp
+  tests/browser/MainDlgOrganizerTest.cpp
+  tests/support/SheetDriver.cpp
   tests/options/OptionsPagesTest.cpp
   tests/browser/OptionsTest.cpp
   tests/options/OptionsSceneTest.cpp
-  tests/support/WindowPicture.cpp
 )

@@ -9,3 +9,4 @@
 #include "framework/Static.h"
 #include "framework/TabCtrl.h"
 #include "framework/ToolTipCtrl.h"
+#include "framework/TreeCtrl.h"

@@ -14,12 +14,15 @@ set -euo pipefail
 # Each session starts the program afresh on an INI file written for it, with
 # four default tabs, and plays its scenes. The strip scenes come from the test
 # program, whose WebBrowser double can report titles and loading progress, and
-# so do the options sheet's pages.
+# so do the organizer's, which need a collection file and a drag held still,
+# and the options sheet's pages.
 SESSION_BOTTOM=(main about funcmenu collections)
 SESSION_TOP=(tabs-top)
 STRIP_SCENES=(strip-bottom strip-top strip-left strip-right)
+ORGANIZER_SCENES=(organizer-add organizer-organize organizer-drag)
 OPTIONS_SCENES=(options-general options-tab options-steals options-expire)
-SCENES=("${SESSION_BOTTOM[@]}" "${SESSION_TOP[@]}" "${STRIP_SCENES[@]}" "${OPTIONS_SCENES[@]}")
+SCENES=("${SESSION_BOTTOM[@]}" "${SESSION_TOP[@]}" "${STRIP_SCENES[@]}" "${ORGANIZER_SCENES[@]}"
+        "${OPTIONS_SCENES[@]}")
 
 if [ $# -ne 1 ] || [ ! -f "$1" ]; then
   echo "usage: $0 path/to/Quenvo.exe" >&2
@@ -287,6 +290,7 @@ failed=()
 session 2 "${SESSION_BOTTOM[@]}"
 session 0 "${SESSION_TOP[@]}"
 test_scenes TabStripTest.DISABLED_Scenes "${STRIP_SCENES[@]}"
+test_scenes CollectionDlgTest.DISABLED_Scenes "${ORGANIZER_SCENES[@]}"
 test_scenes OptionsSheet.DISABLED_Scenes "${OPTIONS_SCENES[@]}"
 xvfb_cleanup
 

@@ -86,8 +86,11 @@ bool CollectionStore::SaveFile(CollectionNodeList* list)
     if (filePath.empty())
         return false;
     const std::string tempPath = filePath + ".tmp";
+    // Every failure is told, once: a caller that goes on as if the file held
+    // the tree would let the user believe a change was kept.
     if (!WriteWholeFile(tempPath, BookmarkWriter::Write(list ? list : rootList.get()))) {
         std::remove(tempPath.c_str());
+        ShowStopMessage(filePath + kCannotWrite);
         return false;
     }
     // Saving what was read in part would lose the rest of the file.

@@ -3,7 +3,7 @@
 #include "tests/browser/MainDlgFixture.h"
 #include "tests/collection/CollectionMenuProbe.h"
 #include "tests/support/HandleTrace.h"
-#include "tests/support/ModalScript.h"
+#include "tests/support/SheetDriver.h"
 #include <fstream>
 #include <functional>
 #include <iterator>

@@ -4,7 +4,8 @@
 #include "options/PrGeneral.h"
 #include "options/PrSteals.h"
 #include "options/PrTab.h"
-#include "tests/support/ModalScript.h"
+#include "tests/support/ModalDriver.h"
+#include "tests/support/SheetDriver.h"
 #include <gtest/gtest.h>
 #include <functional>
 
@@ -59,7 +60,7 @@ INT_PTR RunSheet(Pages& pages, const std::function<void(HWND sheet)>& script)
 TEST(OptionsPages, NumbersOutsideTheirRangeAreRefusedOnTheirPage)
 {
     Pages pages;
-    MessageBoxCatcher boxes;
+    MessageBoxWatch watch;
     std::string shownMinutes;
     bool focusOnEdit = false, stayed = false;
     float upperLimit = 0;
@@ -94,7 +95,10 @@ TEST(OptionsPages, NumbersOutsideTheirRangeAreRefusedOnTheirPage)
         "0 から 63 までの整数を入力してください。",
         "0 以上の整数を入力してください。",
     };
-    EXPECT_EQ(boxes.texts, expected);
+    std::vector<std::string> shown;
+    for (const auto& box : watch.boxes)
+        shown.push_back(box.text);
+    EXPECT_EQ(shown, expected);
     EXPECT_EQ(upperLimit, 1440.0f);
     EXPECT_EQ(pages.steals.m_fAutoHideTime, 0.1f);
     EXPECT_EQ(pages.tab.m_nTabTextLength, 0u);

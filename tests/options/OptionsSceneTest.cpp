@@ -2,8 +2,8 @@
 #include "options/PrGeneral.h"
 #include "options/PrSteals.h"
 #include "options/PrTab.h"
-#include "tests/support/ModalScript.h"
-#include "tests/support/WindowPicture.h"
+#include "tests/support/SheetDriver.h"
+#include "tests/support/ScenePicture.h"
 #include <gtest/gtest.h>
 
 // Not a check: shows the options sheet with each of its pages in turn and

@@ -1,5 +1,5 @@
 #include "tests/tabstrip/TabStripFixture.h"
-#include "tests/support/WindowPicture.h"
+#include "tests/support/ScenePicture.h"
 
 // Not a check: sets up the strip on each side with Japanese captions, pinned
 // and unpinned tabs and pages part-way loaded, and saves each picture as

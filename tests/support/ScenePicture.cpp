@@ -1,4 +1,4 @@
-#include "tests/support/WindowPicture.h"
+#include "tests/support/ScenePicture.h"
 #include <cstdio>
 #include <vector>
 

@@ -1,9 +1,8 @@
-#include "tests/support/ModalScript.h"
+#include "tests/support/SheetDriver.h"
 #include <commctrl.h>
 
 namespace {
 ModalScript* g_script = nullptr;
-MessageBoxCatcher* g_catcher = nullptr;
 
 std::string ClassOf(HWND hWnd)
 {
@@ -44,31 +43,6 @@ void CALLBACK ModalScript::Tick(HWND, UINT, UINT_PTR, DWORD)
     self->m_timer = 0;
     self->m_ran = true;
     self->m_script();
-}
-
-MessageBoxCatcher::MessageBoxCatcher()
-{
-    g_catcher = this;
-    m_hook = ::SetWindowsHookExA(WH_CBT, Hook, nullptr, ::GetCurrentThreadId());
-}
-
-MessageBoxCatcher::~MessageBoxCatcher()
-{
-    ::UnhookWindowsHookEx(m_hook);
-    g_catcher = nullptr;
-}
-
-LRESULT CALLBACK MessageBoxCatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
-{
-    HWND hWnd = reinterpret_cast<HWND>(wParam);
-    // A message box is a dialog whose text sits in static 0xFFFF.
-    if (code == HCBT_ACTIVATE && g_catcher && ClassOf(hWnd) == "#32770" && ::GetDlgItem(hWnd, 0xFFFF)) {
-        char text[512] = "";
-        ::GetDlgItemTextA(hWnd, 0xFFFF, text, sizeof text);
-        g_catcher->texts.push_back(text);
-        ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 namespace sheet {
