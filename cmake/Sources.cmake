@@ -12,6 +12,7 @@ set(QUENVO_CORE_SOURCES
   collection/BookmarkWriter.cpp
   collection/FileReplace.cpp
   collection/CollectionStore.cpp
+  expire/ExpireRules.cpp
 )
 
 set(QUENVO_CORE_TESTS
@@ -27,6 +28,7 @@ set(QUENVO_CORE_TESTS
   tests/collection/ReaderEquivalenceTest.cpp
   tests/collection/BookmarkWriterTest.cpp
   tests/collection/CollectionStoreTest.cpp
+  tests/expire/ExpireRulesTest.cpp
 )
 
 set(QUENVO_FRAMEWORK_SOURCES

@@ -45,6 +45,28 @@ CollectionNode* CollectionNodeList::AppendAfter(CollectionNode* last, std::uniqu
     return added;
 }
 
+CollectionNode* CollectionNodeList::Prepend(std::unique_ptr<CollectionNode> node)
+{
+    CollectionNode* added = node.release();
+    added->next = head;
+    head = added;
+    return added;
+}
+
+std::unique_ptr<CollectionNode> CollectionNodeList::Remove(CollectionNode* node)
+{
+    CollectionNode** link = &head;
+    while (*link && *link != node)
+        link = &(*link)->next;
+    if (!*link)
+        return nullptr;
+    *link = node->next;
+    node->next = nullptr;
+    if (cursor == node)
+        cursor = nullptr;
+    return std::unique_ptr<CollectionNode>(node);
+}
+
 void CollectionNodeList::Clear()
 {
     // Files from elsewhere can nest folders hundreds of thousands deep, so

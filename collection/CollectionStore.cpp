@@ -72,8 +72,11 @@ bool CollectionStore::SaveFile(CollectionNodeList* list)
     if (filePath.empty())
         return false;
     const std::string tempPath = filePath + ".tmp";
+    // A caller that keeps the user's edits on a failure needs the user to
+    // know of every failure, not only of the last step.
     if (!WriteWholeFile(tempPath, BookmarkWriter::Write(list ? list : rootList.get()))) {
         std::remove(tempPath.c_str());
+        ShowStopMessage(filePath + kCannotWrite);
         return false;
     }
     if (!ReplaceFileAtomically(tempPath, filePath)) {

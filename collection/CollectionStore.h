@@ -26,7 +26,7 @@ public:
     bool LoadFile(const std::string& path, const char* defaultTitle);
     // Writes list (the whole tree when null) to the file through a ".tmp"
     // file beside it, then puts that in its place. True when the file was
-    // replaced. Only a failed replace is reported to the user.
+    // replaced. Every failure with a path is reported to the user once.
     bool SaveFile(CollectionNodeList* list = nullptr);
     // Writes a file holding one empty folder named title
     // (kDefaultCollectionTitle when null).

@@ -139,3 +139,16 @@ TEST_F(CollectionStoreTest, ReadOnlyTargetKeepsItsContent)
     EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm"), old);
     EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm.tmp"), DefaultFile("New"));
 }
+
+TEST_F(CollectionStoreTest, UnwritableTmpFileIsReportedOnce)
+{
+    RecordingStore store;
+    EXPECT_TRUE(store.LoadFile(PathOf("Qvexpire.htm"), kDefaultExpireTitle));
+    const std::string before = Contents(dir_ / "Qvexpire.htm");
+    fs::create_directory(dir_ / "Qvexpire.htm.tmp");
+
+    EXPECT_FALSE(store.SaveFile());
+    ASSERT_EQ(store.messages.size(), 1u);
+    EXPECT_EQ(store.messages[0], PathOf("Qvexpire.htm") + "に書き込めません");
+    EXPECT_EQ(Contents(dir_ / "Qvexpire.htm"), before);
+}
