@@ -42,6 +42,7 @@ set(QUENVO_FRAMEWORK_SOURCES
   framework/Font.cpp
   framework/ImageList.cpp
   framework/TabCtrl.cpp
+  framework/ListCtrl.cpp
   framework/ToolTipCtrl.cpp
   framework/WinApp.cpp
   framework/OleControlSite.cpp
@@ -57,6 +58,7 @@ set(QUENVO_PROGRAM_SOURCES
   app/DefaultTabs.cpp
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
+  expire/ExpirePageDlg.cpp
 )
 
 # The application object and the entry point are linked into the executables

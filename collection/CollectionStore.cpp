@@ -71,10 +71,17 @@ bool CollectionStore::SaveFile(CollectionNodeList* list)
 {
     if (filePath.empty())
         return false;
+    // Without a tree the file was never read, and writing would replace
+    // whatever it holds by an empty list.
+    CollectionNodeList* tree = list ? list : rootList.get();
+    if (!tree) {
+        ShowStopMessage(filePath + kCannotWrite);
+        return false;
+    }
+    // Callers keep their edits when saving fails, so the user hears of every
+    // failure, not only of the last step.
     const std::string tempPath = filePath + ".tmp";
-    // A caller that keeps the user's edits on a failure needs the user to
-    // know of every failure, not only of the last step.
-    if (!WriteWholeFile(tempPath, BookmarkWriter::Write(list ? list : rootList.get()))) {
+    if (!WriteWholeFile(tempPath, BookmarkWriter::Write(tree))) {
         std::remove(tempPath.c_str());
         ShowStopMessage(filePath + kCannotWrite);
         return false;

@@ -26,7 +26,8 @@ public:
     bool LoadFile(const std::string& path, const char* defaultTitle);
     // Writes list (the whole tree when null) to the file through a ".tmp"
     // file beside it, then puts that in its place. True when the file was
-    // replaced. Every failure with a path is reported to the user once.
+    // replaced. Every failure with a path is reported to the user once; with
+    // no list and no tree read, nothing is written.
     bool SaveFile(CollectionNodeList* list = nullptr);
     // Writes a file holding one empty folder named title
     // (kDefaultCollectionTitle when null).

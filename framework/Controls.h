@@ -5,5 +5,6 @@
 #include "framework/Edit.h"
 #include "framework/Font.h"
 #include "framework/ImageList.h"
+#include "framework/ListCtrl.h"
 #include "framework/TabCtrl.h"
 #include "framework/ToolTipCtrl.h"

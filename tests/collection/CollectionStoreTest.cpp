@@ -151,4 +151,12 @@ TEST_F(CollectionStoreTest, UnwritableTmpFileIsReportedOnce)
     ASSERT_EQ(store.messages.size(), 1u);
     EXPECT_EQ(store.messages[0], PathOf("Qvexpire.htm") + "に書き込めません");
     EXPECT_EQ(Contents(dir_ / "Qvexpire.htm"), before);
+
+    // A file that could not be read is not replaced by an empty tree.
+    fs::create_directory(dir_ / "folder.htm");
+    RecordingStore unread;
+    EXPECT_FALSE(unread.LoadFile(PathOf("folder.htm"), kDefaultExpireTitle));
+    EXPECT_FALSE(unread.SaveFile());
+    EXPECT_EQ(unread.messages, std::vector<std::string>{PathOf("folder.htm") + "に書き込めません"});
+    EXPECT_FALSE(fs::exists(dir_ / "folder.htm.tmp"));
 }
