@@ -80,4 +80,6 @@ set(QUENVO_WIN32_TESTS
   tests/framework/StrTest.cpp
   tests/app/SettingsTest.cpp
   tests/browser/WindowArrangeTest.cpp
+  tests/support/ModalDriver.cpp
+  tests/expire/ExpirePageDlgTest.cpp
 )

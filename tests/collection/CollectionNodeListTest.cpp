@@ -27,25 +27,6 @@ TEST(CollectionNodeList, FindListContainingSearchesDepthFirst)
     EXPECT_EQ(root.FindListContaining(nullptr), nullptr);
 }
 
-TEST(CollectionNodeList, RemoveUnlinksOneNodeWithItsSubtree)
-{
-    CollectionNodeList list;
-    CollectionNode* a = list.Append(CollectionNode::MakeFolder("a"));
-    a->children->Append(CollectionNode::MakeLink("in a", "u"));
-    CollectionNode* b = list.Append(CollectionNode::MakeLink("b", "u"));
-    CollectionNode* c = list.Append(CollectionNode::MakeLink("c", "u"));
-
-    list.First();
-    list.Next();
-    EXPECT_EQ(list.Remove(b).get(), b);
-    EXPECT_EQ(list.Current(), nullptr);
-    EXPECT_EQ(a->next, c);
-    EXPECT_EQ(list.Remove(a)->children->head->name, "in a");
-    EXPECT_EQ(list.head, c);
-    EXPECT_EQ(list.Remove(a), nullptr);
-    EXPECT_EQ(list.Prepend(CollectionNode::MakeLink("z", "u"))->next, c);
-}
-
 // Deep and wide trees must come down without recursion; AddressSanitizer
 // reports any node left behind.
 TEST(CollectionNodeList, DeepTreeIsDestroyedWithoutRecursion)

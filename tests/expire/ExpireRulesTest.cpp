@@ -1,6 +1,5 @@
 #include "collection/CollectionNode.h"
 #include "collection/CollectionNodeList.h"
-#include "collection/CollectionStore.h"
 #include "expire/ExpireRules.h"
 
 #include <gtest/gtest.h>
@@ -40,16 +39,4 @@ TEST(ExpireRules, OnlyLinksInTheFirstFolderCount)
     linkFirst.Append(CollectionNode::MakeLink("ad", "http://ad.example/"));
     EXPECT_EQ(FindExpireEntries(&linkFirst), nullptr);
     EXPECT_FALSE(MatchesExpireList(&linkFirst, "http://ad.example/"));
-}
-
-TEST(ExpireRules, AMissingFolderIsMadeInFront)
-{
-    CollectionNodeList root;
-    CollectionNode* link = root.Append(CollectionNode::MakeLink("ad", "http://ad.example/"));
-    CollectionNodeList& entries = ProvideExpireEntries(root);
-    ASSERT_TRUE(root.head->IsFolder());
-    EXPECT_EQ(root.head->name, kDefaultExpireTitle);
-    EXPECT_EQ(root.head->next, link);
-    EXPECT_EQ(&entries, root.head->children.get());
-    EXPECT_EQ(&ProvideExpireEntries(root), &entries);
 }
