@@ -1,43 +1,50 @@
 # make run   - build and start Quenvo.exe under Wine (virtual display when there is none)
-# make test  - set-up, native core tests, Win32 build, Win32 tests under Wine
+# make test  - set-up, native core tests, both Windows builds, their tests under every Wine
+#              this host runs (QUENVO_WINE64_ONLY=1: as on a host without i386 support)
 BUILD   := build
 NATIVE  := $(BUILD)/native
-WIN32   := $(BUILD)/win32
 JOBS    ?= 2
 
-.PHONY: all setup native win32 test test-native test-win32 run screenshot fuzz bench clean
+.PHONY: all setup setup-native native win32 win64 test test-native test-wine run screenshot fuzz bench clean
 
-all: win32
+all: win32 win64
 
 setup:
 	@scripts/setup.sh
 
-native: setup
+setup-native:
+	@scripts/setup.sh native
+
+native: setup-native
 	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	@cmake --build $(NATIVE) -j$(JOBS)
 
-win32: setup
-	@cmake -S . -B $(WIN32) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
-	@cmake --build $(WIN32) -j$(JOBS)
+# One Windows target: build/win32 (i686, PE32) or build/win64 (x86_64, PE32+).
+win32 win64: setup
+	@cmake -S . -B $(BUILD)/$@ -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$(if $(filter win32,$@),i686,x86_64).cmake >/dev/null
+	@cmake --build $(BUILD)/$@ -j$(JOBS)
 
 test-native: native
 	@cd $(NATIVE) && ctest --output-on-failure
 
-test-win32: win32
-	@scripts/test-win32.sh $(WIN32)
+test-wine: win32 win64
+	@scripts/test-wine.sh $(BUILD)/win32 $(BUILD)/win64
 
-test: test-native test-win32
+test: test-native test-wine
 
-run: win32
-	@scripts/run.sh $(WIN32)/Quenvo.exe
+run: setup
+	@arch=$$(scripts/wine-arch.sh) && echo "run: the $$arch program" && \
+	  $(MAKE) --no-print-directory $$arch && scripts/run.sh $(BUILD)/$$arch/Quenvo.exe
 
-screenshot: win32
-	@scripts/screenshot.sh $(WIN32)/Quenvo.exe
+screenshot: setup
+	@arch=$$(scripts/wine-arch.sh) && echo "screenshot: the $$arch program" && \
+	  $(MAKE) --no-print-directory $$arch && scripts/screenshot.sh $(BUILD)/$$arch/Quenvo.exe
 
-fuzz: setup
+fuzz: setup-native
 	@scripts/fuzz.sh
 
-bench: setup
+bench: setup-native
 	@scripts/bench.sh
 
 clean:

@@ -16,4 +16,7 @@ target_link_options(core_tests PRIVATE ${QUENVO_SANITIZE})
 target_link_libraries(core_tests PRIVATE quenvo_core gtest_main)
 add_test(NAME core_tests COMMAND core_tests)
 
+# The scripts' Wine detection, with stand-in loaders.
+add_test(NAME wine_detect COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/wine_detect_test.sh)
+
 include(cmake/NativeExtras.cmake OPTIONAL)

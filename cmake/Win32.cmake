@@ -1,4 +1,5 @@
-# Win32 build: Quenvo.exe and the tests that drive real windows under Wine.
+# Windows build (win32 or win64, by toolchain file): Quenvo.exe and the tests
+# that drive real windows under Wine.
 enable_language(RC)
 add_compile_options(-Wall -Wextra -finput-charset=UTF-8 -fexec-charset=CP932)
 add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 STRICT)
@@ -53,3 +54,14 @@ add_executable(core_tests ${QUENVO_CORE_TESTS})
 target_link_libraries(core_tests PRIVATE quenvo_core gtest_main)
 target_link_options(core_tests PRIVATE -static)
 add_test(NAME core_tests COMMAND core_tests)
+
+# Each folder holds the machine type it promises; this check needs no Wine, so
+# it runs even where the target's Wine cannot.
+if(QUENVO_WINE_ARCH STREQUAL win64)
+  set(QUENVO_PE_FORMAT pei-x86-64)
+else()
+  set(QUENVO_PE_FORMAT pei-i386)
+endif()
+add_test(NAME exe_format COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C ${CMAKE_OBJDUMP} -f $<TARGET_FILE:Quenvo> $<TARGET_FILE:win32_tests>)
+set_tests_properties(exe_format PROPERTIES
+  PASS_REGULAR_EXPRESSION "Quenvo.exe: +file format ${QUENVO_PE_FORMAT}.*win32_tests.exe: +file format ${QUENVO_PE_FORMAT}")

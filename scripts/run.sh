@@ -4,7 +4,7 @@
 #   With DISPLAY set: runs on that display, in the foreground.
 #   Without DISPLAY:  runs on a virtual screen (Xvfb) and writes a screenshot
 #                     every few seconds into build/screenshots/run-NNN.png.
-# Usage: scripts/run.sh build/win32/Quenvo.exe
+# Usage: scripts/run.sh build/win32/Quenvo.exe (or build/win64/...)
 set -euo pipefail
 
 if [ $# -ne 1 ] || [ ! -f "$1" ]; then
@@ -12,6 +12,7 @@ if [ $# -ne 1 ] || [ ! -f "$1" ]; then
   exit 2
 fi
 exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+arch=$(basename "$(dirname "$exe")")   # win32 or win64: the folder names the target
 
 . "$(dirname "$0")/wine-env.sh"
 rundir="$QUENVO_ROOT/build/run"
@@ -20,17 +21,17 @@ interval=3          # seconds between screenshots on the virtual screen
 mkdir -p "$rundir"
 
 if [ -n "${DISPLAY:-}" ]; then
-  wine_warm display || true   # non-zero when the server already runs
+  wine_warm "$arch" display || true   # non-zero when the server already runs
   cd "$rundir"
   echo "run: starting Quenvo in $rundir on display $DISPLAY"
-  exec wine "$exe"
+  exec "$WINE_LOADER_PATH" "$exe"
 fi
 
 # ---- no display: a virtual screen of our own -------------------------------
 . "$(dirname "$0")/xvfb.sh"
 start_xvfb
 
-wine_warm display || true   # non-zero when the server already runs
+wine_warm "$arch" display || true   # non-zero when the server already runs
 mkdir -p "$shots"
 rm -f "$shots"/run-[0-9][0-9][0-9].png
 cd "$rundir"

@@ -8,7 +8,7 @@
 # Scenes of a session run in order on one running program; each starts with the main window
 # active and nothing else open, and must leave it that way.
 #
-# Usage: scripts/screenshot.sh build/win32/Quenvo.exe
+# Usage: scripts/screenshot.sh build/win32/Quenvo.exe (or build/win64/...)
 set -euo pipefail
 
 # Each session starts the program afresh on an INI file written for it, with
@@ -24,6 +24,7 @@ if [ $# -ne 1 ] || [ ! -f "$1" ]; then
   exit 2
 fi
 exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+arch=$(basename "$(dirname "$exe")")   # win32 or win64: the folder names the target
 
 . "$(dirname "$0")/wine-env.sh"
 rundir="$QUENVO_ROOT/build/run"
@@ -229,7 +230,7 @@ strip_scenes() {
 
 for s in "${SCENES[@]}"; do rm -f "$shots/$s.png"; done
 start_xvfb
-wine_warm display || true   # non-zero when the server already runs
+wine_warm "$arch" display || true   # non-zero when the server already runs
 
 failed=()
 session 2 "${SESSION_BOTTOM[@]}"

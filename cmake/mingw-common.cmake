@@ -1,0 +1,13 @@
+# The part of the two MinGW-w64 toolchain files that only differs by the triple.
+set(CMAKE_SYSTEM_NAME Windows)
+string(REGEX MATCH "^[^-]+" CMAKE_SYSTEM_PROCESSOR ${QUENVO_MINGW_TRIPLE})
+set(CMAKE_C_COMPILER ${QUENVO_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QUENVO_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${QUENVO_MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${QUENVO_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# CTest runs the cross-built test programs through this target's Wine, headless.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh ${QUENVO_WINE_ARCH})
+set(CMAKE_OBJDUMP ${QUENVO_MINGW_TRIPLE}-objdump)
