@@ -18,8 +18,14 @@ void CMainDlg::SaveDefaultTabs()
     const int staleEnd = oldCount < kMaxTabs ? oldCount : kMaxTabs;
     for (int i = m_nTabCount; i < staleEnd; ++i)
         app->WriteProfileString(kSection, TabUrlKey(i).c_str(), nullptr);
-    for (int i = 0; i < m_nTabCount; ++i)
-        app->WriteProfileString(kSection, TabUrlKey(i).c_str(), m_apBrowser[i]->GetLocation());
+    for (int i = 0; i < m_nTabCount; ++i) {
+        // A line break inside a value would start a line of its own in the
+        // file: "[x]" there would move every later key into another section.
+        CString address = m_apBrowser[i]->GetTabLocation();
+        address.Remove('\r');
+        address.Remove('\n');
+        app->WriteProfileString(kSection, TabUrlKey(i).c_str(), address);
+    }
 }
 
 void CMainDlg::OpenDefaultTabs()

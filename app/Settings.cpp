@@ -122,8 +122,12 @@ void CMainDlg::OnSaveTabsAtExit()
 
 void CMainDlg::ToggleStealthMode()
 {
-    // The window has no stealth state of its own yet (no tray icon, no timer,
-    // taskbar button always shown): the switch keeps the chosen mode, which the
-    // settings carry from one run to the next.
+    // Stealth mode has no state of its own yet (no tray icon, no timer): the
+    // switch keeps the chosen mode, which the settings carry from one run to
+    // the next.
     m_bStealthMode = !m_bStealthMode;
+    // Off: an ordinary window. Its owner is a hidden tool window, so it has a
+    // taskbar button only with WS_EX_APPWINDOW.
+    if (!m_bStealthMode)
+        ModifyStyleEx(WS_EX_TOOLWINDOW, WS_EX_APPWINDOW, SWP_FRAMECHANGED);
 }

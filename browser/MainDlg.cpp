@@ -116,6 +116,9 @@ void CMainDlg::CreateNavigationBar()
 BOOL CMainDlg::PreTranslateMessage(MSG* msg)
 {
     m_toolTip.RelayEvent(msg);
+    if (CWebBrowser2* page = CurrentBrowser())
+        if (page->TranslateAccelerator(msg))
+            return TRUE;
     return CDialog::PreTranslateMessage(msg);
 }
 
@@ -167,11 +170,12 @@ BOOL CMainDlg::AddTab(const char* address)
     // from inside Navigate, and that first event must be able to select it.
     ++m_nTabCount;
     if (address) {
-        // The pane reports its address only once the page has loaded; until
-        // then the tab shows, and saves, the address it was opened with.
-        pane->SetLocation(address);
+        pane->SetGivenLocation(address);
         pane->Navigate(address, nullptr, nullptr, nullptr, nullptr);
-        m_edAddress.SetWindowText(address);
+        // The address box shows the current tab only: a page opened behind a
+        // pinned tab must not become what Enter navigates that tab to.
+        if (m_tabCtrl.GetCurSel() == m_nTabCount - 1)
+            m_edAddress.SetWindowText(address);
     }
     return TRUE;
 }
@@ -204,8 +208,8 @@ BOOL CMainDlg::SelectTab(int index)
     }
     CWebBrowser2* browser = m_apBrowser[index];
     CString name = browser->GetLocationName();
-    SetWindowText(name.IsEmpty() ? browser->GetLocation() : name);
-    m_edAddress.SetWindowText(browser->GetLocation());
+    SetWindowText(name.IsEmpty() ? browser->GetTabLocation() : name);
+    m_edAddress.SetWindowText(browser->GetTabLocation());
     m_btnForward.EnableWindow(browser->GetCanGoForward());
     m_btnBack.EnableWindow(browser->GetCanGoBack());
     return TRUE;
@@ -373,9 +377,9 @@ void CMainDlg::OnDeleteTab()
 
 void CMainDlg::OnDeleteOtherTabs()
 {
-    if (m_nTabCount <= 1)
-        return;
     const int keep = m_tabCtrl.m_nContextTab;
+    if (m_nTabCount <= 1 || keep < 0 || keep >= m_nTabCount)
+        return;
     for (int i = m_nTabCount - 1; i > keep; --i)
         DeleteTab(i);
     for (int i = 0; i < keep; ++i)
@@ -450,7 +454,7 @@ BOOL CMainDlg::OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result)
     CWebBrowser2* browser = m_apBrowser[id];
     CString text = browser->GetLocationName();
     if (text.IsEmpty())
-        text = browser->GetLocation();
+        text = browser->GetTabLocation();
     const size_t length = SafeCutLength(text.str(), sizeof info->szText - 1);
     memcpy(info->szText, static_cast<const char*>(text), length);
     info->szText[length] = '\0';

@@ -28,8 +28,9 @@ void CMainDlg::OnGo()
         AddTab(address);
         return;
     }
+    // The page's own address decides: one given earlier may never have loaded.
     if (address != browser->GetLocation()) {
-        browser->SetLocation(address);
+        browser->SetGivenLocation(address);
         browser->Navigate(address, nullptr, nullptr, nullptr, nullptr);
     } else
         browser->Refresh();
@@ -64,7 +65,7 @@ void CMainDlg::UpdateLocation(int index)
         return;
     browser->SetLocation(browser->GetLocationURL());
     if (index == m_tabCtrl.GetCurSel())
-        m_edAddress.SetWindowText(browser->GetLocation());
+        m_edAddress.SetWindowText(browser->GetTabLocation());
 }
 
 void CMainDlg::OnNavigateComplete2(UINT id, IDispatch*, VARIANT*)

@@ -63,3 +63,9 @@ CString CWebBrowser2::GetStringProperty(DISPID dispid)
 
 CString CWebBrowser2::GetLocationName() { return GetStringProperty(kLocationName); }
 CString CWebBrowser2::GetLocationURL() { return GetStringProperty(kLocationURL); }
+
+BOOL CWebBrowser2::TranslateAccelerator(MSG* msg)
+{
+    COleControlSite* site = GetControlSite();
+    return site && site->TranslateAccelerator(msg);
+}

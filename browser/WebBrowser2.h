@@ -15,8 +15,15 @@ public:
     void SetCanGoBack(BOOL value) { m_bCanGoBack = value; }
     BOOL GetCanGoForward() const { return m_bCanGoForward; }
     void SetCanGoForward(BOOL value) { m_bCanGoForward = value; }
+    // The address the control last reported.
     CString GetLocation() const { return m_strLocation; }
     void SetLocation(const CString& location) { m_strLocation = location; }
+    // The address the shell last asked the pane to open. It stands for the tab
+    // only until the control reports one, so an address that never loads (a
+    // download, a mailto: link) does not replace that of the page shown.
+    void SetGivenLocation(const CString& location) { m_strGivenLocation = location; }
+    // The address captions and the default tab set show for the tab.
+    CString GetTabLocation() const { return m_strLocation.IsEmpty() ? m_strGivenLocation : m_strLocation; }
 
     void GoBack();
     void GoForward();
@@ -27,6 +34,10 @@ public:
     IDispatch* GetApplication();
     CString GetLocationName();
     CString GetLocationURL();
+    // Gives a keystroke aimed at the page to the control before the dialog
+    // sees it: Tab between links, the clipboard keys, Backspace and Enter in
+    // forms are the page's. TRUE when the control took it.
+    BOOL TranslateAccelerator(MSG* msg);
 
 private:
     CString GetStringProperty(DISPID dispid);
@@ -38,4 +49,5 @@ private:
     BOOL m_bCanGoBack = FALSE;
     BOOL m_bCanGoForward = FALSE;
     CString m_strLocation;
+    CString m_strGivenLocation;
 };

@@ -78,6 +78,7 @@ set(QUENVO_WIN32_TESTS
   tests/app/ResourceTest.cpp
   tests/app/StartupTest.cpp
   tests/framework/StrTest.cpp
+  tests/framework/DialogTest.cpp
   tests/app/SettingsTest.cpp
   tests/browser/WindowArrangeTest.cpp
   tests/support/ModalDriver.cpp

@@ -1,5 +1,29 @@
 #include "framework/Dialog.h"
 #include "framework/DataExchange.h"
+#include <algorithm>
+
+namespace {
+// Centres a window over its owner, or on the work area while the owner is
+// hidden or minimised, and keeps it on the work area.
+void CenterOnOwner(HWND window)
+{
+    HWND owner = ::GetWindow(window, GW_OWNER);
+    const bool overOwner = owner && ::IsWindowVisible(owner) && !::IsIconic(owner);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromWindow(overOwner ? owner : window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT work = monitor.rcWork;
+    RECT area = work;
+    if (overOwner)
+        ::GetWindowRect(owner, &area);
+    RECT r;
+    ::GetWindowRect(window, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const int x = std::max<int>(work.left, std::min<int>((area.left + area.right - width) / 2, work.right - width));
+    const int y = std::max<int>(work.top, std::min<int>((area.top + area.bottom - height) / 2, work.bottom - height));
+    ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+}
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)
@@ -18,7 +42,16 @@ INT_PTR CALLBACK CDialog::StaticDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM 
         return FALSE;
     CDialog* self = reinterpret_cast<CDialog*>(lParam);
     self->SubclassWindow(hWnd);
-    return self->OnInitDialog();
+    RECT created;
+    ::GetWindowRect(hWnd, &created);
+    const BOOL result = self->OnInitDialog();
+    // A modal dialog that did not place itself while initialising opens
+    // centred rather than where its template's coordinates put it.
+    RECT now;
+    if (self->m_bModal && ::IsWindow(hWnd) && !(::GetWindowLongPtrA(hWnd, GWL_STYLE) & (WS_VISIBLE | WS_CHILD)) &&
+        ::GetWindowRect(hWnd, &now) && ::EqualRect(&now, &created))
+        CenterOnOwner(hWnd);
+    return result;
 }
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent)

@@ -29,7 +29,15 @@ public:
     STDMETHODIMP GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
     STDMETHODIMP RequestBorderSpace(LPCBORDERWIDTHS) override { return INPLACE_E_NOTOOLSPACE; }
     STDMETHODIMP SetBorderSpace(LPCBORDERWIDTHS) override { return INPLACE_E_NOTOOLSPACE; }
-    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override { return S_OK; }
+    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) override
+    {
+        if (object)
+            object->AddRef();
+        if (m_site->m_pActiveObject)
+            m_site->m_pActiveObject->Release();
+        m_site->m_pActiveObject = object;
+        return S_OK;
+    }
     STDMETHODIMP InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return S_OK; }
     STDMETHODIMP SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
     STDMETHODIMP RemoveMenus(HMENU) override { return S_OK; }
@@ -172,6 +180,10 @@ void COleControlSite::CloseControl()
         m_pInPlaceObject->Release();
         m_pInPlaceObject = nullptr;
     }
+    if (m_pActiveObject) {
+        m_pActiveObject->Release();
+        m_pActiveObject = nullptr;
+    }
     if (m_pDispatch) {
         m_pDispatch->Release();
         m_pDispatch = nullptr;
@@ -184,6 +196,22 @@ void COleControlSite::CloseControl()
         object->Release();
     }
     Release();
+}
+
+bool COleControlSite::TranslateAccelerator(MSG* msg)
+{
+    if (!m_pActiveObject || msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST)
+        return false;
+    if (msg->hwnd != m_hWndHost && !::IsChild(m_hWndHost, msg->hwnd))
+        return false;
+    // The key may close the page's tab, and with it this site.
+    AddRef();
+    IOleInPlaceActiveObject* object = m_pActiveObject;
+    object->AddRef();
+    const bool taken = object->TranslateAccelerator(msg) == S_OK;
+    object->Release();
+    Release();
+    return taken;
 }
 
 void COleControlSite::FireEvent(DISPID dispid, DISPPARAMS* params)

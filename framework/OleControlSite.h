@@ -21,6 +21,9 @@ public:
     // Unadvises, deactivates and lets go of the control; the site stays
     // alive until its last reference goes.
     void CloseControl();
+    // Offers a keystroke aimed at the control's window (or one inside it) to
+    // the control's active object first; true when the control took it.
+    bool TranslateAccelerator(MSG* msg);
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
@@ -72,6 +75,8 @@ private:
     IOleObject* m_pObject = nullptr;
     IOleInPlaceObject* m_pInPlaceObject = nullptr;
     IDispatch* m_pDispatch = nullptr;
+    // Reported by the control through the frame while it is UI-active.
+    IOleInPlaceActiveObject* m_pActiveObject = nullptr;
     IConnectionPoint* m_pConnectionPoint = nullptr;
     DWORD m_dwCookie = 0;
     Frame* m_pFrame = nullptr;

@@ -1,4 +1,5 @@
 #include "framework/Str.h"
+#include <algorithm>
 #include <cstdio>
 #include <cctype>
 #include <vector>
@@ -49,6 +50,13 @@ void CString::MakeLower()
 {
     for (char& c : m_s)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+}
+
+int CString::Remove(char c)
+{
+    const size_t before = m_s.size();
+    m_s.erase(std::remove(m_s.begin(), m_s.end(), c), m_s.end());
+    return static_cast<int>(before - m_s.size());
 }
 
 void CString::Format(const char* format, ...)

@@ -24,6 +24,8 @@ public:
     int Find(const char* sub, int start = 0) const;
     int CompareNoCase(const char* other) const;
     void MakeLower();
+    // Removes every occurrence of c; returns how many went.
+    int Remove(char c);
 
     void Format(const char* format, ...);
 

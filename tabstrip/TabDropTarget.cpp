@@ -28,8 +28,12 @@ DROPEFFECT CTabDropTarget::OnDropEx(CWnd*, COleDataObject* data, DROPEFFECT, DRO
         if (const char* text = static_cast<const char*>(::GlobalLock(medium.hGlobal))) {
             // The block may lack its terminating zero; read no further than it reaches.
             const size_t size = ::GlobalSize(medium.hGlobal);
-            const CString dropped(text, static_cast<int>(strnlen(text, size)));
+            CString dropped(text, static_cast<int>(strnlen(text, size)));
             ::GlobalUnlock(medium.hGlobal);
+            // A line break has no place in an address, and would break the
+            // line of the default tab set that stores it.
+            dropped.Remove('\r');
+            dropped.Remove('\n');
             if (m_pMainDlg)
                 m_pMainDlg->AddTab(dropped);
         }

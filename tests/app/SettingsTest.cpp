@@ -211,6 +211,15 @@ TEST_F(SettingsTest, FirstStartUsesEveryDefaultAndTheFirstCloseWritesTheSectionI
     EXPECT_EQ(ReadIni(), Section("SETTING", DefaultSettingKeys(normal)));
 }
 
+TEST_F(SettingsTest, OutsideStealthModeTheWindowHasATaskbarButton)
+{
+    WriteIni(Section("SETTING", { { "STEALSMODE", "0" } }));
+    Open();
+    const LONG_PTR exStyle = ::GetWindowLongPtrA(dlg->m_hWnd, GWL_EXSTYLE);
+    EXPECT_TRUE(exStyle & WS_EX_APPWINDOW);
+    EXPECT_FALSE(exStyle & WS_EX_TOOLWINDOW);
+}
+
 TEST_F(SettingsTest, OutOfRangeValuesArePulledInAndWrittenBackCorrected)
 {
     WriteIni(Section("SETTING", { { "TABORIENTATION", "7" }, { "TABTEXTLENGTH", "100" }, { "TRAYICON", "7" },
@@ -340,6 +349,15 @@ TEST_F(SettingsTest, SavingFewerTabsRemovesTheStaleKeys)
                                           { "URL001", "http://moved-on/" }, { "URL002", "http://3/" } }));
 }
 
+TEST_F(SettingsTest, LineBreaksInAnAddressNeverReachTheFile)
+{
+    Open();
+    ASSERT_TRUE(dlg->AddTab("http://b/"));
+    dlg->GetBrowser(0)->SetLocation("http://a/\r\n[x]\nz");
+    Command(ID_SAVE_DEFAULT_TABS);
+    EXPECT_EQ(ReadIni(), Section("TAB", { { "COUNT", "2" }, { "URL000", "http://a/[x]z" }, { "URL001", "http://b/" } }));
+}
+
 TEST_F(SettingsTest, OpeningKeepsPinnedTabsFirstAndReplacesTheOthers)
 {
     Open();
@@ -359,7 +377,7 @@ TEST_F(SettingsTest, OpeningKeepsPinnedTabsFirstAndReplacesTheOthers)
     EXPECT_TRUE(pinned->GetPinned());
     for (int i = 1; i < 4; ++i) {
         EXPECT_EQ(LastCall(i), std::string("Navigate ") + addresses[i - 1]);
-        EXPECT_EQ(dlg->GetBrowser(i)->GetLocation(), addresses[i - 1]);
+        EXPECT_EQ(dlg->GetBrowser(i)->GetTabLocation(), addresses[i - 1]);
         EXPECT_EQ(dlg->GetBrowser(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
     }
     EXPECT_EQ(dlg->m_tabCtrl.GetItemCount(), 4);
@@ -409,7 +427,7 @@ TEST_F(SettingsTest, AddressesWithSeparatorsAndJapaneseReadBackUnchanged)
 
     Open();
     ASSERT_EQ(dlg->GetTabCount(), 1);
-    EXPECT_EQ(dlg->GetBrowser(0)->GetLocation(), address.c_str());
+    EXPECT_EQ(dlg->GetBrowser(0)->GetTabLocation(), address.c_str());
     EXPECT_EQ(LastCall(0), "Navigate " + address);
 }
 

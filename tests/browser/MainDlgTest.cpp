@@ -112,6 +112,17 @@ TEST_F(MainDlgTest, DeleteCommandsActOnTheContextTab)
     EXPECT_EQ(dlg->GetBrowser(0), middle);
 }
 
+TEST_F(MainDlgTest, DeleteCommandsOnAContextTabOutsideTheStripDoNothing)
+{
+    OpenTabs(3);
+    for (int outside : { -1, 3 }) {
+        dlg->m_tabCtrl.m_nContextTab = outside;
+        Command(ID_TAB_DELETE_OTHERS);
+        Command(ID_TAB_DELETE);
+        EXPECT_EQ(dlg->GetTabCount(), 3) << outside;
+    }
+}
+
 TEST_F(MainDlgTest, PostedCloseFindsItsPaneByPointer)
 {
     OpenTabs(3);

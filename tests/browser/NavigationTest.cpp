@@ -107,6 +107,31 @@ TEST_F(MainDlgTest, TitleOfABackgroundTabChangesOnlyItsCaption)
     EXPECT_EQ(WindowText(dlg->m_edAddress), "http://example.test/front");
 }
 
+TEST_F(MainDlgTest, KeysForThePageReachItsControlBeforeTheDialog)
+{
+    ASSERT_TRUE(dlg->SelectTab(0));
+    FakeWebBrowser* page = Fake(0);
+    ASSERT_EQ(page->UIActivate(), S_OK);
+    MSG key = {};
+    key.hwnd = page->Window();
+    key.message = WM_KEYDOWN;
+    key.wParam = 'A';
+    dlg->PreTranslateMessage(&key);
+    ASSERT_EQ(page->Accelerators().size(), 1u);
+    EXPECT_EQ(page->Accelerators()[0].wParam, static_cast<WPARAM>('A'));
+    EXPECT_EQ(page->KeysReceived().size(), 1u) << "a key the control leaves goes on through the dialog";
+
+    page->claimedKey = 'V';
+    key.wParam = 'V';
+    EXPECT_TRUE(dlg->PreTranslateMessage(&key));
+    EXPECT_EQ(page->Accelerators().size(), 2u);
+    EXPECT_EQ(page->KeysReceived().size(), 1u) << "a key the control took ends there";
+
+    key.hwnd = dlg->m_edAddress.m_hWnd;
+    dlg->PreTranslateMessage(&key);
+    EXPECT_EQ(page->Accelerators().size(), 2u) << "the address box's keys are not the page's";
+}
+
 TEST_F(MainDlgTest, BackAndForwardFollowTheCommandState)
 {
     ASSERT_TRUE(dlg->SelectTab(0));
@@ -197,22 +222,35 @@ TEST_F(SynchronousNavigationTest, ANewTabIsSelectedByTheFirstNavigationItStarts)
     EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 2);
 }
 
-TEST_F(SynchronousNavigationTest, ATabKeepsTheAddressItWasGivenUntilThePageReportsOne)
+TEST_F(SynchronousNavigationTest, AGivenAddressStandsForTheTabOnlyUntilThePageReportsOne)
 {
     dlg->m_edAddress.SetWindowText("http://example.test/given");
     Command(IDC_NEW);
-    EXPECT_EQ(dlg->GetBrowser(1)->GetLocation(), "http://example.test/given");
+    EXPECT_EQ(dlg->GetBrowser(1)->GetTabLocation(), "http://example.test/given");
     EXPECT_EQ(WindowText(dlg->m_edAddress), "http://example.test/given");
 
-    dlg->m_edAddress.SetWindowText("http://example.test/typed");
+    Fake(1)->locationURL = L"http://example.test/page";
+    Fake(1)->FireNavigateComplete2(L"http://example.test/page");
+    // An address that never completes, as a download or a mailto: link.
+    dlg->m_edAddress.SetWindowText("mailto:someone@example.test");
     Command(IDC_GO);
-    EXPECT_EQ(dlg->GetBrowser(1)->GetLocation(), "http://example.test/typed");
     Fake(1)->ClearCalls();
     Command(IDC_GO);
     ASSERT_FALSE(Fake(1)->Calls().empty());
-    EXPECT_EQ(Fake(1)->Calls().back().name, "Refresh") << "the same address again reloads";
+    EXPECT_EQ(Fake(1)->Calls().back().name, "Navigate") << "the page still shows another address";
 
-    Fake(1)->locationURL = L"http://example.test/reported";
-    Fake(1)->FireNavigateComplete2(L"http://example.test/reported");
-    EXPECT_EQ(dlg->GetBrowser(1)->GetLocation(), "http://example.test/reported");
+    Command(ID_SAVE_DEFAULT_TABS);
+    char saved[256] = "";
+    ::GetPrivateProfileStringA("TAB", "URL001", "", saved, sizeof saved, theApp.m_pszProfileName);
+    EXPECT_STREQ(saved, "http://example.test/page");
+}
+
+TEST_F(SynchronousNavigationTest, ATabOpenedBehindAPinnedOneLeavesTheAddressBoxAlone)
+{
+    ASSERT_TRUE(dlg->SelectTab(0));
+    dlg->SendMessage(WM_APP_TOGGLEPIN, 0, 0);
+    dlg->m_edAddress.SetWindowText("http://example.test/front");
+    ASSERT_TRUE(dlg->AddTab("http://example.test/behind"));
+    EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 0);
+    EXPECT_EQ(WindowText(dlg->m_edAddress), "http://example.test/front");
 }

@@ -12,20 +12,20 @@ check() {  # description, expected, actual
 loader() {  # name, exit status
   printf '#!/bin/sh\nexit %s\n' "$2" >"$fake/$1"; chmod +x "$fake/$1"
 }
-detect() {  # prints runnable|skipped
-  QUENVO_WINE_LIB=$fake bash -c '. "$1/scripts/wine-env.sh"; wine_detect; echo "$wine_runnable|$wine_skipped"' _ "$here"
+detect() {  # [1 to force the 64-bit-only path]; prints runnable|skipped
+  QUENVO_WINE_LIB=$fake QUENVO_WINE64_ONLY=${1:-0} bash -c '. "$1/scripts/wine-env.sh"; wine_detect; echo "$wine_runnable|$wine_skipped"' _ "$here"
 }
 
 loader wine 0; loader wine64 0
 check "a host that runs both" "win32 win64|" "$(detect)"
 check "the forced 64-bit-only path" "win64|32-bit Wine: skipped, QUENVO_WINE64_ONLY=1" \
-      "$(QUENVO_WINE64_ONLY=1 detect)"
+      "$(detect 1)"
 
 loader wine 126
 check "a host without i386 support" "win64|32-bit Wine: skipped, this host runs no i386 programs" "$(detect)"
 
 loader wine64 126
-out=$(QUENVO_WINE_LIB=$fake "$here/scripts/test-wine.sh" 2>&1); status=$?
+out=$(QUENVO_WINE_LIB=$fake QUENVO_WINE64_ONLY=0 "$here/scripts/test-wine.sh" 2>&1); status=$?
 check "a host that runs no Wine fails" "1" "$status"
 case $out in *"runs neither 32-bit nor 64-bit Wine"*) msg=named ;; *) msg=$out ;; esac
 check "its message names the cause" named "$msg"

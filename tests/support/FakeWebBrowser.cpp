@@ -25,23 +25,12 @@ std::vector<FakeWebBrowser*>& Live()
     return live;
 }
 
-LRESULT CALLBACK FakeBrowserWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_ERASEBKGND) {
-        RECT r;
-        ::GetClientRect(hwnd, &r);
-        ::FillRect(reinterpret_cast<HDC>(wParam), &r, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-        return 1;
-    }
-    return ::DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-void RegisterWindowClass()
+void RegisterWindowClass(WNDPROC proc)
 {
     WNDCLASSW wc = {};
     if (::GetClassInfoW(::GetModuleHandleW(nullptr), kWindowClass, &wc))
         return;
-    wc.lpfnWndProc = FakeBrowserWndProc;
+    wc.lpfnWndProc = proc;
     wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = kWindowClass;
@@ -98,9 +87,23 @@ void FakeWebBrowser::Register()
 {
     if (g_factory.cookie)
         return;
-    RegisterWindowClass();
+    RegisterWindowClass(WindowProc);
     ::CoRegisterClassObject(CLSID_WebBrowser, &g_factory, CLSCTX_INPROC_SERVER,
                             REGCLS_MULTIPLEUSE, &g_factory.cookie);
+}
+
+LRESULT CALLBACK FakeWebBrowser::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_ERASEBKGND) {
+        RECT r;
+        ::GetClientRect(hwnd, &r);
+        ::FillRect(reinterpret_cast<HDC>(wParam), &r, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        return 1;
+    }
+    if (message == WM_KEYDOWN)
+        if (auto* self = reinterpret_cast<FakeWebBrowser*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)))
+            self->m_keysReceived.push_back(wParam);
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 void FakeWebBrowser::Unregister()
@@ -158,6 +161,8 @@ FakeWebBrowser::~FakeWebBrowser()
     // Only reached with leftovers when the container skipped its teardown.
     if (m_hwnd)
         ::DestroyWindow(m_hwnd);
+    if (m_frame)
+        m_frame->Release();
     if (m_inPlaceSite)
         m_inPlaceSite->Release();
     if (m_site)
@@ -282,6 +287,9 @@ STDMETHODIMP FakeWebBrowser::DoVerb(LONG verb, LPMSG, IOleClientSite* activeSite
         if (!m_uiActive) {
             m_uiActive = true;
             m_inPlaceSite->OnUIActivate();
+            // Like the real control, report the active object to the frame.
+            if (m_frame)
+                m_frame->SetActiveObject(this, L"FakeWebBrowser");
             ::SetFocus(m_hwnd);
         }
         return S_OK;
@@ -293,6 +301,11 @@ STDMETHODIMP FakeWebBrowser::DoVerb(LONG verb, LPMSG, IOleClientSite* activeSite
     default:
         return verb > 0 ? OLEOBJ_S_INVALIDVERB : E_NOTIMPL;
     }
+}
+
+HRESULT FakeWebBrowser::UIActivate()
+{
+    return DoVerb(OLEIVERB_UIACTIVATE, nullptr, m_site, 0, nullptr, nullptr);
 }
 
 HRESULT FakeWebBrowser::ActivateInPlace(IOleClientSite* site, LPCRECT posRect)
@@ -329,8 +342,6 @@ HRESULT FakeWebBrowser::ActivateInPlace(IOleClientSite* site, LPCRECT posRect)
         ips->Release();
         return E_FAIL;
     }
-    if (frame)
-        frame->Release();
     if (ui)
         ui->Release();
 
@@ -339,10 +350,14 @@ HRESULT FakeWebBrowser::ActivateInPlace(IOleClientSite* site, LPCRECT posRect)
                                m_rect.left, m_rect.top, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top,
                                parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     if (!m_hwnd) {
+        if (frame)
+            frame->Release();
         ips->OnInPlaceDeactivate();
         ips->Release();
         return E_FAIL;
     }
+    m_frame = frame;
+    ::SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     m_inPlaceSite = ips;
     return S_OK;
 }
@@ -452,6 +467,10 @@ STDMETHODIMP FakeWebBrowser::InPlaceDeactivate()
     UIDeactivate();
     ::DestroyWindow(m_hwnd);
     m_hwnd = nullptr;
+    if (m_frame) {
+        m_frame->Release();
+        m_frame = nullptr;
+    }
     // Let go of the site before telling it, in case it drops its last reference to us.
     IOleInPlaceSite* ips = m_inPlaceSite;
     m_inPlaceSite = nullptr;
@@ -466,6 +485,8 @@ STDMETHODIMP FakeWebBrowser::UIDeactivate()
         return S_OK;
     m_lifecycle.push_back("UIDeactivate");
     m_uiActive = false;
+    if (m_frame)
+        m_frame->SetActiveObject(nullptr, nullptr);
     m_inPlaceSite->OnUIDeactivate(FALSE);
     return S_OK;
 }
@@ -486,9 +507,12 @@ STDMETHODIMP FakeWebBrowser::ReactivateAndUndo()
     return E_NOTIMPL;
 }
 
-STDMETHODIMP FakeWebBrowser::TranslateAccelerator(LPMSG)
+STDMETHODIMP FakeWebBrowser::TranslateAccelerator(LPMSG msg)
 {
-    return S_FALSE;
+    if (!msg)
+        return E_POINTER;
+    m_accelerators.push_back(*msg);
+    return claimedKey && msg->message == WM_KEYDOWN && msg->wParam == claimedKey ? S_OK : S_FALSE;
 }
 
 STDMETHODIMP FakeWebBrowser::OnFrameWindowActivate(BOOL)

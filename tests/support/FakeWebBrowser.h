@@ -46,6 +46,16 @@ public:
     // "UIDeactivate", "InPlaceDeactivate", "Close".
     const std::vector<std::string>& Lifecycle() const { return m_lifecycle; }
 
+    // Keystrokes the container offered to TranslateAccelerator, and the keys
+    // (WM_KEYDOWN) the double's window was sent.
+    const std::vector<MSG>& Accelerators() const { return m_accelerators; }
+    const std::vector<WPARAM>& KeysReceived() const { return m_keysReceived; }
+    // TranslateAccelerator takes a WM_KEYDOWN of this key (S_OK); 0: none.
+    WPARAM claimedKey = 0;
+    // What a click into the page does: UI activation, which reports the double
+    // to the frame as the active object.
+    HRESULT UIActivate();
+
     std::wstring locationName;  // answered by LocationName (210)
     std::wstring locationURL;   // answered by LocationURL (211)
 
@@ -163,6 +173,7 @@ private:
     STDMETHODIMP GetSizeMax(ULARGE_INTEGER* size) override;
     STDMETHODIMP InitNew() override;
 
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HRESULT ActivateInPlace(IOleClientSite* site, LPCRECT posRect);
     HRESULT InvokeMethod(DISPID id, WORD flags, DISPPARAMS* params, UINT* argErr);
     HRESULT InvokeProperty(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result);
@@ -182,6 +193,9 @@ private:
     RECT m_rect = {};
     SIZEL m_extent = {};
     bool m_uiActive = false;
+    IOleInPlaceFrame* m_frame = nullptr;  // held while in place
     std::vector<FakeCall> m_calls;
+    std::vector<MSG> m_accelerators;
+    std::vector<WPARAM> m_keysReceived;
     std::vector<std::string> m_lifecycle;
 };
