@@ -1,5 +1,5 @@
 #include "app/BrowserApp.h"
-#include "app/StartDir.h"
+#include "core/StartDir.h"
 #include "browser/MainDlg.h"
 #include <direct.h>
 #include <cstdlib>
@@ -37,7 +37,7 @@ BOOL CBrowserApp::InitInstance()
     CWnd owner;
     owner.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "Quenvo", 0, 0, 0, 0, 0, nullptr, nullptr);
 
-    CMainDlg dlg(&owner);
+    CMainDlg dlg(&owner, g_strStartDir);
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

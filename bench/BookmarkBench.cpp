@@ -2,13 +2,13 @@
 // 20 MB, and the reference reader on the 1 MB file. Prints Google
 // Benchmark's table, then a summary: MB/s and how time grows with size.
 // Each figure is the best of five repetitions, since the machine is shared.
-#include "collection/BookmarkReader.h"
-#include "collection/BookmarkWriter.h"
-#include "collection/CollectionNodeList.h"
-#include "collection/CollectionStore.h"
-#include "tests/collection/BookmarkGenerator.h"
-#include "tests/collection/ReferenceReader.h"
-#include "tests/collection/TreeDump.h"
+#include "core/collection/BookmarkReader.h"
+#include "core/collection/BookmarkWriter.h"
+#include "core/collection/CollectionNodeList.h"
+#include "core/collection/CollectionStore.h"
+#include "tests/core/collection/BookmarkGenerator.h"
+#include "tests/core/collection/ReferenceReader.h"
+#include "tests/core/collection/TreeDump.h"
 
 #include <benchmark/benchmark.h>
 

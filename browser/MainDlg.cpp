@@ -1,8 +1,9 @@
 #include "browser/MainDlg.h"
-#include "app/AboutDlg.h"
-#include "app/TextRules.h"
+#include "browser/AboutDlg.h"
+#include "core/TextRules.h"
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
+#include <cassert>
 
 BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_WM_SYSCOMMAND()
@@ -14,8 +15,6 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_BN_CLICKED(IDC_BACK, OnBack)
     ON_BN_CLICKED(IDC_FORWARD, OnForward)
     ON_WM_DESTROY()
-    ON_COMMAND(ID_TAB_DELETE, OnDeleteTab)
-    ON_COMMAND(ID_TAB_DELETE_OTHERS, OnDeleteOtherTabs)
     ON_COMMAND(ID_SAVE_DEFAULT_TABS, SaveDefaultTabs)
     ON_COMMAND(ID_OPEN_DEFAULT_TABS, OpenDefaultTabs)
     ON_WM_CLOSE()
@@ -37,17 +36,13 @@ HICON LoadSmallIcon(UINT id)
 }
 }
 
-CMainDlg::CMainDlg(CWnd* parent) : CDialog(IDD, parent)
+CMainDlg::CMainDlg(CWnd* parent, const CString& startDir) : CDialog(IDD, parent), m_strStartDir(startDir)
 {
     m_hIcon = AfxGetApp()->LoadIcon(IDI_APP);
 }
 
 CMainDlg::~CMainDlg()
 {
-    // A window destroyed without WM_DESTROY reaching us (never shown) still
-    // must not leak its panes.
-    for (int i = 0; i < m_nTabCount; ++i)
-        delete m_apBrowser[i];
     for (HICON& icon : m_hMenuIcons)
         if (icon) ::DestroyIcon(icon);
 }
@@ -83,11 +78,7 @@ BOOL CMainDlg::OnInitDialog()
     // no WM_SIZE would come to lay the window out before it is shown.
     RecalcLayout();
 
-    m_tabCtrl.m_dropTarget.SetMainDlg(this);
-    m_tabCtrl.m_dropTarget.Register(&m_tabCtrl);
-    m_tabCtrl.CreateVerticalFont();
-    m_tabCtrl.AttachImageList();
-    m_nTabCount = 0;
+    m_tabCtrl.SetTabOwner(this);
     LoadSettings();
 
     OpenDefaultTabs();
@@ -124,7 +115,7 @@ BOOL CMainDlg::PreTranslateMessage(MSG* msg)
 
 CString CMainDlg::MakeCaption(const CString& title) const
 {
-    return CString(CutText(title.str(), static_cast<size_t>(m_nTabTextLength)));
+    return CString(CutText(title.str(), static_cast<size_t>(m_settings.m_nTabTextLength)));
 }
 
 CWebBrowser2* CMainDlg::CurrentBrowser() const
@@ -151,33 +142,39 @@ void CMainDlg::GetPaneRect(RECT* rect)
 
 BOOL CMainDlg::AddTab(const char* address)
 {
-    if (m_nTabCount >= kMaxTabs)
+    CWebBrowser2* pane = m_panes.Append(this);
+    if (!pane)
         return FALSE;
+    const int index = m_panes.GetCount() - 1;
     CString caption = MakeCaption(address ? address : "");
     TCITEMA item = {};
     item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM;
     item.pszText = const_cast<char*>(static_cast<const char*>(caption));
     item.iImage = 0;
     item.lParam = 0;
-    m_tabCtrl.InsertItem(m_nTabCount, &item);
-
-    CWebBrowser2* pane = new CWebBrowser2;
-    m_apBrowser[m_nTabCount] = pane;
-    pane->Create(WS_CHILD | WS_VISIBLE, CRect(), this, IDC_BROWSER_FIRST + m_nTabCount);
+    if (m_tabCtrl.InsertItem(index, &item) < 0) {
+        m_panes.Remove(index);
+        return FALSE;
+    }
+    CheckTabCount();
     pane->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     // Automation on the pane needs nothing more: its dispatch is the control's.
     // The tab counts before it navigates: the control fires BeforeNavigate2
     // from inside Navigate, and that first event must be able to select it.
-    ++m_nTabCount;
     if (address) {
         pane->SetGivenLocation(address);
         pane->Navigate(address, nullptr, nullptr, nullptr, nullptr);
         // The address box shows the current tab only: a page opened behind a
         // pinned tab must not become what Enter navigates that tab to.
-        if (m_tabCtrl.GetCurSel() == m_nTabCount - 1)
+        if (m_tabCtrl.GetCurSel() == index)
             m_edAddress.SetWindowText(address);
     }
     return TRUE;
+}
+
+void CMainDlg::CheckTabCount() const
+{
+    assert(m_panes.GetCount() == m_tabCtrl.GetItemCount());
 }
 
 void CMainDlg::ParkPane(CWebBrowser2* pane)
@@ -195,18 +192,18 @@ void CMainDlg::ParkPane(CWebBrowser2* pane)
 
 BOOL CMainDlg::SelectTab(int index)
 {
-    if (index < 0 || index >= m_nTabCount)
+    CWebBrowser2* browser = m_panes.Get(index);
+    if (!browser)
         return FALSE;
     m_tabCtrl.SetCurSel(index);
     CRect pane;
     GetPaneRect(&pane);
-    for (int i = 0; i < m_nTabCount; ++i) {
+    for (int i = 0; i < m_panes.GetCount(); ++i) {
         if (i == index)
-            m_apBrowser[i]->MoveWindow(pane, TRUE);
+            browser->MoveWindow(pane, TRUE);
         else
-            ParkPane(m_apBrowser[i]);
+            ParkPane(m_panes.Get(i));
     }
-    CWebBrowser2* browser = m_apBrowser[index];
     CString name = browser->GetLocationName();
     SetWindowText(name.IsEmpty() ? browser->GetTabLocation() : name);
     m_edAddress.SetWindowText(browser->GetTabLocation());
@@ -217,19 +214,15 @@ BOOL CMainDlg::SelectTab(int index)
 
 BOOL CMainDlg::DeleteTab(int index)
 {
-    if (index < 0 || index >= m_nTabCount)
+    if (!m_panes.Get(index))
         return FALSE;
     const int current = m_tabCtrl.GetCurSel();
     m_tabCtrl.DeleteItem(index);
-    delete m_apBrowser[index];
-    for (int i = index; i + 1 < m_nTabCount; ++i) {
-        m_apBrowser[i] = m_apBrowser[i + 1];
-        m_apBrowser[i]->SetDlgCtrlID(IDC_BROWSER_FIRST + i);
-    }
-    --m_nTabCount;
-    m_apBrowser[m_nTabCount] = nullptr;
-    if (index == current && m_nTabCount > 0)
-        SelectTab(index < m_nTabCount ? index : m_nTabCount - 1);
+    m_panes.Remove(index);
+    CheckTabCount();
+    const int count = m_panes.GetCount();
+    if (index == current && count > 0)
+        SelectTab(index < count ? index : count - 1);
     else
         RecalcLayout();
     return TRUE;
@@ -239,13 +232,9 @@ BOOL CMainDlg::SwapTabs(int i, int j)
 {
     if (i == j)
         return TRUE;
-    if (i < 0 || i >= m_nTabCount || j < 0 || j >= m_nTabCount)
+    if (!m_panes.Get(i) || !m_panes.Get(j))
         return FALSE;
-    CWebBrowser2* first = m_apBrowser[i];
-    m_apBrowser[i] = m_apBrowser[j];
-    m_apBrowser[j] = first;
-    m_apBrowser[i]->SetDlgCtrlID(IDC_BROWSER_FIRST + i);
-    m_apBrowser[j]->SetDlgCtrlID(IDC_BROWSER_FIRST + j);
+    m_panes.Swap(i, j);
     return TRUE;
 }
 
@@ -269,20 +258,18 @@ void CMainDlg::RecalcLayout()
     m_btnNew.MoveWindow(newLeft, 0, nw.Width(), nw.Height(), TRUE);
     m_edAddress.MoveWindow(edit.left, edit.top, newLeft - func.right, nw.Height(), TRUE);
     m_tabCtrl.MoveWindow(0, nw.Height(), client.Width(), client.Height() - nw.Height(), FALSE);
-    if (m_nTabCount > 0) {
-        if (CWebBrowser2* current = CurrentBrowser()) {
-            CRect pane;
-            GetPaneRect(&pane);
-            current->MoveWindow(pane, FALSE);
-        }
+    if (CWebBrowser2* current = CurrentBrowser()) {
+        CRect pane;
+        GetPaneRect(&pane);
+        current->MoveWindow(pane, FALSE);
     }
     m_tabCtrl.Invalidate(TRUE);
 }
 
 void CMainDlg::RefreshTabCaptions()
 {
-    for (int i = 0; i < m_nTabCount; ++i)
-        SetTabText(i, MakeCaption(m_apBrowser[i]->GetLocationName()));
+    for (int i = 0; i < m_panes.GetCount(); ++i)
+        SetTabText(i, MakeCaption(m_panes.Get(i)->GetLocationName()));
     RecalcLayout();
 }
 
@@ -326,11 +313,7 @@ void CMainDlg::OnSize(UINT type, int cx, int cy)
 void CMainDlg::OnDestroy()
 {
     CDialog::OnDestroy();
-    for (int i = 0; i < m_nTabCount; ++i) {
-        delete m_apBrowser[i];
-        m_apBrowser[i] = nullptr;
-    }
-    m_nTabCount = 0;
+    m_panes.RemoveAll();
 }
 
 void CMainDlg::OnCancel()
@@ -341,7 +324,7 @@ void CMainDlg::OnCancel()
 void CMainDlg::OnClose()
 {
     SaveSettings();
-    if (m_bSaveLastTab)
+    if (m_settings.m_bSaveLastTab)
         SaveDefaultTabs();
     for (HICON& icon : m_hMenuIcons) {
         if (icon) ::DestroyIcon(icon);
@@ -369,89 +352,99 @@ void CMainDlg::OnLButtonDown(UINT flags, CPoint point)
     CDialog::OnLButtonDown(flags, point);
 }
 
-void CMainDlg::OnDeleteTab()
+void CMainDlg::OnTabCommand(UINT id, int index)
 {
-    if (m_nTabCount > 1)
-        DeleteTab(m_tabCtrl.m_nContextTab);
+    static const struct {
+        UINT id;
+        void (CMainDlg::*handler)(int tab);
+    } kTabCommands[] = {
+        { ID_TAB_DELETE, &CMainDlg::OnDeleteTab },
+        { ID_TAB_DELETE_OTHERS, &CMainDlg::OnDeleteOtherTabs },
+    };
+    for (const auto& command : kTabCommands)
+        if (command.id == id)
+            (this->*command.handler)(index);
 }
 
-void CMainDlg::OnDeleteOtherTabs()
+void CMainDlg::OnDeleteTab(int tab)
 {
-    const int keep = m_tabCtrl.m_nContextTab;
-    if (m_nTabCount <= 1 || keep < 0 || keep >= m_nTabCount)
+    if (m_panes.GetCount() > 1)
+        DeleteTab(tab);
+}
+
+void CMainDlg::OnDeleteOtherTabs(int tab)
+{
+    if (m_panes.GetCount() <= 1 || !m_panes.Get(tab))
         return;
-    for (int i = m_nTabCount - 1; i > keep; --i)
+    for (int i = m_panes.GetCount() - 1; i > tab; --i)
         DeleteTab(i);
-    for (int i = 0; i < keep; ++i)
+    for (int i = 0; i < tab; ++i)
         DeleteTab(0);
 }
 
 void CMainDlg::OnTabOrientation(UINT id)
 {
-    DWORD bits = 0;
-    switch (id) {
-    case ID_TAB_BOTTOM: bits = TCS_BOTTOM; break;
-    case ID_TAB_TOP: bits = 0; break;
-    case ID_TAB_LEFT: bits = TCS_VERTICAL; break;
-    case ID_TAB_RIGHT: bits = TCS_VERTICAL | TCS_RIGHT; break;
-    }
-    m_tabCtrl.ModifyStyle(TCS_VERTICAL | TCS_BOTTOM, bits);
+    m_tabCtrl.SetLayout(TabSideOfCommand(static_cast<int>(id) - ID_TAB_BOTTOM), m_settings.m_bMultiLineTab != 0);
     SelectTab(m_tabCtrl.GetCurSel());
 }
 
 void CMainDlg::OnMultiLineTab()
 {
-    m_bMultiLineTab = !m_bMultiLineTab;
-    if (m_bMultiLineTab)
-        m_tabCtrl.ModifyStyle(0, TCS_MULTILINE);
-    else
-        m_tabCtrl.ModifyStyle(TCS_MULTILINE, 0);
+    m_settings.m_bMultiLineTab = !m_settings.m_bMultiLineTab;
+    m_tabCtrl.SetLayout(m_tabCtrl.GetOrientation(), m_settings.m_bMultiLineTab != 0);
     RecalcLayout();
 }
 
 LRESULT CMainDlg::OnCloseTab(WPARAM wParam, LPARAM lParam)
 {
-    if (m_nTabCount == 0)
-        return 0;
     int index = static_cast<int>(wParam);
-    if (lParam) {
-        // A posted close finds its pane by pointer: tabs may have moved or closed since.
-        CWebBrowser2* pane = reinterpret_cast<CWebBrowser2*>(lParam);
-        index = -1;
-        for (int i = 0; i < m_nTabCount; ++i)
-            if (m_apBrowser[i] == pane)
-                index = i;
-        if (index < 0)
-            return 0;
-    } else if (index < 0 || index >= m_nTabCount) {
-        return 0;
-    }
+    // A posted close finds its pane by pointer: tabs may have moved or closed since.
+    if (lParam)
+        index = m_panes.Find(reinterpret_cast<CWebBrowser2*>(lParam));
+    CloseTab(index);
+    return 0;
+}
+
+void CMainDlg::CloseTab(int index)
+{
+    if (!m_panes.Get(index))
+        return;
     HWND tips = m_tabCtrl.GetToolTips();
     ::SendMessageA(tips, TTM_ACTIVATE, FALSE, 0);
     DeleteTab(index);
     ::SendMessageA(tips, TTM_ACTIVATE, TRUE, 0);
-    return 0;
 }
 
 LRESULT CMainDlg::OnTogglePin(WPARAM wParam, LPARAM)
 {
-    const int index = static_cast<int>(wParam);
-    if (index < 0 || index >= m_nTabCount)
-        return 0;
-    m_apBrowser[index]->SetPinned(!m_apBrowser[index]->GetPinned());
+    TogglePin(static_cast<int>(wParam));
+    return 0;
+}
+
+void CMainDlg::TogglePin(int index)
+{
+    CWebBrowser2* pane = GetBrowser(index);
+    if (!pane)
+        return;
+    pane->SetPinned(!pane->GetPinned());
     CRect r;
     m_tabCtrl.GetItemRect(index, &r);
     m_tabCtrl.InvalidateRect(&r, TRUE);
-    return 0;
+}
+
+BOOL CMainDlg::IsTabPinned(int index) const
+{
+    const CWebBrowser2* pane = GetBrowser(index);
+    return pane && pane->GetPinned();
 }
 
 BOOL CMainDlg::OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result)
 {
     NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(nm);
     if (nm->hwndFrom != m_tabCtrl.GetToolTips() || (info->uFlags & TTF_IDISHWND) ||
-        static_cast<int>(id) >= m_nTabCount)
+        !m_panes.Get(static_cast<int>(id)))
         return FALSE;
-    CWebBrowser2* browser = m_apBrowser[id];
+    CWebBrowser2* browser = m_panes.Get(static_cast<int>(id));
     CString text = browser->GetLocationName();
     if (text.IsEmpty())
         text = browser->GetTabLocation();

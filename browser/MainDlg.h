@@ -2,37 +2,47 @@
 #include "framework/Dialog.h"
 #include "framework/Controls.h"
 #include "browser/AddressEdit.h"
-#include "browser/WebBrowser2.h"
+#include "browser/BrowserPanes.h"
+#include "core/Settings.h"
 #include "tabstrip/BrowserTabCtrl.h"
 #include "res/resource.h"
 
 // The main window: navigation bar, tab strip and one browser pane per tab.
 // Pane i always has control id IDC_BROWSER_FIRST + i.
-class CMainDlg : public CDialog {
+class CMainDlg : public CDialog, public TabStripOwner {
 public:
     enum { IDD = IDD_MAIN };
-    enum { kMaxTabs = 256 };
+    enum { kMaxTabs = CBrowserPanes::kMaxPanes };
 
-    explicit CMainDlg(CWnd* parent = nullptr);
+    // startDir: where the default collection and expire-page files live.
+    CMainDlg(CWnd* parent, const CString& startDir);
     ~CMainDlg() override;
 
-    BOOL AddTab(const char* address = nullptr);
-    BOOL SelectTab(int index);
+    BOOL AddTab(const char* address = nullptr) override;
+    BOOL SelectTab(int index) override;
     BOOL DeleteTab(int index);
-    BOOL SwapTabs(int i, int j);
+    BOOL SwapTabs(int i, int j) override;
     void RecalcLayout();
     void RefreshTabCaptions();
 
-    int GetTabCount() const { return m_nTabCount; }
-    CWebBrowser2* GetBrowser(int index) const
-        { return index >= 0 && index < m_nTabCount ? m_apBrowser[index] : nullptr; }
+    int GetTabCount() const { return m_panes.GetCount(); }
+    CWebBrowser2* GetBrowser(int index) const { return m_panes.Get(index); }
     CBrowserTabCtrl& GetTabCtrl() { return m_tabCtrl; }
+
+    // The tab strip's requests.
+    BOOL IsTabPinned(int index) const override;
+    void CloseTab(int index) override;
+    void TogglePin(int index) override;
+    void OnTabCommand(UINT id, int index) override;
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
-    // Settings in the INI file's "SETTING" section, and the default tab set in "TAB".
+    // The settings, read from and written to the INI file; the files they name.
     void LoadSettings();
     void SaveSettings();
+    const Settings& GetSettings() const { return m_settings; }
+    CString GetBookmarkFile() const;
+    CString GetExpireFile() const;
     void SaveDefaultTabs();
     void OpenDefaultTabs();
     void ApplyPriority(int level);
@@ -50,8 +60,8 @@ protected:
     void OnDestroy();
     void OnClose();
     void OnLButtonDown(UINT flags, CPoint point);
-    void OnDeleteTab();
-    void OnDeleteOtherTabs();
+    void OnDeleteTab(int tab);
+    void OnDeleteOtherTabs(int tab);
     void OnTabOrientation(UINT id);
     void OnMultiLineTab();
     void OnSaveTabsAtExit();
@@ -80,7 +90,7 @@ protected:
     void UpdateLocation(int index);
     BOOL MatchesExpirePage(const CString& url) const;
 
-    // The tab's caption: the title cut to TABTEXTLENGTH bytes.
+    // The tab's caption: the title cut to the set tab text length, in bytes.
     CString MakeCaption(const CString& title) const;
     void GetPaneRect(RECT* rect);
     // Moves a pane that is not the current one out of sight: (-1, -1), no size.
@@ -88,9 +98,11 @@ protected:
     void SetTabText(int index, const CString& text);
     CWebBrowser2* CurrentBrowser() const;
     void CreateNavigationBar();
+    // Debug builds: the panes and the strip's items agree.
+    void CheckTabCount() const;
 
-    int m_nTabCount = 0;
-    CWebBrowser2* m_apBrowser[kMaxTabs] = {};
+    const CString m_strStartDir;
+    CBrowserPanes m_panes;
     CAddressEdit m_edAddress;
     CBrowserTabCtrl m_tabCtrl;
     HICON m_hIcon = nullptr;
@@ -99,27 +111,7 @@ protected:
     CBitmapButton m_btnGo, m_btnFunc, m_btnSearch, m_btnForward, m_btnBack, m_btnNew;
     BOOL m_bInitialized = FALSE;
     BOOL m_bCollectionMenuOpen = FALSE;
-    BOOL m_bExpireEnabled = FALSE;           // ENABLEEXPIREPAGE
-
-    // Settings, each known by its INI key.
-    BOOL m_bSaveLastTab = FALSE;             // SAVELASTTAB
-    BOOL m_bStealthMode = FALSE;             // STEALSMODE
-    CString m_strBookmarkFileSetting;        // BOOKMARKFILE
-    BOOL m_bUseDefaultBookmarkFile = TRUE;   // USEDEFAULTBOOKMARKFILE
-    CString m_strExpirePageFileSetting;      // EXPIREPAGEFILE
-    BOOL m_bUseDefaultExpirePageFile = TRUE; // USEDEFAULTEXPIREPAGEFILE
-    BOOL m_bPinnedStatic = FALSE;            // PINNEDSTATIC
-    BOOL m_bMultiLineTab = FALSE;            // MULTILINETAB
-    int m_nTrayIcon = 0;                     // TRAYICON
-    int m_nTabTextLength = 8;                // TABTEXTLENGTH
-    CString m_strAutoHideTime = "10.0";      // AUTOHIDETIME, kept as written
-    BOOL m_bEnableAutoHide = FALSE;          // ENABLEAUTOHIDE
-    BOOL m_bNeedClickTray = FALSE;           // NEEDCLICKTRAY
-    int m_nPriority = 1;                     // PRIORITY
-    // Derived from the settings, never written.
-    CString m_strBookmarkFile;
-    CString m_strExpireFile;
-    int m_nAutoHideMs = 600000;
+    Settings m_settings;
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()

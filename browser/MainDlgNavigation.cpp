@@ -41,7 +41,7 @@ void CMainDlg::OnNew()
     CString address;
     m_edAddress.GetWindowText(address);
     AddTab(address);
-    SelectTab(m_nTabCount - 1);
+    SelectTab(GetTabCount() - 1);
 }
 
 void CMainDlg::OnBack()
@@ -114,7 +114,7 @@ void CMainDlg::OnBeforeNavigate2(UINT id, IDispatch*, VARIANT* url, VARIANT*, VA
             ParkPane(browser);
         }
     }
-    if (m_bExpireEnabled) {
+    if (m_settings.m_bExpireEnabled) {
         const CString address = CString::FromWide(url && url->vt == VT_BSTR ? url->bstrVal : L"");
         if (MatchesExpirePage(address)) {
             browser->SetFirstNavigate(FALSE);
@@ -138,7 +138,7 @@ void CMainDlg::OnNewWindow2(UINT, IDispatch** disp, VARIANT_BOOL* cancel)
         *cancel = VARIANT_TRUE;
         return;
     }
-    *disp = m_apBrowser[m_nTabCount - 1]->GetApplication();
+    *disp = GetBrowser(GetTabCount() - 1)->GetApplication();
 }
 
 void CMainDlg::OnProgressChange(UINT id, long progress, long progressMax)

@@ -66,6 +66,6 @@ CString CWebBrowser2::GetLocationURL() { return GetStringProperty(kLocationURL);
 
 BOOL CWebBrowser2::TranslateAccelerator(MSG* msg)
 {
-    COleControlSite* site = GetControlSite();
+    CControlHost* site = GetControlSite();
     return site && site->TranslateAccelerator(msg);
 }

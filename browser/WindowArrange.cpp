@@ -1,6 +1,6 @@
 // Window arrangement against the work area, and the process priority.
 #include "browser/MainDlg.h"
-#include "app/SettingsRules.h"
+#include "core/SettingsRules.h"
 
 void CMainDlg::OnArrangeWindow(UINT id)
 {

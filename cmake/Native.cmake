@@ -19,4 +19,7 @@ add_test(NAME core_tests COMMAND core_tests)
 # The scripts' Wine detection, with stand-in loaders.
 add_test(NAME wine_detect COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/wine_detect_test.sh)
 
+# The layers of the source tree: no include upward, no include circle.
+add_test(NAME include_graph COMMAND python3 ${CMAKE_SOURCE_DIR}/tools/check_includes.py)
+
 include(cmake/NativeExtras.cmake OPTIONAL)

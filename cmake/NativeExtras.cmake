@@ -2,17 +2,17 @@
 # its seed corpus as a test, and (on request) the libFuzzer build and the
 # benchmark.
 set(QUENVO_COLLECTION_TEST_SUPPORT
-  tests/collection/ReferenceReader.cpp
-  tests/collection/TreeDump.cpp
+  tests/core/collection/ReferenceReader.cpp
+  tests/core/collection/TreeDump.cpp
 )
-set(QUENVO_BOOKMARK_FUZZ_TARGET tests/collection/BookmarkFuzzTarget.cpp)
+set(QUENVO_BOOKMARK_FUZZ_TARGET tests/core/collection/BookmarkFuzzTarget.cpp)
 
 add_executable(bookmark_corpus_replay
-  tests/collection/CorpusReplay.cpp ${QUENVO_BOOKMARK_FUZZ_TARGET} ${QUENVO_COLLECTION_TEST_SUPPORT})
+  tests/core/collection/CorpusReplay.cpp ${QUENVO_BOOKMARK_FUZZ_TARGET} ${QUENVO_COLLECTION_TEST_SUPPORT})
 target_compile_options(bookmark_corpus_replay PRIVATE ${QUENVO_SANITIZE})
 target_link_options(bookmark_corpus_replay PRIVATE ${QUENVO_SANITIZE})
 target_link_libraries(bookmark_corpus_replay PRIVATE quenvo_core)
-add_test(NAME bookmark_corpus COMMAND bookmark_corpus_replay ${CMAKE_SOURCE_DIR}/tests/collection/corpus)
+add_test(NAME bookmark_corpus COMMAND bookmark_corpus_replay ${CMAKE_SOURCE_DIR}/tests/core/collection/corpus)
 
 # scripts/fuzz.sh: configure with clang and -DQUENVO_FUZZ=ON.
 option(QUENVO_FUZZ "Build the libFuzzer target for the bookmark reader (clang)" OFF)
@@ -34,6 +34,6 @@ if(QUENVO_BENCH)
   add_library(quenvo_core_bench STATIC ${QUENVO_CORE_SOURCES})
   target_include_directories(quenvo_core_bench PUBLIC ${CMAKE_SOURCE_DIR})
   add_executable(bookmark_bench bench/BookmarkBench.cpp
-    tests/collection/ReferenceReader.cpp tests/collection/BookmarkGenerator.cpp tests/collection/TreeDump.cpp)
+    tests/core/collection/ReferenceReader.cpp tests/core/collection/BookmarkGenerator.cpp tests/core/collection/TreeDump.cpp)
   target_link_libraries(bookmark_bench PRIVATE quenvo_core_bench benchmark::benchmark)
 endif()

@@ -2,33 +2,37 @@
 # everything else is Win32 only.
 
 set(QUENVO_CORE_SOURCES
-  app/StartDir.cpp
-  app/TextRules.cpp
-  tabstrip/TabGeometry.cpp
-  app/SettingsRules.cpp
-  collection/CollectionNode.cpp
-  collection/CollectionNodeList.cpp
-  collection/BookmarkReader.cpp
-  collection/BookmarkWriter.cpp
-  collection/FileReplace.cpp
-  collection/CollectionStore.cpp
-  expire/ExpireRules.cpp
+  core/StartDir.cpp
+  core/TextRules.cpp
+  core/TabSide.cpp
+  core/TabGeometry.cpp
+  core/SettingsRules.cpp
+  core/Settings.cpp
+  core/collection/CollectionNode.cpp
+  core/collection/CollectionNodeList.cpp
+  core/collection/BookmarkReader.cpp
+  core/collection/BookmarkWriter.cpp
+  core/collection/FileReplace.cpp
+  core/collection/CollectionStore.cpp
+  core/expire/ExpireRules.cpp
 )
 
 set(QUENVO_CORE_TESTS
-  tests/app/StartDirTest.cpp
-  tests/app/TextRulesTest.cpp
-  tests/tabstrip/TabGeometryTest.cpp
-  tests/app/SettingsRulesTest.cpp
-  tests/collection/ReferenceReader.cpp
-  tests/collection/TreeDump.cpp
-  tests/collection/BookmarkGenerator.cpp
-  tests/collection/CollectionNodeListTest.cpp
-  tests/collection/BookmarkReaderTest.cpp
-  tests/collection/ReaderEquivalenceTest.cpp
-  tests/collection/BookmarkWriterTest.cpp
-  tests/collection/CollectionStoreTest.cpp
-  tests/expire/ExpireRulesTest.cpp
+  tests/core/StartDirTest.cpp
+  tests/core/TextRulesTest.cpp
+  tests/core/TabSideTest.cpp
+  tests/core/TabGeometryTest.cpp
+  tests/core/SettingsRulesTest.cpp
+  tests/core/SettingsTest.cpp
+  tests/core/collection/ReferenceReader.cpp
+  tests/core/collection/TreeDump.cpp
+  tests/core/collection/BookmarkGenerator.cpp
+  tests/core/collection/CollectionNodeListTest.cpp
+  tests/core/collection/BookmarkReaderTest.cpp
+  tests/core/collection/ReaderEquivalenceTest.cpp
+  tests/core/collection/BookmarkWriterTest.cpp
+  tests/core/collection/CollectionStoreTest.cpp
+  tests/core/expire/ExpireRulesTest.cpp
 )
 
 set(QUENVO_FRAMEWORK_SOURCES
@@ -53,9 +57,10 @@ set(QUENVO_PROGRAM_SOURCES
   browser/MainDlg.cpp
   browser/MainDlgNavigation.cpp
   browser/WebBrowser2.cpp
+  browser/BrowserPanes.cpp
   browser/WindowArrange.cpp
-  app/Settings.cpp
-  app/DefaultTabs.cpp
+  browser/MainDlgSettings.cpp
+  browser/MainDlgDefaultTabs.cpp
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
   expire/ExpirePageDlg.cpp
@@ -74,12 +79,14 @@ set(QUENVO_WIN32_TESTS
   tests/tabstrip/TabDropTargetTest.cpp
   tests/tabstrip/TabStripSceneTest.cpp
   tests/support/FakeWebBrowser.cpp
+  tests/support/HandleTrace.cpp
+  tests/browser/HandleTest.cpp
   tests/support/FakeWebBrowserTest.cpp
   tests/app/ResourceTest.cpp
   tests/app/StartupTest.cpp
   tests/framework/StrTest.cpp
   tests/framework/DialogTest.cpp
-  tests/app/SettingsTest.cpp
+  tests/browser/SettingsTest.cpp
   tests/browser/WindowArrangeTest.cpp
   tests/support/ModalDriver.cpp
   tests/expire/ExpirePageDlgTest.cpp

@@ -20,7 +20,7 @@ add_custom_target(quenvo_art DEPENDS ${QUENVO_ART_DIR}/art.stamp)
 add_library(quenvo_res OBJECT res/Quenvo.rc)
 add_dependencies(quenvo_res quenvo_art)
 set_source_files_properties(res/Quenvo.rc PROPERTIES OBJECT_DEPENDS ${QUENVO_ART_DIR}/art.stamp)
-target_include_directories(quenvo_res PRIVATE ${CMAKE_SOURCE_DIR}/res ${QUENVO_ART_DIR})
+target_include_directories(quenvo_res PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/res ${QUENVO_ART_DIR})
 
 add_library(quenvo_core STATIC ${QUENVO_CORE_SOURCES})
 target_include_directories(quenvo_core PUBLIC ${CMAKE_SOURCE_DIR})

@@ -1,7 +1,7 @@
 #include "expire/ExpirePageDlg.h"
-#include "collection/CollectionNode.h"
-#include "collection/CollectionNodeList.h"
-#include "expire/ExpireRules.h"
+#include "core/collection/CollectionNode.h"
+#include "core/collection/CollectionNodeList.h"
+#include "core/expire/ExpireRules.h"
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
 #include <algorithm>

@@ -1,5 +1,5 @@
 #pragma once
-#include "collection/CollectionStore.h"
+#include "core/collection/CollectionStore.h"
 #include "framework/Dialog.h"
 #include "framework/ListCtrl.h"
 #include "res/resource.h"

@@ -1,9 +1,8 @@
 #include "framework/OleControlSite.h"
-#include "framework/Wnd.h"
 #include <olectl.h>
 
 namespace {
-const char kHostClass[] = "QuenvoControlHost";
+const char kHostClass[] = "AfxControlHost";
 }
 
 // The frame the control sees while in place: the top-level window. It has
@@ -88,6 +87,11 @@ COleControlSite::~COleControlSite()
 {
     delete m_pFrame;
     delete m_pSink;
+}
+
+BOOL CWnd::CreateControl(REFCLSID clsid, const char*, DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+    return SUCCEEDED(COleControlSite::CreateControl(this, clsid, style, rect, parent->m_hWnd, id));
 }
 
 HRESULT COleControlSite::CreateControl(CWnd* wnd, REFCLSID clsid, DWORD style, const RECT& rect,

@@ -2,8 +2,7 @@
 #include <windows.h>
 #include <ole2.h>
 #include <ocidl.h>
-
-class CWnd;
+#include "framework/Wnd.h"
 
 // Hosts one ActiveX control inside a host window that stands for it among
 // its parent's children: the host carries the control id and the size, the
@@ -11,19 +10,20 @@ class CWnd;
 // site, in-place site and frame, answers ambient properties and receives
 // its events, which it hands to the parent window's event-sink map with the
 // host's id at the moment the event fires.
-class COleControlSite final : public IOleClientSite, public IOleInPlaceSite, public IDispatch {
+class COleControlSite final : public IOleClientSite, public IOleInPlaceSite, public IDispatch,
+                              public CControlHost {
 public:
     static HRESULT CreateControl(CWnd* wnd, REFCLSID clsid, DWORD style, const RECT& rect,
                                  HWND parent, UINT id);
 
-    IDispatch* GetDispatch() const { return m_pDispatch; }
+    IDispatch* GetDispatch() const override { return m_pDispatch; }
+    void Close() override { CloseControl(); Release(); }
     HWND GetHostWindow() const { return m_hWndHost; }
     // Unadvises, deactivates and lets go of the control; the site stays
     // alive until its last reference goes.
     void CloseControl();
-    // Offers a keystroke aimed at the control's window (or one inside it) to
-    // the control's active object first; true when the control took it.
-    bool TranslateAccelerator(MSG* msg);
+    // Offers a keystroke to the control's active object.
+    bool TranslateAccelerator(MSG* msg) override;
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** out) override;

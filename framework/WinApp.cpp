@@ -1,8 +1,9 @@
 #include "framework/WinApp.h"
-#include "res/resource.h"
+#include "framework/AfxRes.h"
 #include <ole2.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <tuple>
 
@@ -53,7 +54,25 @@ int AfxMessageBox(const char* text, UINT type)
     // the main window (its last active popup), or the main window itself.
     CWnd* main = AfxGetMainWnd();
     HWND owner = main && ::IsWindow(main->m_hWnd) ? ::GetLastActivePopup(main->m_hWnd) : ::GetActiveWindow();
-    return ::MessageBoxA(owner, text, "Quenvo", type);
+    return ::MessageBoxA(owner, text, g_app ? g_app->GetAppTitle().str().c_str() : nullptr, type);
+}
+
+CString CWinApp::GetAppTitle() const
+{
+    if (m_pszAppName)
+        return m_pszAppName;
+    // Without a name of its own the program is called after its file.
+    char path[MAX_PATH] = "";
+    ::GetModuleFileNameA(m_hInstance, path, sizeof path);
+    const char* name = std::strrchr(path, '\\');
+    std::string title = name ? name + 1 : path;
+    const size_t dot = title.rfind('.');
+    return CString(dot == std::string::npos ? title : title.substr(0, dot));
+}
+
+BOOL AfxRouteCommandToApp(UINT code, UINT id, const AFX_MSG& msg, LRESULT& result)
+{
+    return g_app && g_app->DispatchMessageMap(WM_COMMAND, code, id, msg, result);
 }
 
 int CWinApp::Run()
@@ -135,7 +154,7 @@ const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH backgrou
     if (it != names.end())
         return it->second.c_str();
     char name[64];
-    std::snprintf(name, sizeof name, "Qv:%x:%p:%p:%p", classStyle, (void*)cursor, (void*)background, (void*)icon);
+    std::snprintf(name, sizeof name, "Afx:%x:%p:%p:%p", classStyle, (void*)cursor, (void*)background, (void*)icon);
     WNDCLASSA wc = {};
     wc.style = classStyle;
     wc.lpfnWndProc = ::DefWindowProcA;

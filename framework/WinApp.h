@@ -24,6 +24,8 @@ public:
     // A null value removes the key.
     BOOL WriteProfileString(const char* section, const char* entry, const char* value) const;
 
+    // Message-box captions: the application's name, else its file's.
+    CString GetAppTitle() const;
     HICON LoadIcon(UINT id) const;
     // Controls have looked three-dimensional since Windows 95; kept for the
     // start-up sequence, it has nothing left to switch on.

@@ -1,6 +1,4 @@
 #include "framework/Wnd.h"
-#include "framework/WinApp.h"
-#include "framework/OleControlSite.h"
 #include <commctrl.h>
 #include <unordered_map>
 
@@ -23,20 +21,8 @@ CWnd::~CWnd()
 {
     if (m_hWnd)
         DestroyWindow();
-    if (m_pCtrlSite) {
-        m_pCtrlSite->CloseControl();
-        m_pCtrlSite->Release();
-    }
-}
-
-BOOL CWnd::CreateControl(REFCLSID clsid, const char*, DWORD style, const RECT& rect, CWnd* parent, UINT id)
-{
-    return SUCCEEDED(COleControlSite::CreateControl(this, clsid, style, rect, parent->m_hWnd, id));
-}
-
-IDispatch* CWnd::GetControlDispatch() const
-{
-    return m_pCtrlSite ? m_pCtrlSite->GetDispatch() : nullptr;
+    if (m_pCtrlSite)
+        m_pCtrlSite->Close();
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
@@ -165,8 +151,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam, LRESULT& result)
     if (lParam)
         return ReflectToChild(reinterpret_cast<HWND>(lParam), WM_COMMAND, wParam, lParam, result);
     // Menu commands nobody in the window handles go to the application.
-    CWinApp* app = AfxGetApp();
-    return app && app->DispatchMessageMap(WM_COMMAND, code, id, msg, result);
+    return AfxRouteCommandToApp(code, id, msg, result);
 }
 
 BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT& result)
@@ -236,6 +221,7 @@ BOOL ModifyStyleWord(HWND hWnd, int index, DWORD remove, DWORD add, UINT swpFlag
 
 BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags)
 {
+    assert(::IsWindow(m_hWnd));
     return ModifyStyleWord(m_hWnd, GWL_STYLE, remove, add, swpFlags);
 }
 
@@ -246,11 +232,13 @@ BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags)
 
 void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint)
 {
+    assert(::IsWindow(m_hWnd));
     ::MoveWindow(m_hWnd, x, y, width, height, repaint);
 }
 
 BOOL CWnd::SetWindowPos(HWND after, int x, int y, int cx, int cy, UINT flags)
 {
+    assert(::IsWindow(m_hWnd));
     return ::SetWindowPos(m_hWnd, after, x, y, cx, cy, flags);
 }
 

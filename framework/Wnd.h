@@ -1,8 +1,22 @@
 #pragma once
 #include "framework/CmdTarget.h"
 #include "framework/Str.h"
+#include <cassert>
 
-class COleControlSite;
+// An ActiveX control hosted in a window (see COleControlSite), as the
+// window object sees it: the control's dispatch, and letting go of it.
+class CControlHost {
+public:
+    virtual IDispatch* GetDispatch() const = 0;
+    // Offers a keystroke aimed at the control's window (or one inside it) to
+    // the control first; true when the control took it.
+    virtual bool TranslateAccelerator(MSG* msg) = 0;
+    // Closes the control and drops the window object's reference.
+    virtual void Close() = 0;
+
+protected:
+    ~CControlHost() = default;
+};
 
 // A window object bound to one HWND. Windows are bound by subclassing, so
 // every message passes WindowProc first and Default() hands it on.
@@ -32,16 +46,18 @@ public:
     // A parent hands notifications it does not handle back to the sender.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
-    // Creates an ActiveX control by CLSID as a child window with this id.
+    // Creates an ActiveX control by CLSID as a child window with this id
+    // (defined beside COleControlSite, which hosts it).
     BOOL CreateControl(REFCLSID clsid, const char* windowName, DWORD style, const RECT& rect,
                        CWnd* parent, UINT id);
-    COleControlSite* GetControlSite() const { return m_pCtrlSite; }
-    IDispatch* GetControlDispatch() const;
+    CControlHost* GetControlSite() const { return m_pCtrlSite; }
+    IDispatch* GetControlDispatch() const { return m_pCtrlSite ? m_pCtrlSite->GetDispatch() : nullptr; }
 
-    // Thin wrappers: the window is there, then one call.
+    // Thin wrappers: the window is there, then one call. Those whose failure
+    // on a wrong handle would pass unnoticed check it in debug builds.
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
-    int SetDlgCtrlID(int id) { return (int)::SetWindowLongPtrA(m_hWnd, GWLP_ID, id); }
+    int SetDlgCtrlID(int id) { assert(::IsWindow(m_hWnd)); return (int)::SetWindowLongPtrA(m_hWnd, GWLP_ID, id); }
     HWND GetParent() const { return ::GetParent(m_hWnd); }
     DWORD GetStyle() const { return (DWORD)::GetWindowLongPtrA(m_hWnd, GWL_STYLE); }
     BOOL ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
@@ -62,9 +78,9 @@ public:
     void InvalidateRect(const RECT* r, BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, r, erase); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-        { return ::SendMessageA(m_hWnd, message, wParam, lParam); }
+        { assert(::IsWindow(m_hWnd)); return ::SendMessageA(m_hWnd, message, wParam, lParam); }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-        { return ::PostMessageA(m_hWnd, message, wParam, lParam); }
+        { assert(::IsWindow(m_hWnd)); return ::PostMessageA(m_hWnd, message, wParam, lParam); }
     HFONT GetFont() const { return (HFONT)SendMessage(WM_GETFONT); }
     void SetFont(HFONT font, BOOL redraw = TRUE) { SendMessage(WM_SETFONT, (WPARAM)font, redraw); }
 
@@ -101,7 +117,7 @@ private:
     void Detach();
 
     AFX_MSG m_current = { 0, 0, 0 };
-    COleControlSite* m_pCtrlSite = nullptr;
+    CControlHost* m_pCtrlSite = nullptr;
     friend class COleControlSite;
 };
 
@@ -111,3 +127,5 @@ CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
 int AfxMessageBox(const char* text, UINT type = MB_OK);
 HINSTANCE AfxGetResourceHandle();
+// Offers a command that no window handled to the application object.
+BOOL AfxRouteCommandToApp(UINT code, UINT id, const AFX_MSG& msg, LRESULT& result);

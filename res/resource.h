@@ -137,9 +137,8 @@
 #define ID_EXPIRE_ENABLE        32801
 #define ID_TAB_MULTILINE        32802
 
-// Framework commands
-#define ID_APP_EXIT             57665
-#define ID_HELP                 57670
+// Framework commands (ID_APP_EXIT, ID_HELP)
+#include "framework/AfxRes.h"
 
 // Private messages
 #define WM_APP_TRAYICON         (0x8000 + 100)

@@ -14,5 +14,5 @@ mkdir -p "$build/corpus" "$build/findings"
 # The first corpus directory receives what the run finds; the checked-in
 # seeds are only read.
 exec "$build/bookmark_fuzz" -max_total_time="$seconds" -max_len=8192 -print_final_stats=1 \
-     -dict="$here/tests/collection/bookmark.dict" -artifact_prefix="$build/findings/" \
-     "$build/corpus" "$here/tests/collection/corpus"
+     -dict="$here/tests/core/collection/bookmark.dict" -artifact_prefix="$build/findings/" \
+     "$build/corpus" "$here/tests/core/collection/corpus"

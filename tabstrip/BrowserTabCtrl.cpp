@@ -1,9 +1,13 @@
 #include "tabstrip/BrowserTabCtrl.h"
-#include "browser/MainDlg.h"
 #include "framework/WinApp.h"
+#include "res/resource.h"
 #include <shellapi.h>
 #include <cstring>
 #include <string>
+
+static_assert(kTabStyleVertical == TCS_VERTICAL && kTabStyleBottomOrRight == TCS_BOTTOM &&
+              kTabStyleBottomOrRight == TCS_RIGHT && kTabStyleMultiLine == TCS_MULTILINE,
+              "the portable rules must use the tab control's own style bits");
 
 BEGIN_MESSAGE_MAP(CBrowserTabCtrl, CTabCtrl)
     ON_WM_CREATE()
@@ -79,28 +83,37 @@ CBrowserTabCtrl::~CBrowserTabCtrl()
 void CBrowserTabCtrl::PreSubclassWindow()
 {
     CTabCtrl::PreSubclassWindow();
-    ModifyStyle(0, TCS_OWNERDRAWFIXED);
+    SetUp();
 }
 
+// Bound while its window is being created, the strip is set up once more
+// when the control can take it: before WM_CREATE it ignores the image list.
 int CBrowserTabCtrl::OnCreate(LPCREATESTRUCT cs)
 {
     if (CTabCtrl::OnCreate(cs) == -1)
         return -1;
+    SetUp();
+    return 0;
+}
+
+void CBrowserTabCtrl::SetUp()
+{
     ModifyStyle(0, TCS_OWNERDRAWFIXED);
     m_dropTarget.Register(this);
+    CreateVerticalFont();
     AttachImageList();
-    return 0;
+}
+
+void CBrowserTabCtrl::SetTabOwner(TabStripOwner* owner)
+{
+    m_pOwner = owner;
+    m_dropTarget.SetOwner(owner);
 }
 
 void CBrowserTabCtrl::OnDestroy()
 {
     CTabCtrl::OnDestroy();
     m_dropTarget.Revoke();
-}
-
-CMainDlg* CBrowserTabCtrl::GetMainDlg() const
-{
-    return dynamic_cast<CMainDlg*>(FromHandlePermanent(GetParent()));
 }
 
 BOOL CBrowserTabCtrl::AttachImageList()
@@ -120,14 +133,15 @@ void CBrowserTabCtrl::CreateVerticalFont()
     m_fontVertical.CreateFontIndirect(&lf);
 }
 
-int CBrowserTabCtrl::GetOrientation() const
+TabSide CBrowserTabCtrl::GetOrientation() const
 {
-    const DWORD style = GetStyle();
-    const bool vertical = (style & TCS_VERTICAL) != 0, second = (style & TCS_BOTTOM) != 0;
-    if (vertical && second) return kRight;
-    if (second) return kBottom;
-    if (vertical) return kLeft;
-    return kTop;
+    return TabSideFromStyle(GetStyle());
+}
+
+void CBrowserTabCtrl::SetLayout(TabSide side, bool multiLine)
+{
+    const TabStyleChange change = TabStripStyles(side, multiLine);
+    ModifyStyle(change.remove, change.add);
 }
 
 void CBrowserTabCtrl::AdjustDisplayRect(BOOL larger, RECT* rect)
@@ -154,8 +168,8 @@ void CBrowserTabCtrl::AdjustDisplayRect(BOOL larger, RECT* rect)
 
 void CBrowserTabCtrl::OnSelChange(NMHDR*, LRESULT* result)
 {
-    if (CMainDlg* main = GetMainDlg())
-        main->SelectTab(GetCurSel());
+    if (m_pOwner)
+        m_pOwner->SelectTab(GetCurSel());
     *result = 0;
 }
 
@@ -171,12 +185,10 @@ void CBrowserTabCtrl::DrawItem(LPDRAWITEMSTRUCT dis)
     const int saved = ::SaveDC(dc);
     ::FillRect(dc, &dis->rcItem, ::GetSysColorBrush(COLOR_BTNFACE));
 
-    const int side = GetOrientation();
+    const TabSide side = GetOrientation();
     const bool selected = index == GetCurSel();
     const int cx = ::GetSystemMetrics(SM_CXEDGE), cy = ::GetSystemMetrics(SM_CYEDGE);
-    const CMainDlg* main = GetMainDlg();
-    const CWebBrowser2* pane = main ? main->GetBrowser(index) : nullptr;
-    HICON icon = pane && pane->GetPinned() ? m_hIconPinned : m_hIconUnpinned;
+    HICON icon = m_pOwner && m_pOwner->IsTabPinned(index) ? m_hIconPinned : m_hIconUnpinned;
     const TabRect item = ToTabRect(dis->rcItem);
     const TabPoint offset = TabIconOffset(side, selected, cx, cy);
     ::DrawIconEx(dc, item.left + offset.x, item.top + offset.y, icon, kTabIconSize, kTabIconSize, 0, nullptr,
@@ -232,13 +244,15 @@ void CBrowserTabCtrl::OnLButtonDown(UINT flags, CPoint point)
     m_ptGrabOffset = CPoint(point.x - item.left, point.y - item.top);
     // The icon square answers at the tab's corner whatever the side, even
     // where the selected tab's icon is drawn a few pixels further in. The
-    // tab may be gone when SendMessage returns: nothing more is done here.
+    // tab may be gone once the owner returns: nothing more is done here.
     switch (HitTabIcon(m_ptGrabOffset.x, m_ptGrabOffset.y)) {
     case kIconClose:
-        ::SendMessageA(GetParent(), WM_APP_CLOSETAB, static_cast<WPARAM>(index), 0);
+        if (m_pOwner)
+            m_pOwner->CloseTab(index);
         return;
     case kIconPin:
-        ::SendMessageA(GetParent(), WM_APP_TOGGLEPIN, static_cast<WPARAM>(index), 0);
+        if (m_pOwner)
+            m_pOwner->TogglePin(index);
         return;
     case kIconOutside:
         break;
@@ -271,8 +285,8 @@ void CBrowserTabCtrl::DragTo(CPoint point)
         return;
 
     ExchangeItems(target, m_nDragTab);
-    if (CMainDlg* main = GetMainDlg())
-        main->SwapTabs(target, m_nDragTab);
+    if (m_pOwner)
+        m_pOwner->SwapTabs(target, m_nDragTab);
     SetCurSel(target);
 
     // The new place may be narrower than the grab offset: stay on the tab.
@@ -342,18 +356,20 @@ void CBrowserTabCtrl::OnContextMenu(HWND, CPoint point)
     HMENU menu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_TABMENU));
     if (!menu)
         return;
-    m_nContextTab = index;
+    // The command comes back here, so the tab it is for goes with it.
     CWnd* main = AfxGetMainWnd();
-    ::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_RIGHTBUTTON, point.x, point.y, 0,
-                     main ? main->m_hWnd : GetParent(), nullptr);
+    const UINT command = static_cast<UINT>(::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_RIGHTBUTTON | TPM_RETURNCMD,
+                                                            point.x, point.y, 0, main ? main->m_hWnd : GetParent(),
+                                                            nullptr));
     ::DestroyMenu(menu);
+    if (command && m_pOwner)
+        m_pOwner->OnTabCommand(command, index);
 }
 
 // Files dropped by sources that do not speak OLE: every Internet shortcut
 // among them opens its address in a new tab; other files are passed over.
 void CBrowserTabCtrl::OnDropFiles(HDROP drop)
 {
-    CMainDlg* main = GetMainDlg();
     const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
         const UINT length = ::DragQueryFileA(drop, i, nullptr, 0);
@@ -363,8 +379,8 @@ void CBrowserTabCtrl::OnDropFiles(HDROP drop)
             continue;
         char url[512] = "";
         ::GetPrivateProfileStringA("InternetShortcut", "URL", "", url, sizeof url, path.c_str());
-        if (main)
-            main->AddTab(url);
+        if (m_pOwner)
+            m_pOwner->AddTab(url);
     }
     ::DragFinish(drop);
     Default();

@@ -1,32 +1,29 @@
 #pragma once
 #include "framework/Controls.h"
 #include "tabstrip/TabDropTarget.h"
-#include "tabstrip/TabGeometry.h"
-
-class CMainDlg;
+#include "tabstrip/TabStripOwner.h"
+#include "core/TabGeometry.h"
 
 // The tab strip of the main window (control 1000). It draws every tab
 // itself: a close-and-pin icon, the caption and the shading of a page still
 // loading. Icon clicks become close and pin requests to the main window,
 // tabs are reordered by dragging, and links and shortcuts dropped on the
-// strip open in new tabs. The strip keeps no per-tab records of its own.
+// strip open in new tabs. The strip keeps no per-tab records of its own:
+// it asks its owner. It sets itself up (drop target, image list, turned
+// font) whether it creates its window or is bound to a dialog's control.
 class CBrowserTabCtrl : public CTabCtrl {
 public:
-    enum Orientation { kTop = 0, kLeft = 1, kBottom = 2, kRight = 3 };
-
     CBrowserTabCtrl();
     ~CBrowserTabCtrl() override;
 
+    void SetTabOwner(TabStripOwner* owner);
     BOOL AttachImageList();
     void CreateVerticalFont();
-    int GetOrientation() const;
+    TabSide GetOrientation() const;
+    // Puts the strip on a side, in one row or several.
+    void SetLayout(TabSide side, bool multiLine);
     void AdjustDisplayRect(BOOL larger, RECT* rect);
     void CancelDrag();
-
-    // The tab the context menu was last opened on, read by the main
-    // window's handlers of the menu's commands after the menu has closed.
-    int m_nContextTab = 0;
-    CTabDropTarget m_dropTarget;
 
 protected:
     void PreSubclassWindow() override;
@@ -42,8 +39,8 @@ protected:
     void OnCaptureChanged(HWND gaining);
     void OnDropFiles(HDROP drop);
 
-    CMainDlg* GetMainDlg() const;
-
+    TabStripOwner* m_pOwner = nullptr;
+    CTabDropTarget m_dropTarget;
     HICON m_hIconUnpinned = nullptr;
     HICON m_hIconPinned = nullptr;
     CImageList m_imageList;
@@ -55,6 +52,7 @@ protected:
     BOOL m_bDragging = FALSE;
 
 private:
+    void SetUp();
     int HitTab(CPoint point) const;
     void DragTo(CPoint point);
     void ExchangeItems(int first, int second);

@@ -1,5 +1,5 @@
 #include "tabstrip/TabDropTarget.h"
-#include "browser/MainDlg.h"
+#include "tabstrip/TabStripOwner.h"
 #include <cstring>
 
 DROPEFFECT CTabDropTarget::OnDragEnter(CWnd*, COleDataObject*, DWORD, CPoint)
@@ -34,8 +34,8 @@ DROPEFFECT CTabDropTarget::OnDropEx(CWnd*, COleDataObject* data, DROPEFFECT, DRO
             // line of the default tab set that stores it.
             dropped.Remove('\r');
             dropped.Remove('\n');
-            if (m_pMainDlg)
-                m_pMainDlg->AddTab(dropped);
+            if (m_pOwner)
+                m_pOwner->AddTab(dropped);
         }
     }
     ::ReleaseStgMedium(&medium);

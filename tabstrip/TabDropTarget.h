@@ -1,12 +1,12 @@
 #pragma once
 #include "framework/OleDropTarget.h"
 
-class CMainDlg;
+class TabStripOwner;
 
 // Text dragged onto the tab strip opens in a new tab at the end of the strip.
 class CTabDropTarget : public COleDropTarget {
 public:
-    CMainDlg* SetMainDlg(CMainDlg* mainDlg) { m_pMainDlg = mainDlg; return mainDlg; }
+    void SetOwner(TabStripOwner* owner) { m_pOwner = owner; }
 
 protected:
     // The copy cursor shows for any data: what cannot be used is refused
@@ -21,5 +21,5 @@ protected:
     DROPEFFECT OnDragScroll(CWnd* wnd, DWORD keyState, CPoint point) override;
 
 private:
-    CMainDlg* m_pMainDlg = nullptr;
+    TabStripOwner* m_pOwner = nullptr;
 };

@@ -8,6 +8,7 @@
 // The main window as a test sees it: the protected parts it checks.
 class TestMainDlg : public CMainDlg {
 public:
+    TestMainDlg() : CMainDlg(nullptr, g_strStartDir) {}
     using CMainDlg::m_edAddress;
     using CMainDlg::m_tabCtrl;
     using CMainDlg::m_btnBack;
@@ -15,8 +16,7 @@ public:
     using CMainDlg::m_btnGo;
     using CMainDlg::m_btnNew;
     using CMainDlg::m_btnFunc;
-    using CMainDlg::m_nTabTextLength;
-    using CMainDlg::m_bExpireEnabled;
+    using CMainDlg::m_settings;
 };
 
 // A modeless main window whose panes host the WebBrowser double.

@@ -1,5 +1,5 @@
 #include "tests/browser/MainDlgFixture.h"
-#include "app/TextRules.h"
+#include "core/TextRules.h"
 #include <cstdio>
 #include <cstring>
 
@@ -91,23 +91,34 @@ TEST_F(MainDlgTest, OnlyTheCurrentPaneHasASizeTheOthersAreParked)
     EXPECT_GT(r.bottom - r.top, 0);
 }
 
+TEST_F(MainDlgTest, APaneWhoseControlCannotBeCreatedAddsNoTab)
+{
+    const int before = dlg->GetTabCount();
+    FakeWebBrowser::Behaviour().refuseCreation = true;
+    const BOOL added = dlg->AddTab("about:blank");
+    FakeWebBrowser::Behaviour().refuseCreation = false;
+    EXPECT_FALSE(added);
+    EXPECT_EQ(dlg->GetTabCount(), before);
+    EXPECT_EQ(dlg->m_tabCtrl.GetItemCount(), before);
+    EXPECT_EQ(::GetDlgItem(dlg->m_hWnd, IDC_BROWSER_FIRST + before), nullptr) << "no window is left behind";
+    ASSERT_TRUE(dlg->AddTab("about:blank"));
+    EXPECT_EQ(dlg->GetBrowser(before)->GetDlgCtrlID(), IDC_BROWSER_FIRST + before);
+}
+
 TEST_F(MainDlgTest, DeleteCommandsActOnTheContextTab)
 {
-    dlg->m_tabCtrl.m_nContextTab = 0;
-    Command(ID_TAB_DELETE);
+    dlg->OnTabCommand(ID_TAB_DELETE, 0);
     EXPECT_EQ(dlg->GetTabCount(), 1) << "the last tab cannot be deleted";
 
     OpenTabs(3);
     CWebBrowser2* middle = dlg->GetBrowser(1);
-    dlg->m_tabCtrl.m_nContextTab = 1;
-    Command(ID_TAB_DELETE_OTHERS);
+    dlg->OnTabCommand(ID_TAB_DELETE_OTHERS, 1);
     ASSERT_EQ(dlg->GetTabCount(), 1);
     EXPECT_EQ(dlg->GetBrowser(0), middle);
     EXPECT_EQ(middle->GetDlgCtrlID(), IDC_BROWSER_FIRST);
 
     OpenTabs(2);
-    dlg->m_tabCtrl.m_nContextTab = 1;
-    Command(ID_TAB_DELETE);
+    dlg->OnTabCommand(ID_TAB_DELETE, 1);
     EXPECT_EQ(dlg->GetTabCount(), 1);
     EXPECT_EQ(dlg->GetBrowser(0), middle);
 }
@@ -116,9 +127,8 @@ TEST_F(MainDlgTest, DeleteCommandsOnAContextTabOutsideTheStripDoNothing)
 {
     OpenTabs(3);
     for (int outside : { -1, 3 }) {
-        dlg->m_tabCtrl.m_nContextTab = outside;
-        Command(ID_TAB_DELETE_OTHERS);
-        Command(ID_TAB_DELETE);
+        dlg->OnTabCommand(ID_TAB_DELETE_OTHERS, outside);
+        dlg->OnTabCommand(ID_TAB_DELETE, outside);
         EXPECT_EQ(dlg->GetTabCount(), 3) << outside;
     }
 }
@@ -192,12 +202,12 @@ TEST_F(MainDlgTest, EverySideKeepsTheCurrentPaneInTheDisplayArea)
         EXPECT_TRUE(::EqualRect(&pane, &display)) << "side command " << side << ": pane " << pane.left << "," << pane.top << "," << pane.right << "," << pane.bottom << " display " << display.left << "," << display.top << "," << display.right << "," << display.bottom;
         EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 1);
     }
-    EXPECT_EQ(dlg->m_tabCtrl.GetOrientation(), CBrowserTabCtrl::kBottom);
+    EXPECT_EQ(dlg->m_tabCtrl.GetOrientation(), kTabSideBottom);
 }
 
 TEST_F(MainDlgTest, CaptionsAndTooltipsCutWithoutSplittingACharacter)
 {
-    dlg->m_nTabTextLength = 5;
+    dlg->m_settings.m_nTabTextLength = 5;
     const wchar_t* title = L"ab\u65E5\u672C\u8A9E\u306E\u30DA\u30FC\u30B8";  // "ab日本語のページ"
     Fake(0)->locationName = title;
     Fake(0)->FireTitleChange(title);

@@ -19,7 +19,7 @@ protected:
         ::GetTempPathA(sizeof temp, temp);
         m_savedProfile = theApp.m_pszProfileName;
         theApp.m_pszProfileName = _strdup((std::string(temp) + "qv-arrange-absent.ini").c_str());
-        dlg = std::make_unique<CMainDlg>();
+        dlg = std::make_unique<CMainDlg>(nullptr, g_strStartDir);
         ASSERT_TRUE(dlg->Create(CMainDlg::IDD));
         ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     }

@@ -71,6 +71,8 @@ public:
         *ppv = nullptr;
         if (outer)
             return CLASS_E_NOAGGREGATION;
+        if (FakeWebBrowser::Behaviour().refuseCreation)
+            return E_OUTOFMEMORY;
         FakeWebBrowser* browser = new FakeWebBrowser;
         HRESULT hr = browser->QueryInterface(riid, ppv);
         browser->Release();

@@ -17,6 +17,8 @@ struct FakeBehaviour {
     bool persistStreamInit = true;
     // On: Navigate fires BeforeNavigate2 before it returns, as the real control does.
     bool beforeNavigateInNavigate = false;
+    // On: the class object refuses to create the control.
+    bool refuseCreation = false;
 };
 
 // Stands in for the WebBrowser control in the tests: a single COM object that a

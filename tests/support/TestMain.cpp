@@ -1,5 +1,5 @@
 #include "app/BrowserApp.h"
-#include "app/StartDir.h"
+#include "core/StartDir.h"
 #include <gtest/gtest.h>
 #include <commctrl.h>
 #include <ole2.h>

@@ -1,5 +1,5 @@
 #include "tests/tabstrip/TabStripFixture.h"
-#include "tabstrip/TabGeometry.h"
+#include "core/TabGeometry.h"
 #include <map>
 #include <vector>
 
@@ -14,10 +14,19 @@ void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD)
     ::EndMenu();
 }
 
-bool ContextMenuOpens(CBrowserTabCtrl& strip, LPARAM screenPoint)
+// Chooses the menu's first item, as the keyboard would.
+void CALLBACK ChooseFirstItem(HWND, UINT, UINT_PTR, DWORD)
+{
+    g_menuOpened = true;
+    HWND menu = ::FindWindowA("#32768", nullptr);
+    ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+bool ContextMenuOpens(CBrowserTabCtrl& strip, LPARAM screenPoint, TIMERPROC action = CloseMenu)
 {
     g_menuOpened = false;
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, CloseMenu);
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, action);
     strip.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(strip.m_hWnd), screenPoint);
     ::KillTimer(nullptr, timer);
     return g_menuOpened;
@@ -213,10 +222,9 @@ TEST_F(TabStripTest, LosingTheCaptureOrCancellingEndsTheDragAndPutsTheCursorBack
     ::DestroyWindow(other);
 }
 
-TEST_F(TabStripTest, ContextMenuOpensOnATabOnly)
+TEST_F(TabStripTest, ContextMenuOpensOnATabOnlyAndItsCommandIsForThatTab)
 {
     OpenOnly({ "aa", "bb", "cc" });
-    Strip().m_nContextTab = 0;
     RECT client;
     Strip().GetClientRect(&client);
     const RECT last = ItemRect(2);
@@ -224,11 +232,14 @@ TEST_F(TabStripTest, ContextMenuOpensOnATabOnly)
     EXPECT_FALSE(ContextMenuOpens(Strip(), ScreenPoint(Strip().m_hWnd, { last.right + 20, last.top + 4 })));
     EXPECT_FALSE(ContextMenuOpens(Strip(), ScreenPoint(Strip().m_hWnd, { client.right / 2, client.bottom / 3 })));
     EXPECT_FALSE(ContextMenuOpens(Strip(), MAKELPARAM(-1, -1)));
-    EXPECT_EQ(Strip().m_nContextTab, 0);
 
     EXPECT_TRUE(ContextMenuOpens(Strip(), ScreenPoint(Strip().m_hWnd, InTab(2, 20, 4))));
-    EXPECT_EQ(Strip().m_nContextTab, 2);
     EXPECT_EQ(Strip().GetCurSel(), 0) << "the menu does not change the current tab";
+
+    // Its command acts on the tab the menu was opened on: "削除" closes "cc".
+    EXPECT_TRUE(ContextMenuOpens(Strip(), ScreenPoint(Strip().m_hWnd, InTab(2, 20, 4)), ChooseFirstItem));
+    ASSERT_EQ(dlg->GetTabCount(), 2);
+    EXPECT_EQ(TabText(1), "bb");
 }
 
 TEST_F(TabStripTest, SideTabsDrawTheirCaptionsWithTheRotatedFont)
@@ -273,11 +284,11 @@ TEST(TabStripCreation, AStripThatCreatesItsWindowSetsItselfUpAndRevokesItsDropTa
 
     EXPECT_TRUE(strip.GetStyle() & TCS_OWNERDRAWFIXED);
     EXPECT_NE(strip.SendMessage(TCM_GETIMAGELIST), 0);
-    ASSERT_NE(OleDropTargetProbe::Interface(strip.m_dropTarget), nullptr);
-    EXPECT_EQ(::RegisterDragDrop(hWnd, OleDropTargetProbe::Interface(strip.m_dropTarget)),
+    ASSERT_NE(OleDropTargetProbe::Interface(TabStripProbe::DropTarget(strip)), nullptr);
+    EXPECT_EQ(::RegisterDragDrop(hWnd, OleDropTargetProbe::Interface(TabStripProbe::DropTarget(strip))),
               DRAGDROP_E_ALREADYREGISTERED);
 
     ::DestroyWindow(hWnd);
-    EXPECT_EQ(OleDropTargetProbe::Interface(strip.m_dropTarget), nullptr);
+    EXPECT_EQ(OleDropTargetProbe::Interface(TabStripProbe::DropTarget(strip)), nullptr);
     ::DestroyWindow(parent);
 }

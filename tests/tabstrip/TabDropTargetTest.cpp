@@ -109,7 +109,7 @@ std::string WriteTempFile(const char* name, const char* content)
 
 class TabDropTest : public TabStripTest {
 protected:
-    IDropTarget* Target() { return OleDropTargetProbe::Interface(Strip().m_dropTarget); }
+    IDropTarget* Target() { return OleDropTargetProbe::Interface(TabStripProbe::DropTarget(Strip())); }
     POINT OverTab(int index)
     {
         POINT p = InTab(index, 20, 4);

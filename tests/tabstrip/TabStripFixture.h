@@ -14,6 +14,7 @@ struct TabStripProbe {
     static HCURSOR SavedCursor(const CBrowserTabCtrl& s) { return s.m_hCursorSaved; }
     static HFONT VerticalFont(const CBrowserTabCtrl& s) { return s.m_fontVertical.GetSafeHandle(); }
     static void Draw(CBrowserTabCtrl& s, DRAWITEMSTRUCT* dis) { s.DrawItem(dis); }
+    static const COleDropTarget& DropTarget(const CBrowserTabCtrl& s) { return s.m_dropTarget; }
 };
 
 struct OleDropTargetProbe {
@@ -22,6 +23,7 @@ struct OleDropTargetProbe {
 
 class StripMainDlg : public CMainDlg {
 public:
+    StripMainDlg() : CMainDlg(nullptr, g_strStartDir) {}
     using CMainDlg::m_tabCtrl;
 };
 

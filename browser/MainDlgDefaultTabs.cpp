@@ -1,0 +1,51 @@
+// The default tab set: the addresses in the INI file's "TAB" section, opened
+// at every start.
+#include "browser/MainDlg.h"
+#include "core/SettingsRules.h"
+#include "framework/WinApp.h"
+
+namespace {
+const char kSection[] = "TAB";
+const char kCount[] = "COUNT";
+}
+
+void CMainDlg::SaveDefaultTabs()
+{
+    CWinApp* app = AfxGetApp();
+    const int oldCount = static_cast<int>(app->GetProfileInt(kSection, kCount, 0));
+    app->WriteProfileInt(kSection, kCount, GetTabCount());
+    // Our own sets never pass URL255; a hand-edited huge COUNT must not turn
+    // closing the window into billions of profile writes.
+    const int staleEnd = oldCount < kMaxTabs ? oldCount : kMaxTabs;
+    for (int i = GetTabCount(); i < staleEnd; ++i)
+        app->WriteProfileString(kSection, TabUrlKey(i).c_str(), nullptr);
+    for (int i = 0; i < GetTabCount(); ++i) {
+        // A line break inside a value would start a line of its own in the
+        // file: "[x]" there would move every later key into another section.
+        CString address = GetBrowser(i)->GetTabLocation();
+        address.Remove('\r');
+        address.Remove('\n');
+        app->WriteProfileString(kSection, TabUrlKey(i).c_str(), address);
+    }
+}
+
+void CMainDlg::OpenDefaultTabs()
+{
+    CWinApp* app = AfxGetApp();
+    const int count = static_cast<int>(app->GetProfileInt(kSection, kCount, 0));
+    if (count == 0) {
+        AddTab("");
+        if (GetTabCount() > 0)
+            GetBrowser(0)->GoHome();
+        return;
+    }
+    for (int i = GetTabCount() - 1; i >= 0; --i)
+        if (!GetBrowser(i)->GetPinned())
+            DeleteTab(i);
+    // Past the tab limit every further address would be dropped anyway.
+    for (int i = 0; i < count && GetTabCount() < kMaxTabs; ++i) {
+        const CString address = app->GetProfileString(kSection, TabUrlKey(i).c_str(), "");
+        if (!AddTab(address))
+            break;
+    }
+}

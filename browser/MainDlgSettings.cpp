@@ -1,0 +1,93 @@
+// The settings: read once at start-up and applied to the window, written
+// whole at close.
+#include "browser/MainDlg.h"
+#include "core/SettingsRules.h"
+#include "framework/WinApp.h"
+
+namespace {
+// The application's INI file, through the framework's profile functions.
+class CAppProfile final : public Profile {
+public:
+    int ReadInt(const char* section, const char* key, int defaultValue) const override
+    {
+        return static_cast<int>(AfxGetApp()->GetProfileInt(section, key, defaultValue));
+    }
+    std::string ReadString(const char* section, const char* key, const char* defaultValue) const override
+    {
+        return AfxGetApp()->GetProfileString(section, key, defaultValue).str();
+    }
+    void WriteInt(const char* section, const char* key, int value) override
+    {
+        AfxGetApp()->WriteProfileInt(section, key, value);
+    }
+    void WriteString(const char* section, const char* key, const std::string& value) override
+    {
+        AfxGetApp()->WriteProfileString(section, key, value.c_str());
+    }
+};
+}
+
+void CMainDlg::LoadSettings()
+{
+    CAppProfile profile;
+    m_settings.Load(profile);
+    const Settings& s = m_settings;
+
+    m_tabCtrl.SetLayout(ToTabSide(s.m_nTabOrientation), s.m_bMultiLineTab != 0);
+    ApplyPriority(s.m_nPriority);
+
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    placement.showCmd = s.m_bStealthMode ? SW_HIDE : static_cast<UINT>(s.m_nState);
+    placement.rcNormalPosition = { s.m_nLeft, s.m_nTop, s.m_nRight, s.m_nBottom };
+    if (!IsEmptyPlacement(PlainRect{ s.m_nLeft, s.m_nTop, s.m_nRight, s.m_nBottom }))
+        ::SetWindowPlacement(m_hWnd, &placement);
+
+    // The switch flips the flag itself, so hand it the opposite of what was read.
+    m_settings.m_bStealthMode = !m_settings.m_bStealthMode;
+    ToggleStealthMode();
+}
+
+void CMainDlg::SaveSettings()
+{
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    ::GetWindowPlacement(m_hWnd, &placement);
+    const RECT& r = placement.rcNormalPosition;
+    m_settings.m_nState = static_cast<int>(placement.showCmd);
+    m_settings.m_nLeft = r.left;
+    m_settings.m_nTop = r.top;
+    m_settings.m_nRight = r.right;
+    m_settings.m_nBottom = r.bottom;
+    m_settings.m_nTabOrientation = m_tabCtrl.GetOrientation();
+
+    CAppProfile profile;
+    m_settings.Save(profile);
+}
+
+CString CMainDlg::GetBookmarkFile() const
+{
+    return CString(m_settings.BookmarkFilePath(m_strStartDir.str()));
+}
+
+CString CMainDlg::GetExpireFile() const
+{
+    return CString(m_settings.ExpireFilePath(m_strStartDir.str()));
+}
+
+void CMainDlg::OnSaveTabsAtExit()
+{
+    m_settings.m_bSaveLastTab = m_settings.m_bSaveLastTab ? FALSE : TRUE;
+}
+
+void CMainDlg::ToggleStealthMode()
+{
+    // Stealth mode has no state of its own yet (no tray icon, no timer): the
+    // switch keeps the chosen mode, which the settings carry from one run to
+    // the next.
+    m_settings.m_bStealthMode = !m_settings.m_bStealthMode;
+    // Off: an ordinary window. Its owner is a hidden tool window, so it has a
+    // taskbar button only with WS_EX_APPWINDOW.
+    if (!m_settings.m_bStealthMode)
+        ModifyStyleEx(WS_EX_TOOLWINDOW, WS_EX_APPWINDOW, SWP_FRAMECHANGED);
+}

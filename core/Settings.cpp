@@ -1,0 +1,92 @@
+#include "core/Settings.h"
+#include "core/SettingsRules.h"
+#include "core/TabSide.h"
+
+namespace {
+const char kSection[] = "SETTING";
+const char kDefaultBookmarkFile[] = "Qvbookmark.htm";
+const char kDefaultExpireFile[] = "Qvexpire.htm";
+
+using S = Settings;
+constexpr SettingKey Number(const char* key, int S::*member, int defaultValue, int (*range)(int) = nullptr)
+{
+    return { key, member, nullptr, defaultValue, nullptr, range };
+}
+constexpr SettingKey Text(const char* key, std::string S::*member, const char* defaultValue)
+{
+    return { key, nullptr, member, 0, defaultValue, nullptr };
+}
+}
+
+// In the order the section is written.
+const SettingKey kSettingKeys[] = {
+    Number("SAVELASTTAB", &S::m_bSaveLastTab, 0),
+    Number("STEALSMODE", &S::m_bStealthMode, 0),
+    Number("STATE", &S::m_nState, 1),
+    Number("LEFT", &S::m_nLeft, 0),
+    Number("TOP", &S::m_nTop, 0),
+    Number("RIGHT", &S::m_nRight, 0),
+    Number("BOTTOM", &S::m_nBottom, 0),
+    Number("TABORIENTATION", &S::m_nTabOrientation, kTabSideBottom, ClampTabSide),
+    Text("BOOKMARKFILE", &S::m_strBookmarkFile, ""),
+    Number("USEDEFAULTBOOKMARKFILE", &S::m_bUseDefaultBookmarkFile, 1),
+    Text("EXPIREPAGEFILE", &S::m_strExpirePageFile, ""),
+    Number("USEDEFAULTEXPIREPAGEFILE", &S::m_bUseDefaultExpirePageFile, 1),
+    Number("ENABLEEXPIREPAGE", &S::m_bExpireEnabled, 0),
+    Number("PINNEDSTATIC", &S::m_bPinnedStatic, 0),
+    Number("MULTILINETAB", &S::m_bMultiLineTab, 0),
+    Number("TRAYICON", &S::m_nTrayIcon, 0, ClampTrayIcon),
+    Number("TABTEXTLENGTH", &S::m_nTabTextLength, 8, ClampTabTextLength),
+    Text("AUTOHIDETIME", &S::m_strAutoHideTime, "10.0"),
+    Number("ENABLEAUTOHIDE", &S::m_bEnableAutoHide, 0),
+    Number("NEEDCLICKTRAY", &S::m_bNeedClickTray, 0),
+    Number("PRIORITY", &S::m_nPriority, 1, ClampPriority),
+};
+const int kSettingKeyCount = static_cast<int>(sizeof kSettingKeys / sizeof kSettingKeys[0]);
+
+Settings::Settings()
+{
+    for (const SettingKey& k : kSettingKeys) {
+        if (k.text)
+            this->*k.text = k.defaultText;
+        else
+            this->*k.number = k.defaultNumber;
+    }
+}
+
+void Settings::Load(const Profile& profile)
+{
+    for (const SettingKey& k : kSettingKeys) {
+        if (k.text) {
+            this->*k.text = profile.ReadString(kSection, k.key, k.defaultText);
+            continue;
+        }
+        const int value = profile.ReadInt(kSection, k.key, k.defaultNumber);
+        this->*k.number = k.pullIntoRange ? k.pullIntoRange(value) : value;
+    }
+}
+
+void Settings::Save(Profile& profile) const
+{
+    for (const SettingKey& k : kSettingKeys) {
+        if (k.text)
+            profile.WriteString(kSection, k.key, this->*k.text);
+        else
+            profile.WriteInt(kSection, k.key, this->*k.number);
+    }
+}
+
+std::string Settings::BookmarkFilePath(const std::string& startDir) const
+{
+    return EffectiveFilePath(m_bUseDefaultBookmarkFile != 0, startDir, kDefaultBookmarkFile, m_strBookmarkFile);
+}
+
+std::string Settings::ExpireFilePath(const std::string& startDir) const
+{
+    return EffectiveFilePath(m_bUseDefaultExpirePageFile != 0, startDir, kDefaultExpireFile, m_strExpirePageFile);
+}
+
+int Settings::AutoHideMs() const
+{
+    return AutoHideMilliseconds(m_strAutoHideTime.c_str());
+}

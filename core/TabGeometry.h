@@ -1,0 +1,43 @@
+#pragma once
+#include "core/TabSide.h"
+
+// Where the tab strip draws and hit-tests inside one tab. Plain integers, so
+// the rules build and are checked natively as well as in the program.
+
+struct TabRect {
+    int left, top, right, bottom;
+};
+
+struct TabPoint {
+    int x, y;
+};
+
+// Size of the icon every tab carries at its top-left corner.
+const int kTabIconSize = 16;
+
+// What a button-down at (dx, dy) from the tab's top-left corner means.
+enum TabIconHit { kIconOutside, kIconClose, kIconPin };
+TabIconHit HitTabIcon(int dx, int dy);
+
+// A dragged tab changes places with the tab under the pointer only away
+// from that tab's left and right 8 pixels, so that the exchange does not
+// flicker back and forth at the border between two tabs.
+const int kTabDragMargin = 8;
+bool InTabDropZone(const TabRect& item, int x, int y);
+
+// The pointer position that keeps the grab offset on a tab, held inside it.
+TabPoint TabGrabPoint(const TabRect& item, TabPoint grabOffset);
+
+// Drawing. cx and cy are the system's edge widths.
+TabPoint TabIconOffset(TabSide side, bool selected, int cx, int cy);
+// The caption area: the item without the icon's band.
+TabRect TabCaptionRect(const TabRect& item, TabSide side, TabPoint iconOffset);
+// The part of the caption area still loading; empty at 100 percent.
+TabRect TabShadeRect(const TabRect& caption, TabSide side, bool selected, int percent, int cx, int cy);
+// The rectangle the caption text is centred in.
+TabRect TabTextRect(const TabRect& caption, TabSide side, bool selected, int cx, int cy);
+bool TabUsesVerticalFont(TabSide side);
+// Where to start a caption turned by 90 degrees (running upwards) so that
+// it is centred in the text rectangle; length and height are the caption's
+// extent as measured unturned.
+TabPoint TabVerticalCaptionOrigin(const TabRect& text, int length, int height);

@@ -1,0 +1,102 @@
+#include "core/collection/CollectionStore.h"
+#include "core/collection/BookmarkReader.h"
+#include "core/collection/BookmarkWriter.h"
+#include "core/collection/CollectionNode.h"
+#include "core/collection/CollectionNodeList.h"
+#include "core/collection/FileReplace.h"
+
+#include <cerrno>
+#include <cstdio>
+
+// Quenvo タブコレクション
+const char kDefaultCollectionTitle[] = "Quenvo \x83\x5E\x83\x75\x83\x52\x83\x8C\x83\x4E\x83\x56\x83\x87\x83\x93";
+// Quenvo 無効ページ
+const char kDefaultExpireTitle[] = "Quenvo \x96\xB3\x8C\xF8\x83\x79\x81\x5B\x83\x57";
+
+namespace {
+
+// に書き込めません (cannot write to), after the path.
+const char kCannotWrite[] = "\x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1";
+
+bool ReadWholeFile(const std::string& path, std::string& text)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    text.clear();
+    char chunk[65536];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        text.append(chunk, got);
+    bool ok = !std::ferror(file);
+    std::fclose(file);
+    return ok;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& text)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    ok = FlushFileToDisk(file) && ok;
+    return std::fclose(file) == 0 && ok;
+}
+
+}  // namespace
+
+CollectionStore::CollectionStore() = default;
+
+CollectionStore::~CollectionStore() = default;
+
+bool CollectionStore::LoadFile(const std::string& path, const char* defaultTitle)
+{
+    filePath = path;
+    std::FILE* probe = std::fopen(path.c_str(), "rb");
+    if (probe) {
+        std::fclose(probe);
+    } else if (errno == ENOENT) {
+        CreateDefaultFile(defaultTitle);
+    } else {
+        return false;
+    }
+    std::string text;
+    if (!ReadWholeFile(path, text))
+        return false;
+    rootList.reset(new CollectionNodeList);
+    return BookmarkReader::Read(text, *rootList);
+}
+
+bool CollectionStore::SaveFile(CollectionNodeList* list)
+{
+    if (filePath.empty())
+        return false;
+    // Without a tree the file was never read, and writing would replace
+    // whatever it holds by an empty list.
+    CollectionNodeList* tree = list ? list : rootList.get();
+    if (!tree) {
+        ShowStopMessage(filePath + kCannotWrite);
+        return false;
+    }
+    // Callers keep their edits when saving fails, so the user hears of every
+    // failure, not only of the last step.
+    const std::string tempPath = filePath + ".tmp";
+    if (!WriteWholeFile(tempPath, BookmarkWriter::Write(tree))) {
+        std::remove(tempPath.c_str());
+        ShowStopMessage(filePath + kCannotWrite);
+        return false;
+    }
+    if (!ReplaceFileAtomically(tempPath, filePath)) {
+        // The new content stays in the ".tmp" file, where the user can find it.
+        ShowStopMessage(filePath + kCannotWrite);
+        return false;
+    }
+    return true;
+}
+
+bool CollectionStore::CreateDefaultFile(const char* title)
+{
+    CollectionNodeList list;
+    list.Append(CollectionNode::MakeFolder(title ? title : kDefaultCollectionTitle));
+    return SaveFile(&list);
+}

@@ -1,0 +1,84 @@
+#include "core/Settings.h"
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+// A profile in memory that also keeps the order of its writes.
+class MemoryProfile final : public Profile {
+public:
+    int ReadInt(const char* section, const char* key, int defaultValue) const override
+    {
+        auto it = values.find({ section, key });
+        return it == values.end() ? defaultValue : std::stoi(it->second);
+    }
+    std::string ReadString(const char* section, const char* key, const char* defaultValue) const override
+    {
+        auto it = values.find({ section, key });
+        return it == values.end() ? defaultValue : it->second;
+    }
+    void WriteInt(const char* section, const char* key, int value) override
+    {
+        WriteString(section, key, std::to_string(value));
+    }
+    void WriteString(const char* section, const char* key, const std::string& value) override
+    {
+        values[{ section, key }] = value;
+        written.push_back(key);
+    }
+
+    std::map<std::pair<std::string, std::string>, std::string> values;
+    std::vector<std::string> written;
+};
+}
+
+// Every key is written once, into "SETTING", and what is written reads back
+// into the same values; a key out of range comes back in range.
+TEST(SettingsTable, EveryKeyRoundTripsOnceAndRangesApplyOnReading)
+{
+    Settings changed;
+    int n = 0;
+    for (int i = 0; i < kSettingKeyCount; ++i) {
+        const SettingKey& k = kSettingKeys[i];
+        if (k.text)
+            changed.*k.text = "text " + std::to_string(i);
+        else
+            changed.*k.number = k.pullIntoRange ? k.pullIntoRange(++n % 3) : 1000 + i;
+    }
+    MemoryProfile profile;
+    changed.Save(profile);
+    EXPECT_EQ(static_cast<int>(profile.written.size()), kSettingKeyCount);
+    EXPECT_EQ(std::set<std::string>(profile.written.begin(), profile.written.end()).size(), profile.written.size());
+    for (const auto& entry : profile.values)
+        EXPECT_EQ(entry.first.first, "SETTING");
+
+    Settings read;
+    read.Load(profile);
+    for (int i = 0; i < kSettingKeyCount; ++i) {
+        const SettingKey& k = kSettingKeys[i];
+        if (k.text)
+            EXPECT_EQ(read.*k.text, changed.*k.text) << k.key;
+        else
+            EXPECT_EQ(read.*k.number, changed.*k.number) << k.key;
+    }
+
+    profile.values[{ "SETTING", "TABTEXTLENGTH" }] = "100";
+    read.Load(profile);
+    EXPECT_EQ(read.m_nTabTextLength, 63);
+}
+
+TEST(SettingsTable, DerivedFilesAndIdleTime)
+{
+    Settings s;
+    EXPECT_EQ(s.BookmarkFilePath("C:\\start\\"), "C:\\start\\Qvbookmark.htm");
+    EXPECT_EQ(s.ExpireFilePath("C:\\start\\"), "C:\\start\\Qvexpire.htm");
+    EXPECT_EQ(s.AutoHideMs(), 600000);
+    s.m_bUseDefaultExpirePageFile = 0;
+    s.m_strExpirePageFile = "mine.htm";
+    s.m_strAutoHideTime = "0.5";
+    EXPECT_EQ(s.ExpireFilePath("C:\\start\\"), "mine.htm");
+    EXPECT_EQ(s.AutoHideMs(), 30000);
+}

@@ -1,0 +1,18 @@
+#include "core/StartDir.h"
+#include <gtest/gtest.h>
+
+TEST(StartDir, AddsBackslashKeepsRootAndIsEmptyOnFailure)
+{
+    EXPECT_EQ(MakeStartDir("C:\\Users\\me\\run"), "C:\\Users\\me\\run\\");
+    EXPECT_EQ(MakeStartDir("Z:\\"), "Z:\\");
+    EXPECT_EQ(MakeStartDir(nullptr), "");
+    EXPECT_EQ(MakeStartDir(""), "");
+}
+
+TEST(StartDir, ProfilePathFollowsStartDir)
+{
+    EXPECT_EQ(MakeProfilePath("C:\\run\\"), "C:\\run\\Quenvo.ini");
+    EXPECT_EQ(MakeProfilePath("Z:\\"), "Z:\\Quenvo.ini");
+    // Unreadable start directory: the bare name, found in the Windows directory.
+    EXPECT_EQ(MakeProfilePath(""), "Quenvo.ini");
+}

@@ -1,0 +1,162 @@
+#include "core/collection/CollectionNode.h"
+#include "core/collection/CollectionNodeList.h"
+#include "core/collection/CollectionStore.h"
+#include "tests/core/collection/TreeDump.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class RecordingStore : public CollectionStore {
+public:
+    std::vector<std::string> messages;
+
+protected:
+    void ShowStopMessage(const std::string& text) override { messages.push_back(text); }
+};
+
+std::string Contents(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void Put(const fs::path& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string DefaultFile(const std::string& title)
+{
+    return "<HTML>\n\r<HEAD>\n\r<TITLE>Quenvo Tab Correction</TITLE>\n\r</HEAD>\n\r<BODY>\n\r"
+           "<H3>" + title + "</H3>\r\n<DL>\r\n</DL><P>\r\n"
+           "</BODY>\n\r</HTML>\n\r";
+}
+
+class CollectionStoreTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        dir_ = fs::temp_directory_path() / ("quenvo-store-" + std::to_string(stamp));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        fs::permissions(dir_ / "Qvbookmark.htm", fs::perms::owner_all, ignored);
+        fs::remove_all(dir_, ignored);
+    }
+    std::string PathOf(const char* name) const { return (dir_ / name).string(); }
+
+    fs::path dir_;
+};
+
+}  // namespace
+
+TEST_F(CollectionStoreTest, MissingFileIsCreatedWithTheDefaultFolderAndRead)
+{
+    RecordingStore collections;
+    EXPECT_TRUE(collections.LoadFile(PathOf("Qvbookmark.htm"), nullptr));
+    EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm"), DefaultFile("Quenvo タブコレクション"));
+    EXPECT_EQ(DumpTree(collections.GetRoot()), "[" + Printable("Quenvo タブコレクション") + "] 0\n");
+    EXPECT_FALSE(fs::exists(dir_ / "Qvbookmark.htm.tmp"));
+
+    RecordingStore expire;
+    EXPECT_TRUE(expire.LoadFile(PathOf("Qvexpire.htm"), kDefaultExpireTitle));
+    EXPECT_EQ(Contents(dir_ / "Qvexpire.htm"), DefaultFile("Quenvo 無効ページ"));
+    EXPECT_EQ(std::string(kDefaultExpireTitle), "Quenvo 無効ページ");
+    EXPECT_TRUE(collections.messages.empty() && expire.messages.empty());
+}
+
+TEST_F(CollectionStoreTest, SavedTreeLoadsBackInAnotherStore)
+{
+    RecordingStore first;
+    first.LoadFile(PathOf("Qvbookmark.htm"), nullptr);
+    CollectionNode* folder = first.GetRoot()->head;
+    folder->children->Append(CollectionNode::MakeFolder("中"))->children->Append(
+        CollectionNode::MakeLink("ページ", "http://example.jp/"));
+    EXPECT_TRUE(first.SaveFile());
+    EXPECT_FALSE(fs::exists(dir_ / "Qvbookmark.htm.tmp"));
+
+    RecordingStore second;
+    EXPECT_TRUE(second.LoadFile(PathOf("Qvbookmark.htm"), nullptr));
+    EXPECT_EQ(DumpTree(second.GetRoot()), DumpTree(first.GetRoot(), TreeDumpOptions{true, nullptr, nullptr}));
+    EXPECT_EQ(second.GetFilePath(), PathOf("Qvbookmark.htm"));
+}
+
+TEST_F(CollectionStoreTest, WithoutAPathNothingIsWrittenOrShown)
+{
+    RecordingStore store;
+    EXPECT_FALSE(store.SaveFile());
+    EXPECT_FALSE(store.CreateDefaultFile("x"));
+    EXPECT_TRUE(store.messages.empty());
+    EXPECT_EQ(store.GetRoot(), nullptr);
+}
+
+// A directory in the file's place can be neither read nor replaced, on any
+// system: the tree read before stays, and the new content waits in ".tmp".
+TEST_F(CollectionStoreTest, UnreplaceableTargetIsReportedAndTheTmpFileKept)
+{
+    RecordingStore store;
+    Put(dir_ / "old.htm", "<A HREF=\"u\">kept</A>");
+    EXPECT_TRUE(store.LoadFile(PathOf("old.htm"), nullptr));
+    fs::create_directory(dir_ / "Qvbookmark.htm");
+
+    EXPECT_FALSE(store.LoadFile(PathOf("Qvbookmark.htm"), nullptr));
+    EXPECT_EQ(DumpTree(store.GetRoot()), "kept -> u\n");
+    EXPECT_FALSE(store.SaveFile());
+    ASSERT_EQ(store.messages.size(), 1u);
+    EXPECT_EQ(store.messages[0], PathOf("Qvbookmark.htm") + "に書き込めません");
+    EXPECT_NE(Contents(dir_ / "Qvbookmark.htm.tmp").find("<DT><A HREF=\"u\">kept</A>\r\n"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(dir_ / "Qvbookmark.htm"));
+}
+
+TEST_F(CollectionStoreTest, ReadOnlyTargetKeepsItsContent)
+{
+    const std::string old = DefaultFile("Old");
+    Put(dir_ / "Qvbookmark.htm", old);
+    RecordingStore store;
+    EXPECT_TRUE(store.LoadFile(PathOf("Qvbookmark.htm"), nullptr));
+    fs::permissions(dir_ / "Qvbookmark.htm",
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    store.GetRoot()->head->name = "New";
+
+    EXPECT_FALSE(store.SaveFile());
+    ASSERT_EQ(store.messages.size(), 1u);
+    EXPECT_EQ(store.messages[0], PathOf("Qvbookmark.htm") + "に書き込めません");
+    EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm"), old);
+    EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm.tmp"), DefaultFile("New"));
+}
+
+TEST_F(CollectionStoreTest, UnwritableTmpFileIsReportedOnce)
+{
+    RecordingStore store;
+    EXPECT_TRUE(store.LoadFile(PathOf("Qvexpire.htm"), kDefaultExpireTitle));
+    const std::string before = Contents(dir_ / "Qvexpire.htm");
+    fs::create_directory(dir_ / "Qvexpire.htm.tmp");
+
+    EXPECT_FALSE(store.SaveFile());
+    ASSERT_EQ(store.messages.size(), 1u);
+    EXPECT_EQ(store.messages[0], PathOf("Qvexpire.htm") + "に書き込めません");
+    EXPECT_EQ(Contents(dir_ / "Qvexpire.htm"), before);
+
+    // A file that could not be read is not replaced by an empty tree.
+    fs::create_directory(dir_ / "folder.htm");
+    RecordingStore unread;
+    EXPECT_FALSE(unread.LoadFile(PathOf("folder.htm"), kDefaultExpireTitle));
+    EXPECT_FALSE(unread.SaveFile());
+    EXPECT_EQ(unread.messages, std::vector<std::string>{PathOf("folder.htm") + "に書き込めません"});
+    EXPECT_FALSE(fs::exists(dir_ / "folder.htm.tmp"));
+}

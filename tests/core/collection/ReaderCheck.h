@@ -1,0 +1,25 @@
+#pragma once
+#include "core/collection/BookmarkReader.h"
+#include "core/collection/CollectionNodeList.h"
+#include "tests/core/collection/ReferenceReader.h"
+#include "tests/core/collection/TreeDump.h"
+
+#include <gtest/gtest.h>
+
+struct ReadOutcome {
+    bool ok;
+    std::string tree;
+};
+
+// Reads text with the real reader, expects the reference to agree, and
+// returns the outcome for the test's own expectations.
+inline ReadOutcome ReadChecked(const std::string& text)
+{
+    CollectionNodeList fast;
+    CollectionNodeList reference;
+    ReadOutcome outcome{BookmarkReader::Read(text, fast), DumpTree(&fast)};
+    bool referenceOk = ReferenceRead(text, reference);
+    EXPECT_EQ(outcome.ok, referenceOk) << Printable(text);
+    EXPECT_EQ(outcome.tree, DumpTree(&reference)) << Printable(text);
+    return outcome;
+}

@@ -1,0 +1,101 @@
+#include "tests/core/collection/ReferenceReader.h"
+#include "core/collection/CollectionNode.h"
+#include "core/collection/CollectionNodeList.h"
+
+#include <cstring>
+
+namespace {
+
+const char* const kTokens[] = {
+    "<HTML>", "</HTML>", "<HEAD>", "</HEAD>", "<HR>", "<H",
+    "<A HREF=\"", "<DL>", "</H", "</A>", "</DL>",
+};
+
+// Token numbers 1 to 11 in table order; 0 when none is left.
+int NextToken(const char*& cursor, const char** start = nullptr)
+{
+    const char* best = nullptr;
+    int bestIndex = 0;
+    for (int i = 0; i < 11; ++i) {
+        const char* hit = std::strstr(cursor, kTokens[i]);
+        if (hit && (!best || hit < best)) {
+            best = hit;
+            bestIndex = i + 1;
+        }
+    }
+    if (!best)
+        return 0;
+    if (start)
+        *start = best;
+    cursor = best + std::strlen(kTokens[bestIndex - 1]);
+    return bestIndex;
+}
+
+std::string Kept(const char* begin, std::size_t length)
+{
+    std::string text(begin, length > 255 ? 255 : length);
+    std::string stripped;
+    for (char c : text) {
+        if (c != '\r' && c != '\n')
+            stripped += c;
+    }
+    return stripped;
+}
+
+int ParseList(CollectionNodeList& list, const char*& cursor)
+{
+    int result = 1;
+    for (;;) {
+        const char* tokenStart = nullptr;
+        switch (NextToken(cursor)) {
+        case 1: case 2: case 3: case 4: case 5:
+            break;
+        case 6: {
+            const char* close = std::strchr(cursor, '>');
+            if (!close || close == cursor)
+                return 0;
+            cursor = close + 1;
+            const char* nameBegin = cursor;
+            if (NextToken(cursor, &tokenStart) != 9)
+                return 0;
+            std::string name = Kept(nameBegin, tokenStart - nameBegin);
+            if (NextToken(cursor) != 8)
+                return 0;
+            CollectionNode* folder = list.Append(CollectionNode::MakeFolder(name));
+            if (ParseList(*folder->children, cursor) == 2)
+                folder->hasSubfolders = 1;
+            result = 2;
+            break;
+        }
+        case 7: {
+            const char* quote = std::strchr(cursor, '"');
+            if (!quote)
+                return 0;
+            std::size_t kept = quote - cursor > 255 ? 255 : quote - cursor;
+            std::string url = Kept(cursor, kept);
+            cursor += kept;
+            const char* close = std::strchr(cursor, '>');
+            if (!close || close == cursor)
+                return 0;
+            cursor = close + 1;
+            const char* titleBegin = cursor;
+            if (NextToken(cursor, &tokenStart) != 10)
+                return 0;
+            list.Append(CollectionNode::MakeLink(Kept(titleBegin, tokenStart - titleBegin), url));
+            break;
+        }
+        case 8: case 9: case 10:
+            return 0;
+        default:
+            return result;
+        }
+    }
+}
+
+}  // namespace
+
+bool ReferenceRead(const std::string& text, CollectionNodeList& list)
+{
+    const char* cursor = text.c_str();
+    return ParseList(list, cursor) != 0;
+}
