@@ -15,13 +15,22 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_BN_CLICKED(IDC_BACK, OnBack)
     ON_BN_CLICKED(IDC_FORWARD, OnForward)
     ON_WM_DESTROY()
+    ON_BN_CLICKED(IDC_FUNC, OnFuncButton)
     ON_COMMAND(ID_SAVE_DEFAULT_TABS, SaveDefaultTabs)
     ON_COMMAND(ID_OPEN_DEFAULT_TABS, OpenDefaultTabs)
     ON_WM_CLOSE()
     ON_COMMAND(ID_SAVE_TABS_AT_EXIT, OnSaveTabsAtExit)
+    // Adding a page to a collection and organizing the collections
+    // (ID_ADD_TO_COLLECTION, ID_ORGANIZE_COLLECTIONS) need the collection
+    // organizer; until it exists both commands do nothing.
+    ON_BN_CLICKED(IDC_SEARCH, ShowCollectionMenu)
+    ON_WM_DRAWITEM()
+    ON_WM_MEASUREITEM()
     ON_WM_LBUTTONDOWN()
+    ON_WM_MENUSELECT()
     ON_COMMAND_RANGE(ID_TAB_BOTTOM, ID_TAB_RIGHT, OnTabOrientation)
     ON_COMMAND_RANGE(ID_ARRANGE_FIRST, ID_ARRANGE_LAST, OnArrangeWindow)
+    ON_COMMAND_RANGE(ID_COLLECTION_FIRST, ID_COLLECTION_LAST, OpenCollection)
     ON_MESSAGE(WM_APP_CLOSETAB, OnCloseTab)
     ON_MESSAGE(WM_APP_TOGGLEPIN, OnTogglePin)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnTabToolTip)
@@ -81,6 +90,7 @@ BOOL CMainDlg::OnInitDialog()
     m_tabCtrl.SetTabOwner(this);
     LoadSettings();
 
+    CreateCollections();
     OpenDefaultTabs();
     return TRUE;
 }
@@ -330,6 +340,7 @@ void CMainDlg::OnClose()
         if (icon) ::DestroyIcon(icon);
         icon = nullptr;
     }
+    DeleteCollections();
     // Grey the window at once so closing looks immediate while panes go down.
     CRect client;
     GetClientRect(&client);

@@ -3,9 +3,13 @@
 #include "framework/Controls.h"
 #include "browser/AddressEdit.h"
 #include "browser/BrowserPanes.h"
+#include "collection/CollectionMenu.h"
 #include "core/Settings.h"
 #include "tabstrip/BrowserTabCtrl.h"
 #include "res/resource.h"
+#include <memory>
+
+struct CollectionNode;
 
 // The main window: navigation bar, tab strip and one browser pane per tab.
 // Pane i always has control id IDC_BROWSER_FIRST + i.
@@ -48,6 +52,9 @@ public:
     void ApplyPriority(int level);
     void ToggleStealthMode();
 
+    // Reads the collection file again and rebuilds the collection popup from it.
+    void RebuildCollectionMenu();
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
@@ -69,6 +76,16 @@ protected:
     LRESULT OnCloseTab(WPARAM wParam, LPARAM lParam);
     LRESULT OnTogglePin(WPARAM wParam, LPARAM lParam);
     BOOL OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result);
+
+    // Tab collections, the function menu and the collection popup
+    void CreateCollections();
+    void DeleteCollections();
+    void OnFuncButton();
+    void ShowCollectionMenu();
+    void OnDrawItem(int idCtl, LPDRAWITEMSTRUCT dis);
+    void OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis);
+    void OnMenuSelect(UINT item, UINT flags, HMENU menu);
+    void OpenCollection(UINT id);
 
     // Navigation bar
     void OnGo();
@@ -110,7 +127,14 @@ protected:
     CToolTipCtrl m_toolTip;
     CBitmapButton m_btnGo, m_btnFunc, m_btnSearch, m_btnForward, m_btnBack, m_btnNew;
     BOOL m_bInitialized = FALSE;
+    // The tab collections and their popup, and the expire-page list.
+    std::unique_ptr<CollectionMenu> m_pCollection;
+    HMENU m_hCollectionMenu = nullptr;
     BOOL m_bCollectionMenuOpen = FALSE;
+    // The folder under the popup's highlight; kept after the popup closes
+    // for the command that follows.
+    CollectionNode* m_pHoveredNode = nullptr;
+    std::unique_ptr<CollectionMenu> m_pExpireList;
     Settings m_settings;
 
     DECLARE_MESSAGE_MAP()

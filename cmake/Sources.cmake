@@ -54,8 +54,10 @@ set(QUENVO_FRAMEWORK_SOURCES
 )
 
 set(QUENVO_PROGRAM_SOURCES
+  collection/CollectionMenu.cpp
   browser/MainDlg.cpp
   browser/MainDlgNavigation.cpp
+  browser/MainDlgMenus.cpp
   browser/WebBrowser2.cpp
   browser/BrowserPanes.cpp
   browser/WindowArrange.cpp
@@ -88,6 +90,8 @@ set(QUENVO_WIN32_TESTS
   tests/framework/DialogTest.cpp
   tests/browser/SettingsTest.cpp
   tests/browser/WindowArrangeTest.cpp
+  tests/collection/CollectionMenuTest.cpp
+  tests/browser/MainDlgMenusTest.cpp
   tests/support/ModalDriver.cpp
   tests/expire/ExpirePageDlgTest.cpp
 )

@@ -43,6 +43,11 @@ TabSide TabSideOfCommand(int offset)
     return kTabSideBottom;
 }
 
+int TabSideCommand(TabSide side)
+{
+    return kSides[side].command;
+}
+
 TabStyleChange TabStripStyles(TabSide side, bool multiLine)
 {
     const unsigned long add = kSides[side].styles | (multiLine ? kTabStyleMultiLine : 0UL);

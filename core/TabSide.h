@@ -22,6 +22,8 @@ TabSide TabSideFromStyle(unsigned long style);
 // The side chosen by one of the four placement commands, given as its
 // offset from the first of them (bottom, top, left, right in number order).
 TabSide TabSideOfCommand(int offset);
+// And the other way: the placement command of a side, as that offset.
+int TabSideCommand(TabSide side);
 
 // The style change that puts the strip on a side, single- or multi-line:
 // every bit in add is set, every bit in remove cleared.

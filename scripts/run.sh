@@ -37,7 +37,7 @@ rm -f "$shots"/run-[0-9][0-9][0-9].png
 cd "$rundir"
 echo "run: starting Quenvo in $rundir on the virtual display $DISPLAY"
 echo "run: screenshots every ${interval} s go to $shots/run-NNN.png; Ctrl+C ends the program"
-wine "$exe" </dev/null >/dev/null 2>&1 &
+"$WINE_LOADER_PATH" "$exe" </dev/null >/dev/null 2>&1 &
 app_pid=$!
 
 n=0

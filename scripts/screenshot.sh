@@ -14,7 +14,7 @@ set -euo pipefail
 # Each session starts the program afresh on an INI file written for it, with
 # four default tabs, and plays its scenes. The strip scenes come from the test
 # program, whose WebBrowser double can report titles and loading progress.
-SESSION_BOTTOM=(main about)
+SESSION_BOTTOM=(main about funcmenu collections)
 SESSION_TOP=(tabs-top)
 STRIP_SCENES=(strip-bottom strip-top strip-left strip-right)
 SCENES=("${SESSION_BOTTOM[@]}" "${SESSION_TOP[@]}" "${STRIP_SCENES[@]}")
@@ -148,6 +148,23 @@ system_menu_choose() {
   return 1
 }
 
+# Clicks at ($1, $2) pixels from the main window's top left corner.
+click_main() {
+  local X Y
+  eval "$(xdotool getwindowgeometry --shell "$main_win" | grep -E '^(X|Y)=')"
+  xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+  sleep 0.5
+}
+
+# The button's tooltip comes up over a menu opened by a click and stays for
+# its five seconds: wait it out before the shot.
+TOOLTIP_GONE=6
+
+# Where the SEARCH and FUNC buttons sit in the main window, measured on
+# main.png (they keep their place whatever the window's size).
+SEARCH_AT=(50 31)
+FUNC_AT=(68 31)
+
 # ---- scenes -----------------------------------------------------------------
 scene_main() {
   shot main
@@ -167,6 +184,25 @@ scene_about() {
     { fail "the version dialog did not close"; return 1; }
 }
 
+# The function menu with its "tab placement" submenu open, showing its checks.
+scene_funcmenu() {
+  click_main "${FUNC_AT[@]}"
+  keys t
+  sleep "$TOOLTIP_GONE"
+  shot funcmenu
+  keys Escape Escape
+}
+
+# The collection popup: folders with their icons, the first one highlighted
+# and its submenu of folders open.
+scene_collections() {
+  click_main "${SEARCH_AT[@]}"
+  keys Down Right
+  sleep "$TOOLTIP_GONE"
+  shot collections
+  keys Escape Escape
+}
+
 # ---- run --------------------------------------------------------------------
 # The settings a session starts with: tab side ($1), four default tabs.
 write_ini() {
@@ -175,14 +211,27 @@ write_ini() {
     "URL002=file:///C:/windows/system32/" "URL003=file:///C:/users/" >"$rundir/Quenvo.ini"
 }
 
+# Tab collections with nested folders, in code page 932 as the program keeps them.
+write_collections() {
+  local links='<DT><A HREF="about:blank">p</A>'
+  printf '%s\r\n' "<HTML>" "<BODY>" \
+    "<H3>ニュース</H3>" "<DL>" "<H3>国内</H3>" "<DL>" "$links" "</DL><P>" \
+    "<H3>海外</H3>" "<DL>" "$links" "</DL><P>" "</DL><P>" \
+    "<H3>毎日見るページ</H3>" "<DL>" "$links" "$links" "</DL><P>" \
+    "<H3>Quenvo タブコレクション</H3>" "<DL>" "</DL><P>" "</BODY>" "</HTML>" |
+    iconv -f UTF-8 -t CP932 >"$rundir/Qvbookmark.htm"
+}
+
 # Starts the program with tab side $1 and plays the scenes named after it.
 session() {
   local side=$1 s
   shift
   write_ini "$side"
+  write_collections
   cd "$rundir"
   say "starting Quenvo in $rundir on the virtual display $DISPLAY"
-  wine "$exe" </dev/null >/dev/null 2>&1 &
+  # The loader itself, not the wine function, so that $! is the pid its windows carry.
+  "$WINE_LOADER_PATH" "$exe" </dev/null >/dev/null 2>&1 &
   app_pid=$!
   main_win=$(wait_new_window 30 "") || { fail "no main window within 30 s"; failed+=(start); return 1; }
   settle 10

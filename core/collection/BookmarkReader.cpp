@@ -90,6 +90,10 @@ std::size_t BookmarkReader::TokenLength(Token token)
 
 BookmarkReader::Token BookmarkReader::NextToken()
 {
+    if (replay_) {
+        replay_ = false;
+        return token_;
+    }
     if (tokenAt_ == kUnknown || tokenAt_ < pos_) {
         tokenAt_ = size_;
         token_ = kNoToken;
@@ -133,17 +137,22 @@ std::string BookmarkReader::TextBetween(std::size_t begin, std::size_t end) cons
 
 // After "<H": the level and attributes up to ">", the name up to "</H", then
 // "<DL>" with anything but a token in between.
-bool BookmarkReader::ReadHeading(std::string& name)
+BookmarkReader::HeadingEnd BookmarkReader::ReadHeading(std::string& name)
 {
     std::size_t close = FindByte('>', closeAt_);
     if (close == size_ || close == pos_)
-        return false;
+        return kBadHeading;
     pos_ = close + 1;
     std::size_t nameBegin = pos_;
     if (NextToken() != kHeadingEnd)
-        return false;
+        return kBadHeading;
     name = TextBetween(nameBegin, tokenAt_);
-    return NextToken() == kList;
+    if (NextToken() == kList)
+        return kFolderHeading;
+    // Exports from elsewhere title the page with a heading that no list
+    // follows; the token met instead is read again by the level.
+    replay_ = true;
+    return kLoneHeading;
 }
 
 // After <A HREF=": the address up to the quote (it may be empty), other
@@ -192,15 +201,17 @@ bool BookmarkReader::ReadInto(CollectionNodeList& list)
         case kHeadEnd:
         case kRule:
             break;
-        case kHeading:
-            if (!ReadHeading(name)) {
-                ok = false;
+        case kHeading: {
+            const HeadingEnd end = ReadHeading(name);
+            if (end != kFolderHeading) {
+                ok = end != kBadHeading;
                 break;
             }
             level.last = level.list->AppendAfter(level.last, CollectionNode::MakeFolder(name));
             level.holdsFolder = true;
             levels.push_back(Level{level.last->children.get(), nullptr, level.last, false});
             break;
+        }
         case kAnchor:
             if (!ReadAnchor(url, name)) {
                 ok = false;

@@ -5,7 +5,8 @@
 class CollectionNodeList;
 
 // Reads the HTML bookmark format: upper-case tags only, no entity decoding,
-// names and addresses cut to 255 bytes. Runs in time linear in the text:
+// names and addresses cut to 255 bytes. A heading with no list after it is
+// no folder: it is passed over, and what follows it is read as usual. Runs in time linear in the text:
 // one forward scan finds the earliest token, and every forward search
 // remembers its result so that levels resuming after a syntax error or at
 // the end of the text never scan the same bytes again.
@@ -46,7 +47,8 @@ private:
     bool ReadInto(CollectionNodeList& list);
     Token NextToken();
     std::size_t FindByte(char byte, std::size_t& memo);
-    bool ReadHeading(std::string& name);
+    enum HeadingEnd { kBadHeading, kFolderHeading, kLoneHeading };
+    HeadingEnd ReadHeading(std::string& name);
     bool ReadAnchor(std::string& url, std::string& title);
     std::string TextBetween(std::size_t begin, std::size_t end) const;
 
@@ -58,6 +60,8 @@ private:
     // when the search found nothing.
     std::size_t tokenAt_;
     Token token_ = kNoToken;
+    // The next NextToken returns token_ again without moving.
+    bool replay_ = false;
     std::size_t closeAt_;
     std::size_t quoteAt_;
 };

@@ -52,19 +52,33 @@ CollectionStore::~CollectionStore() = default;
 bool CollectionStore::LoadFile(const std::string& path, const char* defaultTitle)
 {
     filePath = path;
+    unreadPart = false;
     std::FILE* probe = std::fopen(path.c_str(), "rb");
     if (probe) {
         std::fclose(probe);
     } else if (errno == ENOENT) {
         CreateDefaultFile(defaultTitle);
     } else {
+        unreadPart = true;
         return false;
     }
     std::string text;
-    if (!ReadWholeFile(path, text))
+    if (!ReadWholeFile(path, text)) {
+        unreadPart = true;
         return false;
+    }
     rootList.reset(new CollectionNodeList);
-    return BookmarkReader::Read(text, *rootList);
+    unreadPart = !BookmarkReader::Read(text, *rootList);
+    return !unreadPart;
+}
+
+// Copies the file to "<file>.bak". A file that is not there needs no copy.
+bool CollectionStore::KeepOldFile() const
+{
+    std::string old;
+    if (!ReadWholeFile(filePath, old))
+        return errno == ENOENT;
+    return WriteWholeFile(filePath + ".bak", old);
 }
 
 bool CollectionStore::SaveFile(CollectionNodeList* list)
@@ -86,11 +100,13 @@ bool CollectionStore::SaveFile(CollectionNodeList* list)
         ShowStopMessage(filePath + kCannotWrite);
         return false;
     }
-    if (!ReplaceFileAtomically(tempPath, filePath)) {
+    // Saving what was read in part would lose the rest of the file.
+    if ((unreadPart && !KeepOldFile()) || !ReplaceFileAtomically(tempPath, filePath)) {
         // The new content stays in the ".tmp" file, where the user can find it.
         ShowStopMessage(filePath + kCannotWrite);
         return false;
     }
+    unreadPart = false;
     return true;
 }
 

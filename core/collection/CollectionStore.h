@@ -25,9 +25,11 @@ public:
     // top level stops at a syntax error, keeping what was read before it.
     bool LoadFile(const std::string& path, const char* defaultTitle);
     // Writes list (the whole tree when null) to the file through a ".tmp"
-    // file beside it, then puts that in its place. True when the file was
-    // replaced. Every failure with a path is reported to the user once; with
-    // no list and no tree read, nothing is written.
+    // file beside it, then puts that in its place. When the last LoadFile
+    // did not read the file whole, the file as it was is first kept beside
+    // it as "<file>.bak", once. True when the file was replaced. Every
+    // failure with a path is reported to the user once; with no list and no
+    // tree read, nothing is written.
     bool SaveFile(CollectionNodeList* list = nullptr);
     // Writes a file holding one empty folder named title
     // (kDefaultCollectionTitle when null).
@@ -41,6 +43,11 @@ protected:
     virtual void ShowStopMessage(const std::string& text) = 0;
 
 private:
+    bool KeepOldFile() const;
+
     std::string filePath;
     std::unique_ptr<CollectionNodeList> rootList;
+    // The file holds what the tree does not: it stopped at a syntax error
+    // or could not be read.
+    bool unreadPart = false;
 };

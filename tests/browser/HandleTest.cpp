@@ -34,6 +34,9 @@ TEST(MainDlgHandles, AThousandTabsAndFourSidesLeaveNoHandleBehind)
             dlg.m_tabCtrl.ClientToScreen(&at);
             const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, EndMenuSoon);
             dlg.m_tabCtrl.SendMessage(WM_CONTEXTMENU, 0, MAKELPARAM(at.x, at.y));
+            dlg.SendMessage(WM_COMMAND, IDC_FUNC);
+            dlg.SendMessage(WM_COMMAND, IDC_SEARCH);
+            dlg.RebuildCollectionMenu();
             ::KillTimer(nullptr, timer);
             dlg.OnTabCommand(ID_TAB_DELETE_OTHERS, 0);
             ASSERT_EQ(dlg.GetTabCount(), 1);

@@ -17,6 +17,11 @@ public:
     using CMainDlg::m_btnNew;
     using CMainDlg::m_btnFunc;
     using CMainDlg::m_settings;
+    using CMainDlg::m_pCollection;
+    using CMainDlg::m_hCollectionMenu;
+    using CMainDlg::m_bCollectionMenuOpen;
+    using CMainDlg::m_pHoveredNode;
+    using CMainDlg::m_pExpireList;
 };
 
 // A modeless main window whose panes host the WebBrowser double.

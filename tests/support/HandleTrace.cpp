@@ -113,6 +113,20 @@ HMENU WINAPI HookLoadMenuA(HINSTANCE instance, LPCSTR name)
     return menu;
 }
 
+HMENU WINAPI HookCreateMenu()
+{
+    HMENU menu = Real<decltype(&::CreateMenu)>("CreateMenu")();
+    Record(kMenu, menu);
+    return menu;
+}
+
+HMENU WINAPI HookCreatePopupMenu()
+{
+    HMENU menu = Real<decltype(&::CreatePopupMenu)>("CreatePopupMenu")();
+    Record(kMenu, menu);
+    return menu;
+}
+
 HIMAGELIST WINAPI HookImageListCreate(int cx, int cy, UINT flags, int initial, int grow)
 {
     HIMAGELIST list = Real<decltype(&::ImageList_Create)>("ImageList_Create")(cx, cy, flags, initial, grow);
@@ -134,6 +148,8 @@ Redirect g_redirects[] = {
     { "user32.dll", "LoadBitmapA", reinterpret_cast<void*>(HookLoadBitmapA), nullptr, nullptr },
     { "user32.dll", "LoadImageA", reinterpret_cast<void*>(HookLoadImageA), nullptr, nullptr },
     { "user32.dll", "LoadMenuA", reinterpret_cast<void*>(HookLoadMenuA), nullptr, nullptr },
+    { "user32.dll", "CreateMenu", reinterpret_cast<void*>(HookCreateMenu), nullptr, nullptr },
+    { "user32.dll", "CreatePopupMenu", reinterpret_cast<void*>(HookCreatePopupMenu), nullptr, nullptr },
     { "comctl32.dll", "ImageList_Create", reinterpret_cast<void*>(HookImageListCreate), nullptr, nullptr },
     { "comctl32.dll", "ImageList_Destroy", reinterpret_cast<void*>(HookImageListDestroy), nullptr, nullptr },
 };

@@ -57,11 +57,15 @@ TEST(BookmarkReader, HeadingNeedsALevelByteButNotAName)
     EXPECT_EQ(noName.tree, "[] 0\n");
 }
 
-TEST(BookmarkReader, HeadingWithoutListIsASyntaxError)
+// Exports title the page with a heading that no list follows: it is no
+// folder, and what comes after it reads as if it were not there.
+TEST(BookmarkReader, HeadingWithoutListIsPassedOver)
 {
-    ReadOutcome read = ReadChecked("<H3>A</H3>\r\n<A HREF=\"u\">t</A><DL></DL>");
-    EXPECT_FALSE(read.ok);
-    EXPECT_EQ(read.tree, "");
+    ReadOutcome read = ReadChecked(
+        "<TITLE>Bookmarks</TITLE>\r\n<H1>Bookmarks</H1>\r\n<DT><H3>News</H3>\r\n<DL><p>\r\n"
+        "<DT><H3>Empty</H3></DL><p>\r\n<DT><A HREF=\"u\">t</A>\r\n<H2>end</H2>");
+    EXPECT_TRUE(read.ok);
+    EXPECT_EQ(read.tree, Lines({"[News] 0", "t -> u"}));
 }
 
 TEST(BookmarkReader, EmptyAnchorTextAndEmptyAddressAreLinks)
@@ -131,7 +135,7 @@ TEST(BookmarkReader, ZeroByteEndsTheText)
 
 TEST(BookmarkReader, MissingClosingBytesAreSyntaxErrors)
 {
-    for (const char* text : {"<H3", "<H3>name", "<H3>name</H3>", "<A HREF=\"u", "<A HREF=\"u\"",
+    for (const char* text : {"<H3", "<H3>name", "<H3>name</H3></H3>", "<A HREF=\"u", "<A HREF=\"u\"",
                              "<A HREF=\"u\">t"}) {
         ReadOutcome read = ReadChecked(text);
         EXPECT_FALSE(read.ok) << text;

@@ -140,6 +140,32 @@ TEST_F(CollectionStoreTest, ReadOnlyTargetKeepsItsContent)
     EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm.tmp"), DefaultFile("New"));
 }
 
+// A save after a read that stopped early keeps the whole old file once, as
+// "<file>.bak"; a file read whole is simply replaced.
+TEST_F(CollectionStoreTest, SavingOverAFileReadInPartKeepsItAsBak)
+{
+    const std::string old = "<A HREF=\"a\">1</A></A><A HREF=\"b\">unread</A>";
+    Put(dir_ / "Qvbookmark.htm", old);
+    Put(dir_ / "Qvbookmark.htm.bak", "older");
+    RecordingStore store;
+    EXPECT_FALSE(store.LoadFile(PathOf("Qvbookmark.htm"), nullptr));
+    EXPECT_EQ(DumpTree(store.GetRoot()), "1 -> a\n");
+
+    EXPECT_TRUE(store.SaveFile());
+    EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm.bak"), old);
+    store.GetRoot()->head->name = "changed";
+    EXPECT_TRUE(store.SaveFile());
+    EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm.bak"), old);
+    EXPECT_NE(Contents(dir_ / "Qvbookmark.htm").find("changed"), std::string::npos);
+
+    RecordingStore whole;
+    EXPECT_TRUE(whole.LoadFile(PathOf("whole.htm"), nullptr));
+    EXPECT_TRUE(whole.LoadFile(PathOf("whole.htm"), nullptr));
+    EXPECT_TRUE(whole.SaveFile());
+    EXPECT_FALSE(fs::exists(dir_ / "whole.htm.bak"));
+    EXPECT_TRUE(store.messages.empty() && whole.messages.empty());
+}
+
 TEST_F(CollectionStoreTest, UnwritableTmpFileIsReportedOnce)
 {
     RecordingStore store;

@@ -45,9 +45,12 @@ std::string Kept(const char* begin, std::size_t length)
 int ParseList(CollectionNodeList& list, const char*& cursor)
 {
     int result = 1;
+    int replay = -1;
     for (;;) {
         const char* tokenStart = nullptr;
-        switch (NextToken(cursor)) {
+        const int token = replay >= 0 ? replay : NextToken(cursor);
+        replay = -1;
+        switch (token) {
         case 1: case 2: case 3: case 4: case 5:
             break;
         case 6: {
@@ -59,8 +62,12 @@ int ParseList(CollectionNodeList& list, const char*& cursor)
             if (NextToken(cursor, &tokenStart) != 9)
                 return 0;
             std::string name = Kept(nameBegin, tokenStart - nameBegin);
-            if (NextToken(cursor) != 8)
-                return 0;
+            // No list after the heading: no folder; read on from the token met.
+            const int after = NextToken(cursor);
+            if (after != 8) {
+                replay = after;
+                break;
+            }
             CollectionNode* folder = list.Append(CollectionNode::MakeFolder(name));
             if (ParseList(*folder->children, cursor) == 2)
                 folder->hasSubfolders = 1;
