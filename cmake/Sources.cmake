@@ -57,6 +57,7 @@ set(QUENVO_PROGRAM_SOURCES
   collection/CollectionMenu.cpp
   browser/MainDlg.cpp
   browser/MainDlgNavigation.cpp
+  browser/MainDlgExpire.cpp
   browser/MainDlgMenus.cpp
   browser/WebBrowser2.cpp
   browser/BrowserPanes.cpp
@@ -94,4 +95,5 @@ set(QUENVO_WIN32_TESTS
   tests/browser/MainDlgMenusTest.cpp
   tests/support/ModalDriver.cpp
   tests/expire/ExpirePageDlgTest.cpp
+  tests/browser/MainDlgExpireTest.cpp
 )

@@ -36,11 +36,6 @@ CRect ChildRect(HWND parent, HWND child)
 }
 }
 
-void CExpireStore::ShowStopMessage(const std::string& text)
-{
-    AfxMessageBox(text.c_str(), MB_ICONSTOP);
-}
-
 CExpirePageDlg::CExpirePageDlg() : CDialog(IDD, nullptr)
 {
 }

@@ -1,17 +1,10 @@
 #pragma once
-#include "core/collection/CollectionStore.h"
+#include "collection/CollectionMenu.h"
 #include "framework/Dialog.h"
 #include "framework/ListCtrl.h"
 #include "res/resource.h"
 
 struct CollectionNode;
-
-// The expire list as the dialog edits it: its own copy, read from the file
-// when the dialog opens and written back on OK.
-class CExpireStore : public CollectionStore {
-protected:
-    void ShowStopMessage(const std::string& text) override;
-};
 
 // Registers a page as an expire page (add mode) or organizes the list
 // (organize mode). Ends with IDOK only once the file holds what was confirmed.
@@ -49,7 +42,8 @@ protected:
     CString m_strName;
     CString m_strAddress;
     int m_nSelected = -1;
-    CExpireStore m_expireList;
+    // The dialog's own copy of the list, read when it opens, written on OK.
+    CollectionMenu m_expireList;
     int m_nMode = kOrganizeMode;
     CString m_strFile;
 
