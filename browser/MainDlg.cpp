@@ -20,9 +20,7 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_COMMAND(ID_OPEN_DEFAULT_TABS, OpenDefaultTabs)
     ON_WM_CLOSE()
     ON_COMMAND(ID_SAVE_TABS_AT_EXIT, OnSaveTabsAtExit)
-    // Adding a page to a collection and organizing the collections
-    // (ID_ADD_TO_COLLECTION, ID_ORGANIZE_COLLECTIONS) need the collection
-    // organizer; until it exists both commands do nothing.
+    ON_COMMAND(ID_ORGANIZE_COLLECTIONS, OrganizeCollections)
     ON_BN_CLICKED(IDC_SEARCH, ShowCollectionMenu)
     ON_WM_DRAWITEM()
     ON_WM_MEASUREITEM()
@@ -373,6 +371,7 @@ void CMainDlg::OnTabCommand(UINT id, int index)
     } kTabCommands[] = {
         { ID_TAB_DELETE, &CMainDlg::OnDeleteTab },
         { ID_TAB_DELETE_OTHERS, &CMainDlg::OnDeleteOtherTabs },
+        { ID_ADD_TO_COLLECTION, &CMainDlg::AddPage },
         { ID_REGISTER_EXPIRE, &CMainDlg::OnRegisterExpirePage },
     };
     for (const auto& command : kTabCommands)

@@ -10,6 +10,7 @@
 #include <memory>
 
 struct CollectionNode;
+class CCollectionDlg;
 class CExpirePageDlg;
 
 // The main window: navigation bar, tab strip and one browser pane per tab.
@@ -87,6 +88,10 @@ protected:
     void OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis);
     void OnMenuSelect(UINT item, UINT flags, HMENU menu);
     void OpenCollection(UINT id);
+    // The collection organizer, adding the page of a tab or organizing
+    void AddPage(int tab);
+    void OrganizeCollections();
+    void RunOrganizer(CCollectionDlg& dlg);
 
     // Navigation bar
     void OnGo();

@@ -15,6 +15,7 @@ set(QUENVO_CORE_SOURCES
   core/collection/FileReplace.cpp
   core/collection/CollectionStore.cpp
   core/expire/ExpireRules.cpp
+  core/collection/CollectionEdit.cpp
 )
 
 set(QUENVO_CORE_TESTS
@@ -33,6 +34,7 @@ set(QUENVO_CORE_TESTS
   tests/core/collection/BookmarkWriterTest.cpp
   tests/core/collection/CollectionStoreTest.cpp
   tests/core/expire/ExpireRulesTest.cpp
+  tests/core/collection/CollectionEditTest.cpp
 )
 
 set(QUENVO_FRAMEWORK_SOURCES
@@ -47,6 +49,7 @@ set(QUENVO_FRAMEWORK_SOURCES
   framework/ImageList.cpp
   framework/TabCtrl.cpp
   framework/ListCtrl.cpp
+  framework/TreeCtrl.cpp
   framework/ToolTipCtrl.cpp
   framework/WinApp.cpp
   framework/OleControlSite.cpp
@@ -59,6 +62,7 @@ set(QUENVO_PROGRAM_SOURCES
   browser/MainDlgNavigation.cpp
   browser/MainDlgExpire.cpp
   browser/MainDlgMenus.cpp
+  browser/MainDlgOrganizer.cpp
   browser/WebBrowser2.cpp
   browser/BrowserPanes.cpp
   browser/WindowArrange.cpp
@@ -67,6 +71,8 @@ set(QUENVO_PROGRAM_SOURCES
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
   expire/ExpirePageDlg.cpp
+  collection/FolderTreeCtrl.cpp
+  collection/CollectionDlg.cpp
 )
 
 # The application object and the entry point are linked into the executables
@@ -96,4 +102,10 @@ set(QUENVO_WIN32_TESTS
   tests/support/ModalDriver.cpp
   tests/expire/ExpirePageDlgTest.cpp
   tests/browser/MainDlgExpireTest.cpp
+  tests/support/ScenePicture.cpp
+  tests/core/collection/TreeDump.cpp
+  tests/collection/TreeMouse.cpp
+  tests/collection/FolderTreeCtrlTest.cpp
+  tests/collection/CollectionDlgTest.cpp
+  tests/browser/MainDlgOrganizerTest.cpp
 )

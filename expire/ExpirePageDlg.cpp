@@ -167,7 +167,7 @@ void CExpirePageDlg::OnDeleteItem()
     if (m_nSelected < 0)
         return;
     CollectionNodeList* entries = FindExpireEntries(m_expireList.GetRoot());
-    if (!entries || !entries->Remove(NodeAt(m_nSelected)))
+    if (!entries || !entries->Unlink(NodeAt(m_nSelected)))
         return;
     m_list.DeleteItem(m_nSelected);
     m_nSelected = -1;
@@ -194,7 +194,7 @@ void CExpirePageDlg::OnOK()
     if (!m_expireList.SaveFile()) {
         // The dialog stays open with its edits; a retry must not add twice.
         if (addedTo)
-            addedTo->Remove(addedTo->FindLast());
+            addedTo->Unlink(addedTo->FindLast());
         return;
     }
     EndDialog(IDOK);

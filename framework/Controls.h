@@ -8,3 +8,4 @@
 #include "framework/ListCtrl.h"
 #include "framework/TabCtrl.h"
 #include "framework/ToolTipCtrl.h"
+#include "framework/TreeCtrl.h"

@@ -76,3 +76,18 @@ void DDX_Check(CDataExchange* dx, int id, int& value)
     else
         ::SendMessageA(ctl, BM_SETCHECK, static_cast<WPARAM>(value), 0);
 }
+
+void DDV_MaxChars(CDataExchange* dx, const CString& value, int count)
+{
+    if (dx->m_bFailed)
+        return;
+    if (!dx->m_bSaveAndValidate) {
+        ::SendMessageA(dx->m_hLastControl, EM_LIMITTEXT, static_cast<WPARAM>(count), 0);
+        return;
+    }
+    if (value.GetLength() > count) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%d バイト以内で入力してください。", count);
+        dx->Fail(text);
+    }
+}

@@ -19,3 +19,6 @@ void DDX_Control(CDataExchange* dx, int id, CWnd& control);
 void DDX_Text(CDataExchange* dx, int id, CString& value);
 void DDX_Text(CDataExchange* dx, int id, int& value);
 void DDX_Check(CDataExchange* dx, int id, int& value);
+// After the DDX_Text of an edit box: limits the box to count bytes, and
+// refuses a longer value when saving.
+void DDV_MaxChars(CDataExchange* dx, const CString& value, int count);

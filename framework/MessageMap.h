@@ -102,6 +102,8 @@ private:
 #define ON_WM_CONTEXTMENU() { WM_CONTEXTMENU, 0, 0, 0, AFX_THUNK_OF(p_->OnContextMenu((HWND)m_.wParam, CPoint(GET_X_LPARAM(m_.lParam), GET_Y_LPARAM(m_.lParam)));) },
 #define ON_WM_DROPFILES() { WM_DROPFILES, 0, 0, 0, AFX_THUNK_OF(p_->OnDropFiles((HDROP)m_.wParam);) },
 #define ON_WM_CAPTURECHANGED() { WM_CAPTURECHANGED, 0, 0, 0, AFX_THUNK_OF(p_->OnCaptureChanged((HWND)m_.lParam);) },
+#define ON_WM_KEYDOWN() { WM_KEYDOWN, 0, 0, 0, AFX_THUNK_OF(p_->OnKeyDown((UINT)m_.wParam, LOWORD(m_.lParam), HIWORD(m_.lParam));) },
+#define ON_WM_GETDLGCODE() { WM_GETDLGCODE, 0, 0, 0, AFX_THUNK_OF(r_ = p_->OnGetDlgCode();) },
 #define AFX_ON_MOUSE(msg, fn) { (msg), 0, 0, 0, AFX_THUNK_OF(p_->fn((UINT)m_.wParam, CPoint(GET_X_LPARAM(m_.lParam), GET_Y_LPARAM(m_.lParam)));) },
 #define ON_WM_LBUTTONDOWN() AFX_ON_MOUSE(WM_LBUTTONDOWN, OnLButtonDown)
 #define ON_WM_LBUTTONUP() AFX_ON_MOUSE(WM_LBUTTONUP, OnLButtonUp)

@@ -13,11 +13,13 @@ set -euo pipefail
 
 # Each session starts the program afresh on an INI file written for it, with
 # four default tabs, and plays its scenes. The strip scenes come from the test
-# program, whose WebBrowser double can report titles and loading progress.
+# program, whose WebBrowser double can report titles and loading progress, and
+# so do the organizer's, which need a collection file and a drag held still.
 SESSION_BOTTOM=(main about funcmenu collections expire-add expire-organize)
 SESSION_TOP=(tabs-top)
 STRIP_SCENES=(strip-bottom strip-top strip-left strip-right)
-SCENES=("${SESSION_BOTTOM[@]}" "${SESSION_TOP[@]}" "${STRIP_SCENES[@]}")
+ORGANIZER_SCENES=(organizer-add organizer-organize organizer-drag)
+SCENES=("${SESSION_BOTTOM[@]}" "${SESSION_TOP[@]}" "${STRIP_SCENES[@]}" "${ORGANIZER_SCENES[@]}")
 
 if [ $# -ne 1 ] || [ ! -f "$1" ]; then
   echo "usage: $0 path/to/Quenvo.exe" >&2
@@ -301,17 +303,17 @@ session() {
   app_pid=""
 }
 
-# The tab strip on each side, drawn by the test program's scene run.
-strip_scenes() {
-  local tests
+# Scenes drawn by the test program: runs its disabled test $1 and turns the
+# .bmp files it leaves, named after the scenes that follow, into PNGs.
+test_scenes() {
+  local filter=$1 tests work s
+  shift
   tests="$(dirname "$exe")/win32_tests.exe"
-  [ -f "$tests" ] || { fail "no $tests for the strip scenes"; failed+=(strip); return 1; }
-  local work
+  [ -f "$tests" ] || { fail "no $tests for the scenes of $filter"; failed+=("$filter"); return 1; }
   work=$(mktemp -d)
-  (cd "$work" && wine "$tests" --gtest_also_run_disabled_tests --gtest_filter=TabStripTest.DISABLED_Scenes \
-     </dev/null >/dev/null 2>&1) || failed+=(strip)
-  local s
-  for s in "${STRIP_SCENES[@]}"; do
+  (cd "$work" && wine "$tests" --gtest_also_run_disabled_tests --gtest_filter="$filter" \
+     </dev/null >/dev/null 2>&1) || failed+=("$filter")
+  for s in "$@"; do
     if [ -s "$work/$s.bmp" ]; then
       convert "$work/$s.bmp" "$shots/$s.png" && say "wrote $shots/$s.png"
     fi
@@ -326,7 +328,8 @@ wine_warm "$arch" display || true   # non-zero when the server already runs
 failed=()
 session 2 "${SESSION_BOTTOM[@]}"
 session 0 "${SESSION_TOP[@]}"
-strip_scenes
+test_scenes TabStripTest.DISABLED_Scenes "${STRIP_SCENES[@]}"
+test_scenes CollectionDlgTest.DISABLED_Scenes "${ORGANIZER_SCENES[@]}"
 xvfb_cleanup
 
 missing=()

@@ -45,26 +45,27 @@ CollectionNode* CollectionNodeList::AppendAfter(CollectionNode* last, std::uniqu
     return added;
 }
 
-CollectionNode* CollectionNodeList::Prepend(std::unique_ptr<CollectionNode> node)
+CollectionNode* CollectionNodeList::InsertAfter(CollectionNode* anchor, std::unique_ptr<CollectionNode> node)
 {
     CollectionNode* added = node.release();
-    added->next = head;
-    head = added;
+    CollectionNode*& link = anchor ? anchor->next : head;
+    added->next = link;
+    link = added;
     return added;
 }
 
-std::unique_ptr<CollectionNode> CollectionNodeList::Remove(CollectionNode* node)
+std::unique_ptr<CollectionNode> CollectionNodeList::Unlink(CollectionNode* node)
 {
-    CollectionNode** link = &head;
-    while (*link && *link != node)
-        link = &(*link)->next;
-    if (!*link)
-        return nullptr;
-    *link = node->next;
-    node->next = nullptr;
-    if (cursor == node)
-        cursor = nullptr;
-    return std::unique_ptr<CollectionNode>(node);
+    for (CollectionNode** link = &head; *link; link = &(*link)->next) {
+        if (*link != node)
+            continue;
+        *link = node->next;
+        node->next = nullptr;
+        if (cursor == node)
+            cursor = nullptr;
+        return std::unique_ptr<CollectionNode>(node);
+    }
+    return nullptr;
 }
 
 void CollectionNodeList::Clear()

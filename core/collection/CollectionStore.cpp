@@ -92,9 +92,9 @@ bool CollectionStore::SaveFile(CollectionNodeList* list)
         ShowStopMessage(filePath + kCannotWrite);
         return false;
     }
-    // Callers keep their edits when saving fails, so the user hears of every
-    // failure, not only of the last step.
     const std::string tempPath = filePath + ".tmp";
+    // Every failure is told, once: a caller that goes on as if the file held
+    // the tree would let the user believe a change was kept.
     if (!WriteWholeFile(tempPath, BookmarkWriter::Write(tree))) {
         std::remove(tempPath.c_str());
         ShowStopMessage(filePath + kCannotWrite);

@@ -16,7 +16,7 @@ CollectionNodeList& ProvideExpireEntries(CollectionNodeList& root)
 {
     if (CollectionNodeList* entries = FindExpireEntries(&root))
         return *entries;
-    return *root.Prepend(CollectionNode::MakeFolder(kDefaultExpireTitle))->children;
+    return *root.InsertAfter(nullptr, CollectionNode::MakeFolder(kDefaultExpireTitle))->children;
 }
 
 bool ExpireUrlMatches(const std::string& url, const std::string& address)

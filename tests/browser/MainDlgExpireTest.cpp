@@ -110,14 +110,13 @@ TEST_F(MainDlgExpireTest, TheContextTabsPageIsRegisteredAndRefusedFromThenOn)
     Fake(1)->locationName = L"追跡";
     Fake(1)->locationURL = L"http://tracker.example/";
     std::string name, address;
-    RunWhenModal([&] {
-        HWND box = ::FindWindowA("#32770", "無効ページの追加");
-        ASSERT_NE(box, nullptr);
+    PlayInModal([&] { dlg->OnTabCommand(ID_REGISTER_EXPIRE, 1); }, { [&] {
+        HWND box = ModalDialog()->m_hWnd;
+        EXPECT_EQ(WindowText(box), "無効ページの追加");
         name = WindowText(::GetDlgItem(box, IDC_EXP_NAME)).str();
         address = WindowText(::GetDlgItem(box, IDC_EXP_ADDRESS)).str();
         ::SendMessageA(box, WM_COMMAND, IDOK, 0);
-    });
-    dlg->OnTabCommand(ID_REGISTER_EXPIRE, 1);
+    } });
     EXPECT_EQ(name, "追跡");
     EXPECT_EQ(address, "http://tracker.example/");
     EXPECT_NE(Contents().find("<DT><A HREF=\"http://tracker.example/\">追跡</A>"), std::string::npos);
@@ -128,13 +127,11 @@ TEST_F(MainDlgExpireTest, OrganizingShowsTheWindowsListAndCancelKeepsIt)
 {
     const std::string before = Contents();
     int rows = -1;
-    RunWhenModal([&] {
-        HWND box = ::FindWindowA("#32770", "無効ページの整理");
-        ASSERT_NE(box, nullptr);
+    PlayInModal([&] { Command(ID_ORGANIZE_EXPIRE); }, { [&] {
+        HWND box = ModalDialog()->m_hWnd;
+        EXPECT_EQ(WindowText(box), "無効ページの整理");
         rows = ListView_GetItemCount(::GetDlgItem(box, IDC_EXP_LIST));
-        ::SendMessageA(box, WM_COMMAND, IDCANCEL, 0);
-    });
-    Command(ID_ORGANIZE_EXPIRE);
+    } });
     EXPECT_EQ(rows, 1);
     EXPECT_EQ(Contents(), before);
     EXPECT_TRUE(Refused(0, L"http://ads.example/"));

@@ -30,6 +30,15 @@ std::string ExpireFile(const Links& links, const std::string& before = "<H3>Quen
 
 const Links kThree = { { "Alpha", "http://a/" }, { "Beta", "http://b/" }, { "Gamma", "http://g/" } };
 
+bool g_menuShown = false;
+
+// Runs only while a menu's own loop pumps messages.
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    g_menuShown = true;
+    ::EndMenu();
+}
+
 class ExpirePageDlgTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -65,11 +74,7 @@ protected:
         dlg.SetMode(mode);
         dlg.SetFile(file_.c_str());
         dlg.SetPage(name, address);
-        RunWhenModal([&] {
-            step(dlg);
-            dlg.PostMessage(WM_COMMAND, IDCANCEL);
-        });
-        return dlg.DoModal();
+        return RunModal(dlg, { [&] { step(dlg); } });
     }
 
     static std::vector<std::string> Rows(ExpireDlgProbe& dlg)
@@ -98,14 +103,6 @@ protected:
     }
     static std::string Field(ExpireDlgProbe& dlg, int id) { return Text(dlg.GetDlgItem(id)); }
     static void Type(ExpireDlgProbe& dlg, int id, const char* text) { ::SetDlgItemTextA(dlg, id, text); }
-    // Presses OK and answers the message box it brings, if any.
-    static ShownMessage PressOk(ExpireDlgProbe& dlg)
-    {
-        ShownMessage shown;
-        RunWhenModal([&] { shown = AnswerMessageBox(dlg); });
-        dlg.SendMessage(WM_COMMAND, IDOK);
-        return shown;
-    }
     static RECT ChildRect(ExpireDlgProbe& dlg, int id)
     {
         RECT r;
@@ -116,6 +113,7 @@ protected:
 
     std::string dir_;
     std::string file_;
+    MessageBoxWatch boxes;
 };
 
 }  // namespace
@@ -157,15 +155,17 @@ TEST_F(ExpirePageDlgTest, AddModeListsNewestFirstDeletesAndAppendsAfterTheLast)
         ListView_GetItemRect(dlg.m_list, 1, &row, LVIR_BOUNDS);
         POINT at = { row.left + 4, row.top + 4 };
         ::ClientToScreen(dlg.m_list, &at);
-        bool menuShown = false;
-        RunWhenModal([&] { menuShown = true; ::EndMenu(); });
+        g_menuShown = false;
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, CloseMenu);
         dlg.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dlg.m_list.m_hWnd), MAKELPARAM(at.x, at.y));
-        EXPECT_TRUE(menuShown);
+        ::KillTimer(nullptr, timer);
+        EXPECT_TRUE(g_menuShown);
         dlg.SendMessage(WM_COMMAND, ID_DELETE_ITEM);
         dlg.SendMessage(WM_COMMAND, ID_DELETE_ITEM);
         EXPECT_EQ(Rows(dlg), (std::vector<std::string>{ "http://g/|Gamma", "http://a/|Alpha" }));
-        EXPECT_EQ(PressOk(dlg).text, "");
+        dlg.SendMessage(WM_COMMAND, IDOK);
     }, "New", "http://new/"), IDOK);
+    EXPECT_TRUE(boxes.boxes.empty());
     EXPECT_EQ(Contents(), ExpireFile({ kThree[0], kThree[2], { "New", "http://new/" } }));
 }
 
@@ -173,15 +173,21 @@ TEST_F(ExpirePageDlgTest, AddModeAsksForBothFieldsAndWritesNothing)
 {
     Put(ExpireFile(kThree));
     const std::string before = Contents();
-    EXPECT_EQ(Run(CExpirePageDlg::kAddMode, [](ExpireDlgProbe& dlg) {
+    HWND shownOver = nullptr;
+    EXPECT_EQ(Run(CExpirePageDlg::kAddMode, [&](ExpireDlgProbe& dlg) {
+        shownOver = dlg.m_hWnd;
         Type(dlg, IDC_EXP_NAME, "");
-        ShownMessage shown = PressOk(dlg);
-        EXPECT_EQ(shown.text, "有効なリンクを入力してください");
-        EXPECT_EQ(shown.owner, dlg.m_hWnd);
+        dlg.SendMessage(WM_COMMAND, IDOK);
         Type(dlg, IDC_EXP_NAME, "n");
         Type(dlg, IDC_EXP_ADDRESS, "");
-        EXPECT_EQ(PressOk(dlg).text, "有効なリンクを入力してください");
+        dlg.SendMessage(WM_COMMAND, IDOK);
     }, "Page", "http://p/"), IDCANCEL);
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    for (const auto& box : boxes.boxes) {
+        EXPECT_EQ(box.text, "有効なリンクを入力してください");
+        EXPECT_EQ(box.icon, static_cast<UINT>(MB_ICONQUESTION));
+        EXPECT_EQ(box.owner, shownOver);
+    }
     EXPECT_EQ(Contents(), before);
 }
 
@@ -219,12 +225,14 @@ TEST_F(ExpirePageDlgTest, AFailedSaveIsReportedAndTheDialogStaysOpen)
     ::SetFileAttributesA(file_.c_str(), FILE_ATTRIBUTE_READONLY);
     const std::string path = file_;
     EXPECT_EQ(Run(CExpirePageDlg::kAddMode, [&](ExpireDlgProbe& dlg) {
-        ShownMessage shown = PressOk(dlg);
-        EXPECT_EQ(shown.text, path + "に書き込めません");
-        EXPECT_EQ(shown.owner, dlg.m_hWnd);
+        dlg.SendMessage(WM_COMMAND, IDOK);
+        ASSERT_EQ(boxes.boxes.size(), 1u);
+        EXPECT_EQ(boxes.boxes[0].text, path + "に書き込めません");
+        EXPECT_EQ(boxes.boxes[0].icon, static_cast<UINT>(MB_ICONSTOP));
         ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        EXPECT_EQ(PressOk(dlg).text, "");
+        dlg.SendMessage(WM_COMMAND, IDOK);
     }, "New", "http://new/"), IDOK);
+    EXPECT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(Contents(), ExpireFile({ kThree[0], { "New", "http://new/" } }));
 }
 
@@ -234,7 +242,7 @@ TEST_F(ExpirePageDlgTest, WithoutAFirstFolderAnAddedEntryGetsOneInFront)
     Put(ExpireFile({}, top, ""));
     EXPECT_EQ(Run(CExpirePageDlg::kAddMode, [](ExpireDlgProbe& dlg) {
         EXPECT_TRUE(Rows(dlg).empty());
-        EXPECT_EQ(PressOk(dlg).text, "");
+        dlg.SendMessage(WM_COMMAND, IDOK);
     }, "New", "http://new/"), IDOK);
     EXPECT_EQ(Contents(), ExpireFile({ { "New", "http://new/" } }, "<H3>Quenvo 無効ページ</H3>\r\n<DL>\r\n",
                                      "</DL><P>\r\n" + top));

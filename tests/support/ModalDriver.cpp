@@ -1,61 +1,109 @@
 #include "tests/support/ModalDriver.h"
-#include <cstring>
-#include <map>
 
 namespace {
-std::map<UINT_PTR, std::function<void()>>& Steps()
+std::vector<std::function<void()>> g_steps;
+size_t g_nextStep = 0;
+UINT_PTR g_timer = 0;
+CDialog* g_expected = nullptr;  // the dialog to play in, when the caller knows it
+HWND g_activeBefore = nullptr;
+CDialog* g_dialog = nullptr;
+MessageBoxWatch* g_watch = nullptr;
+
+// The dialog of ours that has come up since the steps were set: the thread's
+// active window once it shows.
+CDialog* ShownDialog()
 {
-    static std::map<UINT_PTR, std::function<void()>> steps;
-    return steps;
+    HWND active = ::GetActiveWindow();
+    CDialog* dialog = g_expected;
+    if (!dialog && active != g_activeBefore)
+        dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(active));
+    return dialog && dialog->m_hWnd && ::IsWindowVisible(dialog->m_hWnd) ? dialog : nullptr;
 }
 
-void CALLBACK RunStep(HWND, UINT, UINT_PTR timer, DWORD)
+void CALLBACK PlayStep(HWND, UINT, UINT_PTR, DWORD)
 {
-    ::KillTimer(nullptr, timer);
-    auto it = Steps().find(timer);
-    if (it == Steps().end())
+    // The loop shows the dialog once it first runs idle: begin after that.
+    if (g_nextStep == 0 && !(g_dialog = ShownDialog()))
         return;
-    std::function<void()> step = std::move(it->second);
-    Steps().erase(it);
-    step();
+    ::KillTimer(nullptr, g_timer);
+    g_timer = 0;
+    g_steps[g_nextStep++]();
+    if (g_nextStep < g_steps.size())
+        g_timer = ::SetTimer(nullptr, 0, 1, PlayStep);
+    else if (g_dialog->m_hWnd)
+        g_dialog->PostMessage(WM_COMMAND, IDCANCEL);
 }
 
-struct BoxSearch {
-    HWND except;
-    HWND found;
-};
-
-BOOL CALLBACK FindBox(HWND wnd, LPARAM data)
+// Which standard icon a message box shows: its icon control holds the
+// shared system icon.
+UINT IconOf(HWND box)
 {
-    BoxSearch& search = *reinterpret_cast<BoxSearch*>(data);
-    char cls[16] = "";
-    ::GetClassNameA(wnd, cls, sizeof cls);
-    // A message box carries its text in the static control 0xFFFF.
-    if (wnd != search.except && std::strcmp(cls, "#32770") == 0 && ::IsWindowVisible(wnd) &&
-        ::GetDlgItem(wnd, 0xFFFF)) {
-        search.found = wnd;
-        return FALSE;
+    static const struct { LPCSTR id; UINT type; } icons[] = {
+        { IDI_HAND, MB_ICONSTOP }, { IDI_QUESTION, MB_ICONQUESTION },
+        { IDI_EXCLAMATION, MB_ICONEXCLAMATION }, { IDI_ASTERISK, MB_ICONINFORMATION },
+    };
+    for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        HICON shown = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
+        for (const auto& icon : icons) {
+            if (shown && shown == ::LoadIconA(nullptr, icon.id))
+                return icon.type;
+        }
     }
-    return TRUE;
+    return 0;
 }
 }
 
-void RunWhenModal(std::function<void()> step)
+void PlayInModal(const std::function<void()>& open, std::vector<std::function<void()>> steps, CDialog* dialog)
 {
-    Steps()[::SetTimer(nullptr, 0, 10, RunStep)] = std::move(step);
+    g_steps = std::move(steps);
+    g_nextStep = 0;
+    g_expected = dialog;
+    g_activeBefore = ::GetActiveWindow();
+    g_dialog = nullptr;
+    g_timer = ::SetTimer(nullptr, 0, 1, PlayStep);
+    open();
+    if (g_timer)
+        ::KillTimer(nullptr, g_timer);
+    g_timer = 0;
+    g_steps.clear();
+    g_expected = g_dialog = nullptr;
 }
 
-ShownMessage AnswerMessageBox(HWND except)
+CDialog* ModalDialog()
 {
-    BoxSearch search = { except, nullptr };
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&search));
-    ShownMessage shown;
-    if (!search.found)
-        return shown;
-    char text[512] = "";
-    ::GetDlgItemTextA(search.found, 0xFFFF, text, sizeof text);
-    shown.text = text;
-    shown.owner = ::GetWindow(search.found, GW_OWNER);
-    ::SendMessageA(search.found, WM_COMMAND, IDOK, 0);
-    return shown;
+    return g_dialog;
+}
+
+INT_PTR RunModal(CDialog& dlg, std::vector<std::function<void()>> steps)
+{
+    INT_PTR result = -1;
+    PlayInModal([&] { result = dlg.DoModal(); }, std::move(steps), &dlg);
+    return result;
+}
+
+MessageBoxWatch::MessageBoxWatch()
+{
+    g_watch = this;
+    m_hook = ::SetWindowsHookExA(WH_CBT, Hook, nullptr, ::GetCurrentThreadId());
+}
+
+MessageBoxWatch::~MessageBoxWatch()
+{
+    ::UnhookWindowsHookEx(m_hook);
+    g_watch = nullptr;
+}
+
+LRESULT CALLBACK MessageBoxWatch::Hook(int code, WPARAM wParam, LPARAM lParam)
+{
+    HWND wnd = reinterpret_cast<HWND>(wParam);
+    char cls[16] = "";
+    // A message box is a dialog that no object of ours is bound to.
+    if (code == HCBT_ACTIVATE && g_watch && ::GetClassNameA(wnd, cls, sizeof cls) && !lstrcmpA(cls, "#32770") &&
+        !CWnd::FromHandlePermanent(wnd)) {
+        char text[1024] = "";
+        ::GetDlgItemTextA(wnd, 0xFFFF, text, sizeof text);
+        g_watch->boxes.push_back({ text, IconOf(wnd), ::GetWindow(wnd, GW_OWNER) });
+        ::PostMessageA(wnd, WM_COMMAND, IDOK, 0);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }

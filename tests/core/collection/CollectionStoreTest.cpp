@@ -122,6 +122,21 @@ TEST_F(CollectionStoreTest, UnreplaceableTargetIsReportedAndTheTmpFileKept)
     EXPECT_TRUE(fs::is_directory(dir_ / "Qvbookmark.htm"));
 }
 
+TEST_F(CollectionStoreTest, UnwritableTmpFileIsReportedAndTheTargetKept)
+{
+    const std::string old = DefaultFile("Old");
+    Put(dir_ / "Qvbookmark.htm", old);
+    RecordingStore store;
+    EXPECT_TRUE(store.LoadFile(PathOf("Qvbookmark.htm"), nullptr));
+    fs::create_directory(dir_ / "Qvbookmark.htm.tmp");
+    fs::create_directory(dir_ / "Qvbookmark.htm.tmp" / "in the way");
+
+    EXPECT_FALSE(store.SaveFile());
+    ASSERT_EQ(store.messages.size(), 1u);
+    EXPECT_EQ(store.messages[0], PathOf("Qvbookmark.htm") + "に書き込めません");
+    EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm"), old);
+}
+
 TEST_F(CollectionStoreTest, ReadOnlyTargetKeepsItsContent)
 {
     const std::string old = DefaultFile("Old");
@@ -166,19 +181,9 @@ TEST_F(CollectionStoreTest, SavingOverAFileReadInPartKeepsItAsBak)
     EXPECT_TRUE(store.messages.empty() && whole.messages.empty());
 }
 
-TEST_F(CollectionStoreTest, UnwritableTmpFileIsReportedOnce)
+// A file that could not be read is not replaced by an empty tree.
+TEST_F(CollectionStoreTest, AFileThatCouldNotBeReadIsNotReplaced)
 {
-    RecordingStore store;
-    EXPECT_TRUE(store.LoadFile(PathOf("Qvexpire.htm"), kDefaultExpireTitle));
-    const std::string before = Contents(dir_ / "Qvexpire.htm");
-    fs::create_directory(dir_ / "Qvexpire.htm.tmp");
-
-    EXPECT_FALSE(store.SaveFile());
-    ASSERT_EQ(store.messages.size(), 1u);
-    EXPECT_EQ(store.messages[0], PathOf("Qvexpire.htm") + "に書き込めません");
-    EXPECT_EQ(Contents(dir_ / "Qvexpire.htm"), before);
-
-    // A file that could not be read is not replaced by an empty tree.
     fs::create_directory(dir_ / "folder.htm");
     RecordingStore unread;
     EXPECT_FALSE(unread.LoadFile(PathOf("folder.htm"), kDefaultExpireTitle));
