@@ -34,6 +34,8 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_MESSAGE(WM_APP_TOGGLEPIN, OnTogglePin)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnTabToolTip)
     ON_COMMAND(ID_TAB_MULTILINE, OnMultiLineTab)
+    ON_COMMAND(ID_ORGANIZE_EXPIRE, OnOrganizeExpirePages)
+    ON_COMMAND(ID_EXPIRE_ENABLE, OnExpireEnable)
 END_MESSAGE_MAP()
 
 namespace {
@@ -371,6 +373,7 @@ void CMainDlg::OnTabCommand(UINT id, int index)
         { ID_TAB_DELETE, &CMainDlg::OnDeleteTab },
         { ID_TAB_DELETE_OTHERS, &CMainDlg::OnDeleteOtherTabs },
         { ID_ADD_TO_COLLECTION, &CMainDlg::AddPage },
+        { ID_REGISTER_EXPIRE, &CMainDlg::OnRegisterExpirePage },
     };
     for (const auto& command : kTabCommands)
         if (command.id == id)

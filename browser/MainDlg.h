@@ -11,6 +11,7 @@
 
 struct CollectionNode;
 class CCollectionDlg;
+class CExpirePageDlg;
 
 // The main window: navigation bar, tab strip and one browser pane per tab.
 // Pane i always has control id IDC_BROWSER_FIRST + i.
@@ -118,6 +119,12 @@ protected:
     void OnIgnoredEvent(UINT id) { (void)id; }
     void UpdateLocation(int index);
     BOOL MatchesExpirePage(const CString& url) const;
+
+    // Expire pages
+    void OnExpireEnable();
+    void OnRegisterExpirePage(int tab);
+    void OnOrganizeExpirePages();
+    void RunExpirePageDlg(CExpirePageDlg& dlg);
 
     // The tab's caption: the title cut to the set tab text length, in bytes.
     CString MakeCaption(const CString& title) const;

@@ -14,6 +14,7 @@ set(QUENVO_CORE_SOURCES
   core/collection/BookmarkWriter.cpp
   core/collection/FileReplace.cpp
   core/collection/CollectionStore.cpp
+  core/expire/ExpireRules.cpp
   core/collection/CollectionEdit.cpp
 )
 
@@ -32,6 +33,7 @@ set(QUENVO_CORE_TESTS
   tests/core/collection/ReaderEquivalenceTest.cpp
   tests/core/collection/BookmarkWriterTest.cpp
   tests/core/collection/CollectionStoreTest.cpp
+  tests/core/expire/ExpireRulesTest.cpp
   tests/core/collection/CollectionEditTest.cpp
 )
 
@@ -46,6 +48,7 @@ set(QUENVO_FRAMEWORK_SOURCES
   framework/Font.cpp
   framework/ImageList.cpp
   framework/TabCtrl.cpp
+  framework/ListCtrl.cpp
   framework/TreeCtrl.cpp
   framework/ToolTipCtrl.cpp
   framework/WinApp.cpp
@@ -59,6 +62,7 @@ set(QUENVO_PROGRAM_SOURCES
   collection/CollectionMenu.cpp
   browser/MainDlg.cpp
   browser/MainDlgNavigation.cpp
+  browser/MainDlgExpire.cpp
   browser/MainDlgMenus.cpp
   browser/MainDlgOrganizer.cpp
   browser/WebBrowser2.cpp
@@ -69,6 +73,7 @@ set(QUENVO_PROGRAM_SOURCES
   browser/MainDlgOptions.cpp
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
+  expire/ExpirePageDlg.cpp
   collection/FolderTreeCtrl.cpp
   collection/CollectionDlg.cpp
   options/HtmlFileDialog.cpp
@@ -103,6 +108,8 @@ set(QUENVO_WIN32_TESTS
   tests/collection/CollectionMenuTest.cpp
   tests/browser/MainDlgMenusTest.cpp
   tests/support/ModalDriver.cpp
+  tests/expire/ExpirePageDlgTest.cpp
+  tests/browser/MainDlgExpireTest.cpp
   tests/support/ScenePicture.cpp
   tests/core/collection/TreeDump.cpp
   tests/collection/TreeMouse.cpp

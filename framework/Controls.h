@@ -5,6 +5,7 @@
 #include "framework/Edit.h"
 #include "framework/Font.h"
 #include "framework/ImageList.h"
+#include "framework/ListCtrl.h"
 #include "framework/SliderCtrl.h"
 #include "framework/Static.h"
 #include "framework/TabCtrl.h"

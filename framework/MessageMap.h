@@ -70,6 +70,7 @@ private:
 #define ON_COMMAND_RANGE(first, last, fn) { WM_COMMAND, 0, (first), (last), AFX_THUNK_OF(p_->fn(id_);) },
 #define ON_CONTROL(code, id, fn) { WM_COMMAND, (code), (id), (id), AFX_THUNK_OF(p_->fn();) },
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
+#define ON_EN_KILLFOCUS(id, fn) ON_CONTROL(EN_KILLFOCUS, id, fn)
 
 // Notifications (WM_NOTIFY); the _EX form may decline by returning FALSE.
 #define ON_NOTIFY(code, id, fn) \

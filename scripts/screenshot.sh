@@ -16,7 +16,7 @@ set -euo pipefail
 # program, whose WebBrowser double can report titles and loading progress, and
 # so do the organizer's, which need a collection file and a drag held still,
 # and the options sheet's pages.
-SESSION_BOTTOM=(main about funcmenu collections)
+SESSION_BOTTOM=(main about funcmenu collections expire-add expire-organize)
 SESSION_TOP=(tabs-top)
 STRIP_SCENES=(strip-bottom strip-top strip-left strip-right)
 ORGANIZER_SCENES=(organizer-add organizer-organize organizer-drag)
@@ -208,7 +208,48 @@ scene_collections() {
   keys Escape Escape
 }
 
+# Cancels dialog $1 with Escape and waits until it has gone.
+cancel_dialog() {
+  xdotool windowfocus "$1" 2>/dev/null || true
+  keys Escape
+  wait_window_gone 5 "$1" || { fail "dialog $1 did not close"; return 1; }
+}
+
+# The expire-page dialog in add mode, from the context menu of the first tab in
+# sight (not the current one; its last item), and organizing the list, from the
+# function menu.
+scene_expire_add() {
+  local before dlg X Y HEIGHT
+  before=$(app_windows)
+  eval "$(xdotool getwindowgeometry --shell "$main_win" | grep -E '^(X|Y|HEIGHT)=')"
+  xdotool mousemove $((X + 30)) $((Y + HEIGHT - 14)) click 3
+  sleep 0.5
+  keys Up Return
+  dlg=$(wait_new_window 5 "$before" named) || { fail "the expire-page dialog did not open"; keys Escape; return 1; }
+  shot expire-add
+  cancel_dialog "$dlg"
+}
+
+scene_expire_organize() {
+  local before dlg
+  before=$(app_windows)
+  click_main "${FUNC_AT[@]}"
+  keys e a
+  dlg=$(wait_new_window 5 "$before" named) || { fail "the expire-page dialog did not open"; keys Escape; return 1; }
+  shot expire-organize
+  cancel_dialog "$dlg"
+}
+
 # ---- run --------------------------------------------------------------------
+# Three expire pages, in code page 932 as the program keeps them.
+write_expire_file() {
+  printf '%s\r\n' "<HTML>" "<BODY>" "<H3>Quenvo 無効ページ</H3>" "<DL>" \
+    '<DT><A HREF="http://ads.example.com/">広告サーバー</A>' \
+    '<DT><A HREF="http://popup.example.net/window.html">ポップアップ</A>' \
+    '<DT><A HREF="http://tracker.example.org/">Tracker</A>' "</DL><P>" "</BODY>" "</HTML>" |
+    iconv -f UTF-8 -t CP932 >"$rundir/Qvexpire.htm"
+}
+
 # The settings a session starts with: tab side ($1), four default tabs.
 write_ini() {
   printf '%s\r\n' "[SETTING]" "TABORIENTATION=$1" "TABTEXTLENGTH=16" "SAVELASTTAB=0" \
@@ -233,6 +274,7 @@ session() {
   shift
   write_ini "$side"
   write_collections
+  write_expire_file
   cd "$rundir"
   say "starting Quenvo in $rundir on the virtual display $DISPLAY"
   # The loader itself, not the wine function, so that $! is the pid its windows carry.

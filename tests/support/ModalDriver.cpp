@@ -103,7 +103,7 @@ LRESULT CALLBACK MessageBoxWatch::Hook(int code, WPARAM wParam, LPARAM lParam)
         !CWnd::FromHandlePermanent(wnd) && ::GetDlgItem(wnd, 0xFFFF)) {
         char text[1024] = "";
         ::GetDlgItemTextA(wnd, 0xFFFF, text, sizeof text);
-        g_watch->boxes.push_back({ text, IconOf(wnd) });
+        g_watch->boxes.push_back({ text, IconOf(wnd), ::GetWindow(wnd, GW_OWNER) });
         ::PostMessageA(wnd, WM_COMMAND, IDOK, 0);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);

@@ -23,6 +23,7 @@ public:
     struct Box {
         std::string text;
         UINT icon;  // MB_ICONSTOP, MB_ICONQUESTION, ... or 0
+        HWND owner;
     };
 
     MessageBoxWatch();

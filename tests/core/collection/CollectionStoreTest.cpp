@@ -180,3 +180,14 @@ TEST_F(CollectionStoreTest, SavingOverAFileReadInPartKeepsItAsBak)
     EXPECT_FALSE(fs::exists(dir_ / "whole.htm.bak"));
     EXPECT_TRUE(store.messages.empty() && whole.messages.empty());
 }
+
+// A file that could not be read is not replaced by an empty tree.
+TEST_F(CollectionStoreTest, AFileThatCouldNotBeReadIsNotReplaced)
+{
+    fs::create_directory(dir_ / "folder.htm");
+    RecordingStore unread;
+    EXPECT_FALSE(unread.LoadFile(PathOf("folder.htm"), kDefaultExpireTitle));
+    EXPECT_FALSE(unread.SaveFile());
+    EXPECT_EQ(unread.messages, std::vector<std::string>{PathOf("folder.htm") + "に書き込めません"});
+    EXPECT_FALSE(fs::exists(dir_ / "folder.htm.tmp"));
+}
