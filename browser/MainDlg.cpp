@@ -21,9 +21,7 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_WM_CLOSE()
     ON_COMMAND(ID_SAVE_TABS_AT_EXIT, OnSaveTabsAtExit)
     ON_COMMAND(ID_STEALTH_MODE, ToggleStealthMode)
-    // Adding a page to a collection and organizing the collections
-    // (ID_ADD_TO_COLLECTION, ID_ORGANIZE_COLLECTIONS) need the collection
-    // organizer; until it exists both commands do nothing.
+    ON_COMMAND(ID_ORGANIZE_COLLECTIONS, OrganizeCollections)
     ON_WM_TIMER()
     ON_BN_CLICKED(IDC_SEARCH, ShowCollectionMenu)
     ON_WM_DRAWITEM()
@@ -34,12 +32,15 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_COMMAND_RANGE(ID_TAB_BOTTOM, ID_TAB_RIGHT, OnTabOrientation)
     ON_COMMAND_RANGE(ID_ARRANGE_FIRST, ID_ARRANGE_LAST, OnArrangeWindow)
     ON_COMMAND_RANGE(ID_COLLECTION_FIRST, ID_COLLECTION_LAST, OpenCollection)
+    ON_COMMAND(ID_OPTIONS, OnOptions)
     ON_MESSAGE(WM_APP_TRAYICON, OnTrayNotify)
     ON_REGISTERED_MESSAGE(CStealthMode::TaskbarCreatedMessage(), OnTaskbarCreated)
     ON_MESSAGE(WM_APP_CLOSETAB, OnCloseTab)
     ON_MESSAGE(WM_APP_TOGGLEPIN, OnTogglePin)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnTabToolTip)
     ON_COMMAND(ID_TAB_MULTILINE, OnMultiLineTab)
+    ON_COMMAND(ID_ORGANIZE_EXPIRE, OnOrganizeExpirePages)
+    ON_COMMAND(ID_EXPIRE_ENABLE, OnExpireEnable)
 END_MESSAGE_MAP()
 
 namespace {
@@ -401,6 +402,8 @@ void CMainDlg::OnTabCommand(UINT id, int index)
     } kTabCommands[] = {
         { ID_TAB_DELETE, &CMainDlg::OnDeleteTab },
         { ID_TAB_DELETE_OTHERS, &CMainDlg::OnDeleteOtherTabs },
+        { ID_ADD_TO_COLLECTION, &CMainDlg::AddPage },
+        { ID_REGISTER_EXPIRE, &CMainDlg::OnRegisterExpirePage },
     };
     for (const auto& command : kTabCommands)
         if (command.id == id)

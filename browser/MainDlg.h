@@ -11,6 +11,8 @@
 #include <memory>
 
 struct CollectionNode;
+class CCollectionDlg;
+class CExpirePageDlg;
 
 // The main window: navigation bar, tab strip and one browser pane per tab.
 // Pane i always has control id IDC_BROWSER_FIRST + i.
@@ -85,6 +87,11 @@ protected:
     void OnMultiLineTab();
     void OnSaveTabsAtExit();
     void OnArrangeWindow(UINT id);
+    void OnOptions();
+    // Puts settings edited in the options in force and writes them.
+    void ApplyOptions(const Settings& edited);
+    // Reads the expire list again from the file now named.
+    void ReloadExpireList();
     LRESULT OnCloseTab(WPARAM wParam, LPARAM lParam);
     LRESULT OnTogglePin(WPARAM wParam, LPARAM lParam);
     BOOL OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result);
@@ -98,6 +105,10 @@ protected:
     void OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis);
     void OnMenuSelect(UINT item, UINT flags, HMENU menu);
     void OpenCollection(UINT id);
+    // The collection organizer, adding the page of a tab or organizing
+    void AddPage(int tab);
+    void OrganizeCollections();
+    void RunOrganizer(CCollectionDlg& dlg);
 
     // Navigation bar
     void OnGo();
@@ -118,6 +129,12 @@ protected:
     void OnIgnoredEvent(UINT id) { (void)id; }
     void UpdateLocation(int index);
     BOOL MatchesExpirePage(const CString& url) const;
+
+    // Expire pages
+    void OnExpireEnable();
+    void OnRegisterExpirePage(int tab);
+    void OnOrganizeExpirePages();
+    void RunExpirePageDlg(CExpirePageDlg& dlg);
 
     // The tab's caption: the title cut to the set tab text length, in bytes.
     CString MakeCaption(const CString& title) const;

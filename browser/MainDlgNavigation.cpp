@@ -91,12 +91,6 @@ void CMainDlg::OnTitleChange(UINT id, const wchar_t* text)
     UpdateLocation(index);
 }
 
-BOOL CMainDlg::MatchesExpirePage(const CString&) const
-{
-    // No expire-page list is kept yet, so no address is refused.
-    return FALSE;
-}
-
 void CMainDlg::OnBeforeNavigate2(UINT id, IDispatch*, VARIANT* url, VARIANT*, VARIANT*, VARIANT*, VARIANT*,
                                  VARIANT_BOOL* cancel)
 {

@@ -15,6 +15,8 @@ set(QUENVO_CORE_SOURCES
   core/collection/BookmarkWriter.cpp
   core/collection/FileReplace.cpp
   core/collection/CollectionStore.cpp
+  core/expire/ExpireRules.cpp
+  core/collection/CollectionEdit.cpp
 )
 
 set(QUENVO_CORE_TESTS
@@ -33,6 +35,8 @@ set(QUENVO_CORE_TESTS
   tests/core/collection/ReaderEquivalenceTest.cpp
   tests/core/collection/BookmarkWriterTest.cpp
   tests/core/collection/CollectionStoreTest.cpp
+  tests/core/expire/ExpireRulesTest.cpp
+  tests/core/collection/CollectionEditTest.cpp
 )
 
 set(QUENVO_FRAMEWORK_SOURCES
@@ -46,24 +50,39 @@ set(QUENVO_FRAMEWORK_SOURCES
   framework/Font.cpp
   framework/ImageList.cpp
   framework/TabCtrl.cpp
+  framework/ListCtrl.cpp
+  framework/TreeCtrl.cpp
   framework/ToolTipCtrl.cpp
   framework/WinApp.cpp
   framework/OleControlSite.cpp
   framework/OleDropTarget.cpp
+  framework/PropertySheet.cpp
+  framework/FileDialog.cpp
 )
 
 set(QUENVO_PROGRAM_SOURCES
   collection/CollectionMenu.cpp
   browser/MainDlg.cpp
   browser/MainDlgNavigation.cpp
+  browser/MainDlgExpire.cpp
   browser/MainDlgMenus.cpp
+  browser/MainDlgOrganizer.cpp
   browser/WebBrowser2.cpp
   browser/BrowserPanes.cpp
   browser/WindowArrange.cpp
   browser/MainDlgSettings.cpp
   browser/MainDlgDefaultTabs.cpp
+  browser/MainDlgOptions.cpp
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
+  expire/ExpirePageDlg.cpp
+  collection/FolderTreeCtrl.cpp
+  collection/CollectionDlg.cpp
+  options/HtmlFileDialog.cpp
+  options/PrGeneral.cpp
+  options/PrTab.cpp
+  options/PrSteals.cpp
+  options/PrExpirePage.cpp
   stealth/StealthMode.cpp
 )
 
@@ -91,5 +110,18 @@ set(QUENVO_WIN32_TESTS
   tests/browser/WindowArrangeTest.cpp
   tests/collection/CollectionMenuTest.cpp
   tests/browser/MainDlgMenusTest.cpp
+  tests/support/ModalDriver.cpp
+  tests/expire/ExpirePageDlgTest.cpp
+  tests/browser/MainDlgExpireTest.cpp
+  tests/support/ScenePicture.cpp
+  tests/core/collection/TreeDump.cpp
+  tests/collection/TreeMouse.cpp
+  tests/collection/FolderTreeCtrlTest.cpp
+  tests/collection/CollectionDlgTest.cpp
+  tests/browser/MainDlgOrganizerTest.cpp
+  tests/support/SheetDriver.cpp
+  tests/options/OptionsPagesTest.cpp
+  tests/browser/OptionsTest.cpp
+  tests/options/OptionsSceneTest.cpp
   tests/stealth/StealthModeTest.cpp
 )

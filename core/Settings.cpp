@@ -1,6 +1,8 @@
 #include "core/Settings.h"
 #include "core/SettingsRules.h"
 #include "core/TabSide.h"
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 const char kSection[] = "SETTING";
@@ -89,4 +91,16 @@ std::string Settings::ExpireFilePath(const std::string& startDir) const
 int Settings::AutoHideMs() const
 {
     return AutoHideMilliseconds(m_strAutoHideTime.c_str());
+}
+
+float Settings::AutoHideMinutes() const
+{
+    return static_cast<float>(std::strtod(m_strAutoHideTime.c_str(), nullptr));
+}
+
+void Settings::SetAutoHideMinutes(float minutes)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%0.2f", static_cast<double>(minutes));
+    m_strAutoHideTime = text;
 }

@@ -42,6 +42,10 @@ struct Settings {
     std::string BookmarkFilePath(const std::string& startDir) const;
     std::string ExpireFilePath(const std::string& startDir) const;
     int AutoHideMs() const;
+    // The idle time in minutes as the options edit it, and back as the text
+    // they store: two decimals, 10 becomes "10.00".
+    float AutoHideMinutes() const;
+    void SetAutoHideMinutes(float minutes);
 };
 
 // One key of the section and the field it fills.

@@ -1,6 +1,28 @@
 #include "framework/DataExchange.h"
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+
+namespace {
+// The control's text as the exchange reads it.
+CString ControlText(HWND ctl)
+{
+    char text[64] = "";
+    ::GetWindowTextA(ctl, text, sizeof text);
+    return text;
+}
+
+// Nothing but blanks from end on.
+bool OnlyBlanksFrom(const char* end)
+{
+    while (*end == ' ' || *end == '\t')
+        ++end;
+    return *end == '\0';
+}
+}
 
 HWND CDataExchange::PrepareCtrl(int id)
 {
@@ -49,12 +71,10 @@ void DDX_Text(CDataExchange* dx, int id, int& value)
         return;
     HWND ctl = dx->PrepareCtrl(id);
     if (dx->m_bSaveAndValidate) {
-        char text[64] = "";
-        ::GetWindowTextA(ctl, text, sizeof text);
+        const CString text = ControlText(ctl);
         char* end = nullptr;
         long parsed = std::strtol(text, &end, 10);
-        while (end && (*end == ' ' || *end == '\t')) ++end;
-        if (end == text || (end && *end)) {
+        if (end == static_cast<const char*>(text) || !OnlyBlanksFrom(end)) {
             dx->Fail("整数を入力してください。");
             return;
         }
@@ -66,6 +86,73 @@ void DDX_Text(CDataExchange* dx, int id, int& value)
     }
 }
 
+void DDX_Text(CDataExchange* dx, int id, UINT& value)
+{
+    if (dx->m_bFailed)
+        return;
+    HWND ctl = dx->PrepareCtrl(id);
+    if (dx->m_bSaveAndValidate) {
+        const CString text = ControlText(ctl);
+        const char* start = text;
+        while (*start == ' ' || *start == '\t')
+            ++start;
+        // strtoul would take a minus sign and wrap the number round.
+        char* end = nullptr;
+        errno = 0;
+        const unsigned long parsed = std::isdigit(static_cast<unsigned char>(*start))
+                                         ? std::strtoul(start, &end, 10) : 0;
+        if (!end || !OnlyBlanksFrom(end) || errno == ERANGE || parsed > UINT_MAX) {
+            dx->Fail("0 以上の整数を入力してください。");
+            return;
+        }
+        value = static_cast<UINT>(parsed);
+    } else {
+        char text[16];
+        std::snprintf(text, sizeof text, "%u", value);
+        ::SetWindowTextA(ctl, text);
+    }
+}
+
+void DDX_Text(CDataExchange* dx, int id, float& value)
+{
+    if (dx->m_bFailed)
+        return;
+    HWND ctl = dx->PrepareCtrl(id);
+    if (dx->m_bSaveAndValidate) {
+        const CString text = ControlText(ctl);
+        char* end = nullptr;
+        const double parsed = std::strtod(text, &end);
+        const float narrowed = static_cast<float>(parsed);
+        if (end == static_cast<const char*>(text) || !OnlyBlanksFrom(end) || !std::isfinite(narrowed)) {
+            dx->Fail("数値を入力してください。");
+            return;
+        }
+        value = narrowed;
+    } else {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
+        ::SetWindowTextA(ctl, text);
+    }
+}
+
+void DDV_MinMaxUInt(CDataExchange* dx, UINT value, UINT min, UINT max)
+{
+    if (!dx->m_bSaveAndValidate || dx->m_bFailed || (value >= min && value <= max))
+        return;
+    CString message;
+    message.Format("%u から %u までの整数を入力してください。", min, max);
+    dx->Fail(message);
+}
+
+void DDV_MinMaxFloat(CDataExchange* dx, float value, float min, float max)
+{
+    if (!dx->m_bSaveAndValidate || dx->m_bFailed || (value >= min && value <= max))
+        return;
+    CString message;
+    message.Format("%g から %g までの数値を入力してください。", static_cast<double>(min), static_cast<double>(max));
+    dx->Fail(message);
+}
+
 void DDX_Check(CDataExchange* dx, int id, int& value)
 {
     if (dx->m_bFailed)
@@ -75,4 +162,19 @@ void DDX_Check(CDataExchange* dx, int id, int& value)
         value = static_cast<int>(::SendMessageA(ctl, BM_GETCHECK, 0, 0));
     else
         ::SendMessageA(ctl, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+}
+
+void DDV_MaxChars(CDataExchange* dx, const CString& value, int count)
+{
+    if (dx->m_bFailed)
+        return;
+    if (!dx->m_bSaveAndValidate) {
+        ::SendMessageA(dx->m_hLastControl, EM_LIMITTEXT, static_cast<WPARAM>(count), 0);
+        return;
+    }
+    if (value.GetLength() > count) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%d バイト以内で入力してください。", count);
+        dx->Fail(text);
+    }
 }

@@ -70,6 +70,7 @@ private:
 #define ON_COMMAND_RANGE(first, last, fn) { WM_COMMAND, 0, (first), (last), AFX_THUNK_OF(p_->fn(id_);) },
 #define ON_CONTROL(code, id, fn) { WM_COMMAND, (code), (id), (id), AFX_THUNK_OF(p_->fn();) },
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
+#define ON_EN_KILLFOCUS(id, fn) ON_CONTROL(EN_KILLFOCUS, id, fn)
 
 // Notifications (WM_NOTIFY); the _EX form may decline by returning FALSE.
 #define ON_NOTIFY(code, id, fn) \
@@ -103,7 +104,10 @@ private:
 #define ON_WM_MENUSELECT() { WM_MENUSELECT, 0, 0, 0, AFX_THUNK_OF(p_->OnMenuSelect(LOWORD(m_.wParam), HIWORD(m_.wParam), (HMENU)m_.lParam);) },
 #define ON_WM_CONTEXTMENU() { WM_CONTEXTMENU, 0, 0, 0, AFX_THUNK_OF(p_->OnContextMenu((HWND)m_.wParam, CPoint(GET_X_LPARAM(m_.lParam), GET_Y_LPARAM(m_.lParam)));) },
 #define ON_WM_DROPFILES() { WM_DROPFILES, 0, 0, 0, AFX_THUNK_OF(p_->OnDropFiles((HDROP)m_.wParam);) },
+#define ON_WM_HSCROLL() { WM_HSCROLL, 0, 0, 0, AFX_THUNK_OF(p_->OnHScroll(LOWORD(m_.wParam), HIWORD(m_.wParam), (HWND)m_.lParam);) },
 #define ON_WM_CAPTURECHANGED() { WM_CAPTURECHANGED, 0, 0, 0, AFX_THUNK_OF(p_->OnCaptureChanged((HWND)m_.lParam);) },
+#define ON_WM_KEYDOWN() { WM_KEYDOWN, 0, 0, 0, AFX_THUNK_OF(p_->OnKeyDown((UINT)m_.wParam, LOWORD(m_.lParam), HIWORD(m_.lParam));) },
+#define ON_WM_GETDLGCODE() { WM_GETDLGCODE, 0, 0, 0, AFX_THUNK_OF(r_ = p_->OnGetDlgCode();) },
 #define AFX_ON_MOUSE(msg, fn) { (msg), 0, 0, 0, AFX_THUNK_OF(p_->fn((UINT)m_.wParam, CPoint(GET_X_LPARAM(m_.lParam), GET_Y_LPARAM(m_.lParam)));) },
 #define ON_WM_LBUTTONDOWN() AFX_ON_MOUSE(WM_LBUTTONDOWN, OnLButtonDown)
 #define ON_WM_LBUTTONUP() AFX_ON_MOUSE(WM_LBUTTONUP, OnLButtonUp)

@@ -50,8 +50,10 @@ HINSTANCE AfxGetResourceHandle()
 
 int AfxMessageBox(const char* text, UINT type)
 {
+    // The box belongs to what the user is working in: a modal dialog over
+    // the main window (its last active popup), or the main window itself.
     CWnd* main = AfxGetMainWnd();
-    HWND owner = main && ::IsWindow(main->m_hWnd) ? main->m_hWnd : nullptr;
+    HWND owner = main && ::IsWindow(main->m_hWnd) ? ::GetLastActivePopup(main->m_hWnd) : ::GetActiveWindow();
     return ::MessageBoxA(owner, text, g_app ? g_app->GetAppTitle().str().c_str() : nullptr, type);
 }
 

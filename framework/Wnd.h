@@ -105,8 +105,11 @@ protected:
     void OnLButtonDown(UINT flags, CPoint p) { (void)flags; (void)p; Default(); }
     void OnLButtonUp(UINT flags, CPoint p) { (void)flags; (void)p; Default(); }
     void OnMouseMove(UINT flags, CPoint p) { (void)flags; (void)p; Default(); }
+    void OnKeyDown(UINT key, UINT repeat, UINT flags) { (void)key; (void)repeat; (void)flags; Default(); }
+    UINT OnGetDlgCode() { return (UINT)Default(); }
     void OnMenuSelect(UINT item, UINT flags, HMENU menu) { (void)item; (void)flags; (void)menu; Default(); }
     void OnDropFiles(HDROP drop) { (void)drop; Default(); }
+    void OnHScroll(UINT code, UINT pos, HWND scrollBar) { (void)code; (void)pos; (void)scrollBar; Default(); }
     int OnCreate(LPCREATESTRUCT cs) { (void)cs; return (int)Default(); }
 
     DECLARE_MESSAGE_MAP()

@@ -13,11 +13,16 @@ set -euo pipefail
 
 # Each session starts the program afresh on an INI file written for it, with
 # four default tabs, and plays its scenes. The strip scenes come from the test
-# program, whose WebBrowser double can report titles and loading progress.
-SESSION_BOTTOM=(main about funcmenu collections)
+# program, whose WebBrowser double can report titles and loading progress, and
+# so do the organizer's, which need a collection file and a drag held still,
+# and the options sheet's pages.
+SESSION_BOTTOM=(main about funcmenu collections expire-add expire-organize)
 SESSION_TOP=(tabs-top)
 STRIP_SCENES=(strip-bottom strip-top strip-left strip-right)
-SCENES=("${SESSION_BOTTOM[@]}" "${SESSION_TOP[@]}" "${STRIP_SCENES[@]}")
+ORGANIZER_SCENES=(organizer-add organizer-organize organizer-drag)
+OPTIONS_SCENES=(options-general options-tab options-steals options-expire)
+SCENES=("${SESSION_BOTTOM[@]}" "${SESSION_TOP[@]}" "${STRIP_SCENES[@]}" "${ORGANIZER_SCENES[@]}"
+        "${OPTIONS_SCENES[@]}")
 
 if [ $# -ne 1 ] || [ ! -f "$1" ]; then
   echo "usage: $0 path/to/Quenvo.exe" >&2
@@ -203,7 +208,48 @@ scene_collections() {
   keys Escape Escape
 }
 
+# Cancels dialog $1 with Escape and waits until it has gone.
+cancel_dialog() {
+  xdotool windowfocus "$1" 2>/dev/null || true
+  keys Escape
+  wait_window_gone 5 "$1" || { fail "dialog $1 did not close"; return 1; }
+}
+
+# The expire-page dialog in add mode, from the context menu of the first tab in
+# sight (not the current one; its last item), and organizing the list, from the
+# function menu.
+scene_expire_add() {
+  local before dlg X Y HEIGHT
+  before=$(app_windows)
+  eval "$(xdotool getwindowgeometry --shell "$main_win" | grep -E '^(X|Y|HEIGHT)=')"
+  xdotool mousemove $((X + 30)) $((Y + HEIGHT - 14)) click 3
+  sleep 0.5
+  keys Up Return
+  dlg=$(wait_new_window 5 "$before" named) || { fail "the expire-page dialog did not open"; keys Escape; return 1; }
+  shot expire-add
+  cancel_dialog "$dlg"
+}
+
+scene_expire_organize() {
+  local before dlg
+  before=$(app_windows)
+  click_main "${FUNC_AT[@]}"
+  keys e a
+  dlg=$(wait_new_window 5 "$before" named) || { fail "the expire-page dialog did not open"; keys Escape; return 1; }
+  shot expire-organize
+  cancel_dialog "$dlg"
+}
+
 # ---- run --------------------------------------------------------------------
+# Three expire pages, in code page 932 as the program keeps them.
+write_expire_file() {
+  printf '%s\r\n' "<HTML>" "<BODY>" "<H3>Quenvo 無効ページ</H3>" "<DL>" \
+    '<DT><A HREF="http://ads.example.com/">広告サーバー</A>' \
+    '<DT><A HREF="http://popup.example.net/window.html">ポップアップ</A>' \
+    '<DT><A HREF="http://tracker.example.org/">Tracker</A>' "</DL><P>" "</BODY>" "</HTML>" |
+    iconv -f UTF-8 -t CP932 >"$rundir/Qvexpire.htm"
+}
+
 # The settings a session starts with: tab side ($1), four default tabs.
 write_ini() {
   printf '%s\r\n' "[SETTING]" "TABORIENTATION=$1" "TABTEXTLENGTH=16" "SAVELASTTAB=0" \
@@ -228,6 +274,7 @@ session() {
   shift
   write_ini "$side"
   write_collections
+  write_expire_file
   cd "$rundir"
   say "starting Quenvo in $rundir on the virtual display $DISPLAY"
   # The loader itself, not the wine function, so that $! is the pid its windows carry.
@@ -259,17 +306,17 @@ session() {
   app_pid=""
 }
 
-# The tab strip on each side, drawn by the test program's scene run.
-strip_scenes() {
-  local tests
+# Scenes drawn by the test program: runs its disabled test $1 and turns the
+# .bmp files it leaves, named after the scenes that follow, into PNGs.
+test_scenes() {
+  local filter=$1 tests work s
+  shift
   tests="$(dirname "$exe")/win32_tests.exe"
-  [ -f "$tests" ] || { fail "no $tests for the strip scenes"; failed+=(strip); return 1; }
-  local work
+  [ -f "$tests" ] || { fail "no $tests for the scenes of $filter"; failed+=("$filter"); return 1; }
   work=$(mktemp -d)
-  (cd "$work" && wine "$tests" --gtest_also_run_disabled_tests --gtest_filter=TabStripTest.DISABLED_Scenes \
-     </dev/null >/dev/null 2>&1) || failed+=(strip)
-  local s
-  for s in "${STRIP_SCENES[@]}"; do
+  (cd "$work" && wine "$tests" --gtest_also_run_disabled_tests --gtest_filter="$filter" \
+     </dev/null >/dev/null 2>&1) || failed+=("$filter")
+  for s in "$@"; do
     if [ -s "$work/$s.bmp" ]; then
       convert "$work/$s.bmp" "$shots/$s.png" && say "wrote $shots/$s.png"
     fi
@@ -284,7 +331,9 @@ wine_warm "$arch" display || true   # non-zero when the server already runs
 failed=()
 session 2 "${SESSION_BOTTOM[@]}"
 session 0 "${SESSION_TOP[@]}"
-strip_scenes
+test_scenes TabStripTest.DISABLED_Scenes "${STRIP_SCENES[@]}"
+test_scenes CollectionDlgTest.DISABLED_Scenes "${ORGANIZER_SCENES[@]}"
+test_scenes OptionsSheet.DISABLED_Scenes "${OPTIONS_SCENES[@]}"
 xvfb_cleanup
 
 missing=()

@@ -15,7 +15,8 @@ LAYERS = [
     ["core"],                                       # portable rules, no user interface
     ["framework"],                                  # knows nothing of the program
     ["res"],                                        # resource ids
-    ["tabstrip", "collection", "expire", "stealth"],  # each subsystem's windows
+    ["tabstrip", "collection", "stealth"],          # each subsystem's windows
+    ["expire"],                                     # keeps its list in a collection tree
     ["options"],
     ["browser"],                                    # the main window
     ["app"],                                        # application object and start-up

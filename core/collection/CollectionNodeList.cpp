@@ -45,6 +45,29 @@ CollectionNode* CollectionNodeList::AppendAfter(CollectionNode* last, std::uniqu
     return added;
 }
 
+CollectionNode* CollectionNodeList::InsertAfter(CollectionNode* anchor, std::unique_ptr<CollectionNode> node)
+{
+    CollectionNode* added = node.release();
+    CollectionNode*& link = anchor ? anchor->next : head;
+    added->next = link;
+    link = added;
+    return added;
+}
+
+std::unique_ptr<CollectionNode> CollectionNodeList::Unlink(CollectionNode* node)
+{
+    for (CollectionNode** link = &head; *link; link = &(*link)->next) {
+        if (*link != node)
+            continue;
+        *link = node->next;
+        node->next = nullptr;
+        if (cursor == node)
+            cursor = nullptr;
+        return std::unique_ptr<CollectionNode>(node);
+    }
+    return nullptr;
+}
+
 void CollectionNodeList::Clear()
 {
     // Files from elsewhere can nest folders hundreds of thousands deep, so

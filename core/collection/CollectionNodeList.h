@@ -26,6 +26,12 @@ public:
     // The same when the caller already knows the last node (null for an
     // empty list); keeps a long run of appends linear.
     CollectionNode* AppendAfter(CollectionNode* last, std::unique_ptr<CollectionNode> node);
+    // Puts node directly after anchor, or at the front when anchor is null,
+    // and returns it.
+    CollectionNode* InsertAfter(CollectionNode* anchor, std::unique_ptr<CollectionNode> node);
+    // Takes node, with its subtree, out of the chain and hands it over; null
+    // when this list does not hold it.
+    std::unique_ptr<CollectionNode> Unlink(CollectionNode* node);
     // Destroys every node and its subtree; the list stays, empty.
     void Clear();
 

@@ -85,9 +85,19 @@ bool CollectionStore::SaveFile(CollectionNodeList* list)
 {
     if (filePath.empty())
         return false;
+    // Without a tree the file was never read, and writing would replace
+    // whatever it holds by an empty list.
+    CollectionNodeList* tree = list ? list : rootList.get();
+    if (!tree) {
+        ShowStopMessage(filePath + kCannotWrite);
+        return false;
+    }
     const std::string tempPath = filePath + ".tmp";
-    if (!WriteWholeFile(tempPath, BookmarkWriter::Write(list ? list : rootList.get()))) {
+    // Every failure is told, once: a caller that goes on as if the file held
+    // the tree would let the user believe a change was kept.
+    if (!WriteWholeFile(tempPath, BookmarkWriter::Write(tree))) {
         std::remove(tempPath.c_str());
+        ShowStopMessage(filePath + kCannotWrite);
         return false;
     }
     // Saving what was read in part would lose the rest of the file.

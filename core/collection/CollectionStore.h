@@ -27,8 +27,9 @@ public:
     // Writes list (the whole tree when null) to the file through a ".tmp"
     // file beside it, then puts that in its place. When the last LoadFile
     // did not read the file whole, the file as it was is first kept beside
-    // it as "<file>.bak", once. True when the file was replaced. Only a
-    // failed replace is reported to the user.
+    // it as "<file>.bak", once. True when the file was replaced. Every
+    // failure is reported to the user, once; with no list and no tree read,
+    // nothing is written.
     bool SaveFile(CollectionNodeList* list = nullptr);
     // Writes a file holding one empty folder named title
     // (kDefaultCollectionTitle when null).

@@ -129,6 +129,8 @@ TEST_F(MainDlgMenusTest, FunctionMenuChecksTheSettingsInForce)
     EXPECT_EQ(Checked(), (std::set<UINT>{ ID_TAB_RIGHT, ID_SAVE_TABS_AT_EXIT, ID_STEALTH_MODE, ID_EXPIRE_ENABLE,
                                           ID_TAB_MULTILINE }));
     EXPECT_TRUE(rightGreyed);
+    Command(ID_EXPIRE_ENABLE);
+    EXPECT_EQ(Checked().count(ID_EXPIRE_ENABLE), 0u);
 }
 
 TEST_F(MainDlgMenusTest, ChosenFolderReplacesTheUnpinnedTabs)

@@ -81,4 +81,14 @@ TEST(SettingsTable, DerivedFilesAndIdleTime)
     s.m_strAutoHideTime = "0.5";
     EXPECT_EQ(s.ExpireFilePath("C:\\start\\"), "mine.htm");
     EXPECT_EQ(s.AutoHideMs(), 30000);
+    EXPECT_EQ(s.AutoHideMinutes(), 0.5f);
+
+    const struct { float minutes; const char* text; int ms; } edits[] = {
+        { 10.0f, "10.00", 600000 }, { 0.1f, "0.10", 6000 }, { 1440.0f, "1440.00", 86400000 },
+    };
+    for (const auto& e : edits) {
+        s.SetAutoHideMinutes(e.minutes);
+        EXPECT_EQ(s.m_strAutoHideTime, e.text);
+        EXPECT_EQ(s.AutoHideMs(), e.ms) << e.text;
+    }
 }

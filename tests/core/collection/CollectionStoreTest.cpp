@@ -122,6 +122,21 @@ TEST_F(CollectionStoreTest, UnreplaceableTargetIsReportedAndTheTmpFileKept)
     EXPECT_TRUE(fs::is_directory(dir_ / "Qvbookmark.htm"));
 }
 
+TEST_F(CollectionStoreTest, UnwritableTmpFileIsReportedAndTheTargetKept)
+{
+    const std::string old = DefaultFile("Old");
+    Put(dir_ / "Qvbookmark.htm", old);
+    RecordingStore store;
+    EXPECT_TRUE(store.LoadFile(PathOf("Qvbookmark.htm"), nullptr));
+    fs::create_directory(dir_ / "Qvbookmark.htm.tmp");
+    fs::create_directory(dir_ / "Qvbookmark.htm.tmp" / "in the way");
+
+    EXPECT_FALSE(store.SaveFile());
+    ASSERT_EQ(store.messages.size(), 1u);
+    EXPECT_EQ(store.messages[0], PathOf("Qvbookmark.htm") + "に書き込めません");
+    EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm"), old);
+}
+
 TEST_F(CollectionStoreTest, ReadOnlyTargetKeepsItsContent)
 {
     const std::string old = DefaultFile("Old");
@@ -164,4 +179,15 @@ TEST_F(CollectionStoreTest, SavingOverAFileReadInPartKeepsItAsBak)
     EXPECT_TRUE(whole.SaveFile());
     EXPECT_FALSE(fs::exists(dir_ / "whole.htm.bak"));
     EXPECT_TRUE(store.messages.empty() && whole.messages.empty());
+}
+
+// A file that could not be read is not replaced by an empty tree.
+TEST_F(CollectionStoreTest, AFileThatCouldNotBeReadIsNotReplaced)
+{
+    fs::create_directory(dir_ / "folder.htm");
+    RecordingStore unread;
+    EXPECT_FALSE(unread.LoadFile(PathOf("folder.htm"), kDefaultExpireTitle));
+    EXPECT_FALSE(unread.SaveFile());
+    EXPECT_EQ(unread.messages, std::vector<std::string>{PathOf("folder.htm") + "に書き込めません"});
+    EXPECT_FALSE(fs::exists(dir_ / "folder.htm.tmp"));
 }

@@ -1,0 +1,40 @@
+// Expire pages in the main window: the match behind the refusal in
+// BeforeNavigate2, the switch, and the two ways into the expire-page dialog.
+#include "browser/MainDlg.h"
+#include "core/expire/ExpireRules.h"
+#include "expire/ExpirePageDlg.h"
+
+BOOL CMainDlg::MatchesExpirePage(const CString& url) const
+{
+    return MatchesExpireList(m_pExpireList ? m_pExpireList->GetRoot() : nullptr, url.str());
+}
+
+void CMainDlg::OnExpireEnable()
+{
+    m_settings.m_bExpireEnabled = !m_settings.m_bExpireEnabled;
+}
+
+void CMainDlg::OnRegisterExpirePage(int tab)
+{
+    CWebBrowser2* pane = GetBrowser(tab);
+    if (!pane)
+        return;
+    CExpirePageDlg dlg;
+    dlg.SetMode(CExpirePageDlg::kAddMode);
+    dlg.SetPage(pane->GetLocationName(), pane->GetLocationURL());
+    RunExpirePageDlg(dlg);
+}
+
+void CMainDlg::OnOrganizeExpirePages()
+{
+    CExpirePageDlg dlg;
+    dlg.SetMode(CExpirePageDlg::kOrganizeMode);
+    RunExpirePageDlg(dlg);
+}
+
+void CMainDlg::RunExpirePageDlg(CExpirePageDlg& dlg)
+{
+    dlg.SetFile(GetExpireFile());
+    if (dlg.DoModal() == IDOK && m_pExpireList)
+        m_pExpireList->LoadFile(GetExpireFile().str(), nullptr);
+}

@@ -1,0 +1,311 @@
+#include "collection/CollectionDlg.h"
+#include "core/collection/CollectionEdit.h"
+#include "core/collection/CollectionNode.h"
+#include "core/collection/CollectionNodeList.h"
+#include "framework/DataExchange.h"
+#include "framework/WinApp.h"
+#include <algorithm>
+#include <vector>
+
+BEGIN_MESSAGE_MAP(CCollectionDlg, CDialog)
+    ON_WM_SIZE()
+    ON_NOTIFY(TVN_SELCHANGING, IDC_COLL_TREE, OnSelChanging)
+    ON_NOTIFY(TVN_SELCHANGED, IDC_COLL_TREE, OnSelChanged)
+    ON_NOTIFY(TVN_BEGINLABELEDIT, IDC_COLL_TREE, OnBeginLabelEdit)
+    ON_NOTIFY(TVN_ENDLABELEDIT, IDC_COLL_TREE, OnEndLabelEdit)
+    ON_BN_CLICKED(IDC_COLL_NEWFOLDER, OnNewFolder)
+    ON_CONTROL(EN_KILLFOCUS, IDC_COLL_NAME, OnNameBoxLeft)
+    ON_CONTROL(EN_KILLFOCUS, IDC_COLL_ADDRESS, OnAddressBoxLeft)
+    ON_WM_CONTEXTMENU()
+    ON_COMMAND(ID_DELETE_ITEM, OnDelete)
+    ON_MESSAGE(CFolderTreeCtrl::WM_APP_MOVEITEM, OnMoveItem)
+END_MESSAGE_MAP()
+
+namespace {
+const int kMaxText = 256;
+// Buttons keep this distance from the right edge.
+const int kRightMargin = 12;
+const int kButtons[] = { IDOK, IDCANCEL, IDC_COLL_NEWFOLDER };
+}
+
+CCollectionDlg::CCollectionDlg(CWnd* parent) : CDialog(IDD, parent)
+{
+}
+
+void CCollectionDlg::DoDataExchange(CDataExchange* dx)
+{
+    DDX_Control(dx, IDC_COLL_TREE, m_tree);
+    DDX_Text(dx, IDC_COLL_NAME, m_strName);
+    DDV_MaxChars(dx, m_strName, kMaxText);
+    DDX_Text(dx, IDC_COLL_ADDRESS, m_strAddress);
+    DDV_MaxChars(dx, m_strAddress, kMaxText);
+}
+
+BOOL CCollectionDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    HICON icon = AfxGetApp()->LoadIcon(IDI_APP);
+    SendMessage(WM_SETICON, ICON_BIG, (LPARAM)icon);
+    SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)icon);
+    CreateImageList();
+    m_tree.SetImageList(&m_imageList, TVSIL_NORMAL);
+
+    m_collection.LoadFile(m_strCollectionFile.str(), nullptr);
+    FillTree(m_collection.GetRoot());
+    HTREEITEM first = m_tree.GetRootItem();
+    m_tree.SelectItem(first);
+    m_tree.Expand(first, TVE_EXPAND);
+
+    // The template carries the add mode's text and the organize mode's
+    // title; each mode replaces the other one.
+    if (m_nMode == kAdd)
+        SetWindowText("タブの追加");
+    else
+        ::SetDlgItemTextA(m_hWnd, IDC_COLL_MESSAGE, "タブコレクションを整理します");
+    return TRUE;
+}
+
+void CCollectionDlg::CreateImageList()
+{
+    m_imageList.Create(16, 16, ILC_COLOR4 | ILC_MASK, 3, 3);
+    for (UINT id : { IDI_FOLDER_CLOSED, IDI_FOLDER_OPEN_TREE, IDI_PAGE }) {
+        HICON icon = static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON,
+                                                     16, 16, LR_DEFAULTCOLOR));
+        m_imageList.Add(icon);
+        if (icon)
+            ::DestroyIcon(icon);
+    }
+}
+
+// Depth first through each list's own cursor, without recursion: a file
+// from elsewhere may nest folders very deep.
+void CCollectionDlg::FillTree(CollectionNodeList* list)
+{
+    if (!list)
+        return;
+    struct Level {
+        CollectionNodeList* list;
+        HTREEITEM item;
+    };
+    std::vector<Level> open{ { list, TVI_ROOT } };
+    list->First();
+    while (!open.empty()) {
+        CollectionNode* node = open.back().list->Current();
+        if (!node) {
+            open.pop_back();
+            continue;
+        }
+        open.back().list->Next();
+        const bool folder = node->IsFolder();
+        HTREEITEM item = m_tree.InsertItem(node->name.c_str(), folder ? kImageFolder : kImageLink,
+                                           folder ? kImageFolderOpen : kImageLink, open.back().item);
+        if (!item)
+            continue;
+        m_tree.SetItemData(item, reinterpret_cast<DWORD_PTR>(node));
+        if (folder) {
+            node->children->First();
+            open.push_back({ node->children.get(), item });
+        }
+    }
+}
+
+CollectionNode* CCollectionDlg::NodeOf(HTREEITEM item) const
+{
+    return item ? reinterpret_cast<CollectionNode*>(m_tree.GetItemData(item)) : nullptr;
+}
+
+void CCollectionDlg::OnSelChanging(NMHDR*, LRESULT* result)
+{
+    *result = 0;
+    if (!m_hSelected)
+        return;
+    OnNameBoxLeft();
+    OnAddressBoxLeft();
+}
+
+// The drag selects the dragged item too, and that is handled like any
+// other selection: the boxes always stand for the item the tree shows as
+// selected.
+void CCollectionDlg::OnSelChanged(NMHDR* nm, LRESULT* result)
+{
+    *result = 0;
+    HTREEITEM item = reinterpret_cast<NMTREEVIEWA*>(nm)->itemNew.hItem;
+    if (!item) {
+        m_hTargetFolder = m_hSelected = m_tree.GetRootItem();
+        return;
+    }
+    m_hSelected = item;
+    CollectionNode* node = NodeOf(item);
+    if (!node)
+        return;
+    m_hTargetFolder = node->IsFolder() ? item : m_tree.GetParentItem(item);
+    if (!m_hTargetFolder)
+        m_hTargetFolder = m_tree.GetRootItem();
+    if (m_nMode == kOrganize) {
+        m_strName = node->name;
+        m_strAddress = node->url;
+        UpdateData(FALSE);
+    }
+}
+
+void CCollectionDlg::OnNameBoxLeft()
+{
+    if (m_nMode != kOrganize || !m_hSelected || !UpdateData(TRUE))
+        return;
+    m_tree.SetItemText(m_hSelected, m_strName);
+    if (CollectionNode* node = NodeOf(m_hSelected))
+        node->name = m_strName.str();
+}
+
+// Folders have no address to keep.
+void CCollectionDlg::OnAddressBoxLeft()
+{
+    if (m_nMode != kOrganize || !m_hSelected || !UpdateData(TRUE))
+        return;
+    CollectionNode* node = NodeOf(m_hSelected);
+    if (node && !node->IsFolder())
+        node->url = m_strAddress.str();
+}
+
+// A label takes no more than the name box, which would refuse it later.
+void CCollectionDlg::OnBeginLabelEdit(NMHDR*, LRESULT* result)
+{
+    *result = FALSE;
+    ::SendMessageA(m_tree.GetEditControl(), EM_LIMITTEXT, kMaxText, 0);
+}
+
+// The name box shows the new label too; otherwise leaving the item would
+// write the box's older text back over it.
+void CCollectionDlg::OnEndLabelEdit(NMHDR* nm, LRESULT* result)
+{
+    const TVITEMA& item = reinterpret_cast<NMTVDISPINFOA*>(nm)->item;
+    *result = 0;
+    if (!item.pszText)
+        return;
+    m_tree.SetItemText(item.hItem, item.pszText);
+    if (CollectionNode* node = NodeOf(item.hItem))
+        node->name = item.pszText;
+    if (m_nMode == kOrganize && item.hItem == m_hSelected) {
+        m_strName = item.pszText;
+        ::SetDlgItemTextA(m_hWnd, IDC_COLL_NAME, m_strName);
+    }
+}
+
+void CCollectionDlg::OnNewFolder()
+{
+    CollectionNode* node = CollectionEdit::AppendFolder(NodeOf(m_hTargetFolder), "新しいフォルダ");
+    if (!node)
+        return;
+    HTREEITEM item = m_tree.InsertItem(node->name.c_str(), kImageFolder, kImageFolderOpen, m_hTargetFolder);
+    m_tree.SetItemData(item, reinterpret_cast<DWORD_PTR>(node));
+    m_tree.SelectItem(item);
+    // The tree edits a label only while it has the focus.
+    ::SetFocus(m_tree.m_hWnd);
+    m_tree.EditLabel(item);
+}
+
+void CCollectionDlg::OnContextMenu(HWND wnd, CPoint point)
+{
+    if (wnd != m_tree.m_hWnd)
+        return;
+    CPoint client = point;
+    m_tree.ScreenToClient(&client);
+    HTREEITEM item = m_tree.HitTest(client);
+    if (!item)
+        return;
+    m_tree.SelectItem(item);
+    HMENU menu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_TREEMENU));
+    if (!menu)
+        return;
+    ::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_RIGHTBUTTON, point.x, point.y, 0, m_hWnd, nullptr);
+    ::DestroyMenu(menu);
+}
+
+// Top-level items stay: only what lies in a folder can be deleted.
+void CCollectionDlg::OnDelete()
+{
+    HTREEITEM item = m_tree.GetSelectedItem();
+    HTREEITEM parent = item ? m_tree.GetParentItem(item) : nullptr;
+    if (!parent || !CollectionEdit::DeleteChild(NodeOf(parent), NodeOf(item)))
+        return;
+    m_hTargetFolder = m_hSelected = nullptr;
+    m_tree.DeleteItem(item);
+}
+
+// The tree asks before it re-creates the dragged items, so the private
+// tree changes as the control is about to show.
+LRESULT CCollectionDlg::OnMoveItem(WPARAM wParam, LPARAM lParam)
+{
+    if (CollectionNodeList* root = m_collection.GetRoot())
+        CollectionEdit::MoveNode(*root, NodeOf(reinterpret_cast<HTREEITEM>(lParam)),
+                                 NodeOf(reinterpret_cast<HTREEITEM>(wParam)));
+    m_hTargetFolder = m_hSelected = nullptr;
+    return 0;
+}
+
+// What is typed counts, left or not; the dialog ends only once the file
+// holds the tree.
+void CCollectionDlg::OnOK()
+{
+    OnNameBoxLeft();
+    OnAddressBoxLeft();
+    if (!UpdateData(TRUE))
+        return;
+    CollectionNode* folder = nullptr;
+    CollectionNode* added = nullptr;
+    if (m_nMode == kAdd) {
+        if (m_strName.IsEmpty() || m_strAddress.IsEmpty()) {
+            AfxMessageBox("有効なリンクを入力してください", MB_ICONQUESTION | MB_OK);
+            return;
+        }
+        folder = NodeOf(m_hTargetFolder);
+        added = CollectionEdit::AppendLink(folder, m_strName.str(), m_strAddress.str());
+        if (!added) {
+            AfxMessageBox("追加先のフォルダがありません", MB_ICONSTOP | MB_OK);
+            return;
+        }
+    }
+    if (!m_collection.SaveFile()) {
+        // Another OK must not add the page twice.
+        if (added)
+            CollectionEdit::DeleteChild(folder, added);
+        return;
+    }
+    EndDialog(IDOK);
+}
+
+void CCollectionDlg::OnSize(UINT type, int cx, int cy)
+{
+    CDialog::OnSize(type, cx, cy);
+    if (m_tree.m_hWnd)
+        Layout(cx, cy);
+}
+
+RECT CCollectionDlg::ChildRect(int id) const
+{
+    RECT r = {};
+    HWND child = GetDlgItem(id);
+    ::GetWindowRect(child, &r);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// The tree fills the bottom, the buttons keep to the right edge, and the
+// two edit boxes reach to where the new-folder button begins.
+void CCollectionDlg::Layout(int cx, int cy)
+{
+    const CRect tree = ChildRect(IDC_COLL_TREE);
+    const int right = std::max(cx, 0), bottom = std::max(cy, 0);
+    m_tree.MoveWindow(tree.left, tree.top, std::max(right - int(tree.left), 0), std::max(bottom - int(tree.top), 0));
+    for (int id : kButtons) {
+        const CRect button = ChildRect(id);
+        ::MoveWindow(GetDlgItem(id), cx - kRightMargin - button.Width(), button.top, button.Width(),
+                     button.Height(), TRUE);
+    }
+    const int newFolderWidth = CRect(ChildRect(IDC_COLL_NEWFOLDER)).Width();
+    for (int id : { IDC_COLL_NAME, IDC_COLL_ADDRESS }) {
+        const CRect edit = ChildRect(id);
+        const int width = cx - int(edit.left) - (newFolderWidth + kRightMargin);
+        ::MoveWindow(GetDlgItem(id), edit.left, edit.top, std::max(width, 0), edit.Height(), TRUE);
+    }
+}
