@@ -1,6 +1,7 @@
 // Stealth mode on the real main window, with the tick count, the cursor and
 // the shell's tray calls replaced by the test.
 #include "tests/browser/MainDlgFixture.h"
+#include "tests/support/SheetDriver.h"
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -191,4 +192,25 @@ TEST(StealthStartup, StartsHiddenWithoutTaskbarButtonAndTimerRunning)
     EXPECT_NE(dlg.GetStealth().GetTimerId(), UINT_PTR(0));
     dlg.DestroyWindow();
     ::DeleteFileA(theApp.m_pszProfileName);
+}
+
+TEST_F(StealthTest, TheOptionsSheetChangesTheTrayIconOnlyOnOk)
+{
+    Command(ID_STEALTH_MODE);
+    ASSERT_EQ(g_tray.size(), 1u);
+    size_t whileOpen = 0;
+    ModalScript run([&] {
+        HWND sheet = sheet::Find();
+        sheet::Show(sheet, 2);
+        sheet::Key(sheet, IDC_STL_TRAYICON, VK_END);
+        whileOpen = g_tray.size();
+        sheet::Press(sheet, IDOK);
+    });
+    Command(ID_OPTIONS);
+    ASSERT_TRUE(run.Ran());
+    EXPECT_EQ(whileOpen, 1u) << "the slider only moves the preview";
+    ASSERT_EQ(g_tray.size(), 2u);
+    EXPECT_EQ(g_tray[1].first, DWORD(NIM_MODIFY));
+    EXPECT_EQ(S().m_nTrayIcon, 6);
+    EXPECT_NE(g_tray[1].second.hIcon, g_tray[0].second.hIcon);
 }
