@@ -160,10 +160,24 @@ void CMainDlg::GetPaneRect(RECT* rect)
 
 BOOL CMainDlg::AddTab(const char* address)
 {
+    return InsertTab(address, TRUE);
+}
+
+BOOL CMainDlg::AddRestoredTab(const char* address)
+{
+    return InsertTab(address, FALSE);
+}
+
+BOOL CMainDlg::InsertTab(const char* address, BOOL loadNow)
+{
     CWebBrowser2* pane = m_panes.Append(this);
     if (!pane)
         return FALSE;
     const int index = m_panes.GetCount() - 1;
+    if (loadNow && !pane->CreateBrowser()) {
+        m_panes.Remove(index);
+        return FALSE;
+    }
     CString caption = MakeCaption(address ? address : "");
     TCITEMA item = {};
     item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM;
@@ -181,13 +195,23 @@ BOOL CMainDlg::AddTab(const char* address)
     // from inside Navigate, and that first event must be able to select it.
     if (address) {
         pane->SetGivenLocation(address);
-        pane->Navigate(address, nullptr, nullptr, nullptr, nullptr);
+        if (loadNow)
+            pane->Navigate(address, nullptr, nullptr, nullptr, nullptr);
         // The address box shows the current tab only: a page opened behind a
         // pinned tab must not become what Enter navigates that tab to.
         if (m_tabCtrl.GetCurSel() == index)
             m_edAddress.SetWindowText(address);
     }
     return TRUE;
+}
+
+void CMainDlg::LoadPane(CWebBrowser2* pane)
+{
+    if (!pane->CreateBrowser())
+        return;
+    // The tab is in front already: its first navigation has nothing to select.
+    pane->SetFirstNavigate(FALSE);
+    pane->Navigate(pane->GetTabLocation(), nullptr, nullptr, nullptr, nullptr);
 }
 
 void CMainDlg::CheckTabCount() const
@@ -222,6 +246,8 @@ BOOL CMainDlg::SelectTab(int index)
         else
             ParkPane(m_panes.Get(i));
     }
+    if (!browser->HasBrowser())
+        LoadPane(browser);
     CString name = browser->GetLocationName();
     SetWindowText(name.IsEmpty() ? browser->GetTabLocation() : name);
     m_edAddress.SetWindowText(browser->GetTabLocation());
@@ -235,15 +261,39 @@ BOOL CMainDlg::DeleteTab(int index)
     if (!m_panes.Get(index))
         return FALSE;
     const int current = m_tabCtrl.GetCurSel();
-    m_tabCtrl.DeleteItem(index);
-    m_panes.Remove(index);
-    CheckTabCount();
+    RemoveTab(index);
     const int count = m_panes.GetCount();
     if (index == current && count > 0)
         SelectTab(index < count ? index : count - 1);
     else
         RecalcLayout();
     return TRUE;
+}
+
+void CMainDlg::RemoveTab(int index)
+{
+    m_tabCtrl.DeleteItem(index);
+    m_panes.Remove(index);
+    CheckTabCount();
+}
+
+void CMainDlg::CloseUnpinnedTabs()
+{
+    for (int i = GetTabCount() - 1; i >= 0; --i)
+        if (!GetBrowser(i)->GetPinned())
+            RemoveTab(i);
+}
+
+void CMainDlg::ShowFront(CWebBrowser2* front, int fallback)
+{
+    const int index = m_panes.Find(front);
+    if (index >= 0) {
+        // The strip may have lost its selection while the tabs before it went.
+        m_tabCtrl.SetCurSel(index);
+        RecalcLayout();
+    } else if (GetTabCount() > 0) {
+        SelectTab(fallback);
+    }
 }
 
 BOOL CMainDlg::SwapTabs(int i, int j)
@@ -420,10 +470,12 @@ void CMainDlg::OnDeleteOtherTabs(int tab)
 {
     if (m_panes.GetCount() <= 1 || !m_panes.Get(tab))
         return;
+    CWebBrowser2* front = CurrentBrowser();
     for (int i = m_panes.GetCount() - 1; i > tab; --i)
-        DeleteTab(i);
+        RemoveTab(i);
     for (int i = 0; i < tab; ++i)
-        DeleteTab(0);
+        RemoveTab(0);
+    ShowFront(front, 0);
 }
 
 void CMainDlg::OnTabOrientation(UINT id)

@@ -25,7 +25,11 @@ public:
     CMainDlg(CWnd* parent, const CString& startDir);
     ~CMainDlg() override;
 
+    // A tab whose page loads at once.
     BOOL AddTab(const char* address = nullptr) override;
+    // A tab of a saved set (the default tab set, a collection): it holds
+    // its address and loads the page when it first comes to the front.
+    BOOL AddRestoredTab(const char* address);
     BOOL SelectTab(int index) override;
     BOOL DeleteTab(int index);
     BOOL SwapTabs(int i, int j) override;
@@ -139,6 +143,15 @@ protected:
     // The tab's caption: the title cut to the set tab text length, in bytes.
     CString MakeCaption(const CString& title) const;
     void GetPaneRect(RECT* rect);
+    BOOL InsertTab(const char* address, BOOL loadNow);
+    // Gives a pane in front that has no control yet its control and page.
+    void LoadPane(CWebBrowser2* pane);
+    // Closing tabs in a batch leaves the front to the caller, so that no page
+    // behind them loads on the way: RemoveTab selects nothing, and ShowFront
+    // keeps front in front if it is still there, else selects fallback.
+    void RemoveTab(int index);
+    void CloseUnpinnedTabs();
+    void ShowFront(CWebBrowser2* front, int fallback);
     // Moves a pane that is not the current one out of sight: (-1, -1), no size.
     void ParkPane(CWebBrowser2* pane);
     void SetTabText(int index, const CString& text);

@@ -39,13 +39,15 @@ void CMainDlg::OpenDefaultTabs()
             GetBrowser(0)->GoHome();
         return;
     }
-    for (int i = GetTabCount() - 1; i >= 0; --i)
-        if (!GetBrowser(i)->GetPinned())
-            DeleteTab(i);
+    CWebBrowser2* front = CurrentBrowser();
+    CloseUnpinnedTabs();
     // Past the tab limit every further address would be dropped anyway.
     for (int i = 0; i < count && GetTabCount() < kMaxTabs; ++i) {
         const CString address = app->GetProfileString(kSection, TabUrlKey(i).c_str(), "");
-        if (!AddTab(address))
+        if (!AddRestoredTab(address))
             break;
     }
+    // The set's last tab comes to the front, as each of its pages would
+    // take it on opening, unless a pinned tab holds it. Only that one loads.
+    ShowFront(front, GetTabCount() - 1);
 }

@@ -151,14 +151,12 @@ void CMainDlg::OpenCollection(UINT)
     CollectionNode* folder = m_pHoveredNode;
     if (!folder || !folder->IsFolder() || folder->children->IsEmpty())
         return;
-    for (int i = GetTabCount() - 1; i >= 0; --i) {
-        if (!GetBrowser(i)->GetPinned())
-            DeleteTab(i);
-    }
+    CloseUnpinnedTabs();
     CollectionNodeList& pages = *folder->children;
     for (CollectionNode* page = pages.First(); page; page = pages.Next()) {
-        if (!AddTab(page->url.c_str()))
+        if (!AddRestoredTab(page->url.c_str()))
             break;
     }
+    // Only the tab shown loads its page; the others load when first shown.
     SelectTab(GetTabCount() - 1);
 }

@@ -28,6 +28,13 @@ void CMainDlg::OnGo()
         AddTab(address);
         return;
     }
+    // A pane whose control could not be made when it came to the front tries
+    // again, with the address now typed.
+    if (!browser->HasBrowser()) {
+        browser->SetGivenLocation(address);
+        LoadPane(browser);
+        return;
+    }
     // The page's own address decides: one given earlier may never have loaded.
     if (address != browser->GetLocation()) {
         browser->SetGivenLocation(address);

@@ -13,7 +13,12 @@ enum : DISPID {
 
 BOOL CWebBrowser2::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
 {
-    return CreateControl(kClsidWebBrowser, nullptr, style, rect, parent, id);
+    return CreateControlHost(style, rect, parent, id);
+}
+
+BOOL CWebBrowser2::CreateBrowser()
+{
+    return CreateControl(kClsidWebBrowser);
 }
 
 void CWebBrowser2::GoBack() { AfxInvokeMethod(GetControlDispatch(), kGoBack); }
@@ -61,8 +66,15 @@ CString CWebBrowser2::GetStringProperty(DISPID dispid)
     return text;
 }
 
-CString CWebBrowser2::GetLocationName() { return GetStringProperty(kLocationName); }
-CString CWebBrowser2::GetLocationURL() { return GetStringProperty(kLocationURL); }
+CString CWebBrowser2::GetLocationName()
+{
+    return HasBrowser() ? GetStringProperty(kLocationName) : m_strGivenLocation;
+}
+
+CString CWebBrowser2::GetLocationURL()
+{
+    return HasBrowser() ? GetStringProperty(kLocationURL) : m_strGivenLocation;
+}
 
 BOOL CWebBrowser2::TranslateAccelerator(MSG* msg)
 {

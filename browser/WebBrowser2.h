@@ -2,10 +2,16 @@
 #include "framework/Wnd.h"
 
 // One browser pane: a hosted WebBrowser control driven through its dispatch
-// interface, and the per-tab state the shell keeps beside it.
+// interface, and the per-tab state the shell keeps beside it. The host window
+// comes first; the control inside it may come later (see CreateBrowser).
 class CWebBrowser2 : public CWnd {
 public:
+    // The pane's host window alone, with its control id.
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    // Creates the WebBrowser control in the host, activates it and connects
+    // its events. FALSE leaves the pane without one, as before.
+    BOOL CreateBrowser();
+    BOOL HasBrowser() const { return GetControlDispatch() != nullptr; }
 
     BOOL GetFirstNavigate() const { return m_bFirstNavigate; }
     BOOL SetFirstNavigate(BOOL value) { BOOL old = m_bFirstNavigate; m_bFirstNavigate = value; return old; }
@@ -32,6 +38,7 @@ public:
     void Refresh();
     // The control's own dispatch, for a new window's page to load into; the caller releases it.
     IDispatch* GetApplication();
+    // Without its control a pane answers both with the address it was given.
     CString GetLocationName();
     CString GetLocationURL();
     // Gives a keystroke aimed at the page to the control before the dialog

@@ -89,13 +89,17 @@ COleControlSite::~COleControlSite()
     delete m_pSink;
 }
 
-BOOL CWnd::CreateControl(REFCLSID clsid, const char*, DWORD style, const RECT& rect, CWnd* parent, UINT id)
+BOOL CWnd::CreateControlHost(DWORD style, const RECT& rect, CWnd* parent, UINT id)
 {
-    return SUCCEEDED(COleControlSite::CreateControl(this, clsid, style, rect, parent->m_hWnd, id));
+    return COleControlSite::CreateHost(this, style, rect, parent->m_hWnd, id);
 }
 
-HRESULT COleControlSite::CreateControl(CWnd* wnd, REFCLSID clsid, DWORD style, const RECT& rect,
-                                       HWND parent, UINT id)
+BOOL CWnd::CreateControl(REFCLSID clsid)
+{
+    return m_pCtrlSite && SUCCEEDED(m_pCtrlSite->CreateControl(clsid));
+}
+
+BOOL COleControlSite::CreateHost(CWnd* wnd, DWORD style, const RECT& rect, HWND parent, UINT id)
 {
     static bool registered = false;
     if (!registered) {
@@ -109,11 +113,21 @@ HRESULT COleControlSite::CreateControl(CWnd* wnd, REFCLSID clsid, DWORD style, c
     if (!wnd->CreateEx(0, kHostClass, nullptr, style | WS_CLIPCHILDREN, rect.left, rect.top,
                        rect.right - rect.left, rect.bottom - rect.top, parent,
                        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id))))
-        return E_FAIL;
+        return FALSE;
     COleControlSite* site = new COleControlSite(wnd, wnd->m_hWnd);
     ::SetWindowLongPtrA(wnd->m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(site));
     wnd->m_pCtrlSite = site;
-    return site->Activate(clsid);
+    return TRUE;
+}
+
+HRESULT COleControlSite::CreateControl(REFCLSID clsid)
+{
+    if (m_pObject)
+        return S_FALSE;
+    const HRESULT hr = Activate(clsid);
+    if (FAILED(hr))
+        CloseControl();
+    return hr;
 }
 
 HRESULT COleControlSite::Activate(REFCLSID clsid)
@@ -160,6 +174,8 @@ void COleControlSite::Advise()
         m_pConnectionPoint = nullptr;
         return;
     }
+    // A sink left from a control that failed to activate was let go with it.
+    delete m_pSink;
     m_pSink = new EventSink(this, events);
     if (FAILED(m_pConnectionPoint->Advise(m_pSink, &m_dwCookie))) {
         m_pConnectionPoint->Release();

@@ -13,10 +13,11 @@
 class COleControlSite final : public IOleClientSite, public IOleInPlaceSite, public IDispatch,
                               public CControlHost {
 public:
-    static HRESULT CreateControl(CWnd* wnd, REFCLSID clsid, DWORD style, const RECT& rect,
-                                 HWND parent, UINT id);
+    // The host window, bound to wnd, and its site; no control yet.
+    static BOOL CreateHost(CWnd* wnd, DWORD style, const RECT& rect, HWND parent, UINT id);
 
     IDispatch* GetDispatch() const override { return m_pDispatch; }
+    HRESULT CreateControl(REFCLSID clsid) override;
     void Close() override { CloseControl(); Release(); }
     HWND GetHostWindow() const { return m_hWndHost; }
     // Unadvises, deactivates and lets go of the control; the site stays

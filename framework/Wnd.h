@@ -11,6 +11,9 @@ public:
     // Offers a keystroke aimed at the control's window (or one inside it) to
     // the control first; true when the control took it.
     virtual bool TranslateAccelerator(MSG* msg) = 0;
+    // Creates the control by CLSID and activates it in place; a failure
+    // leaves the host empty, ready for another try.
+    virtual HRESULT CreateControl(REFCLSID clsid) = 0;
     // Closes the control and drops the window object's reference.
     virtual void Close() = 0;
 
@@ -46,10 +49,11 @@ public:
     // A parent hands notifications it does not handle back to the sender.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
-    // Creates an ActiveX control by CLSID as a child window with this id
+    // Creates the child window with this id that hosts an ActiveX control,
+    // without the control; CreateControl(clsid) puts it in, now or later
     // (defined beside COleControlSite, which hosts it).
-    BOOL CreateControl(REFCLSID clsid, const char* windowName, DWORD style, const RECT& rect,
-                       CWnd* parent, UINT id);
+    BOOL CreateControlHost(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    BOOL CreateControl(REFCLSID clsid);
     CControlHost* GetControlSite() const { return m_pCtrlSite; }
     IDispatch* GetControlDispatch() const { return m_pCtrlSite ? m_pCtrlSite->GetDispatch() : nullptr; }
 

@@ -24,8 +24,11 @@ TEST(MainDlgHandles, AThousandTabsAndFourSidesLeaveNoHandleBehind)
         dlg.ShowWindow(SW_SHOWNA);
         const UINT sides[] = { ID_TAB_LEFT, ID_TAB_TOP, ID_TAB_RIGHT, ID_TAB_BOTTOM };
         for (UINT side : sides) {
+            // Half the tabs are restored ones, and half of those are shown once.
             for (int i = 0; i < 250; ++i)
-                ASSERT_TRUE(dlg.AddTab("about:blank"));
+                ASSERT_TRUE(i % 2 ? dlg.AddRestoredTab("about:blank") : dlg.AddTab("about:blank"));
+            for (int i = 1; i < 250; i += 4)
+                ASSERT_TRUE(dlg.SelectTab(i));
             dlg.SendMessage(WM_COMMAND, side);
             dlg.UpdateWindow();
             RECT tab;
@@ -46,7 +49,7 @@ TEST(MainDlgHandles, AThousandTabsAndFourSidesLeaveNoHandleBehind)
     const HandleTrace::Counts created = trace.Created();
     std::printf("recorded: %d windows, %d GDI objects, %d icons and cursors, %d menus, %d image lists\n",
                 created.windows, created.gdiObjects, created.icons, created.menus, created.imageLists);
-    EXPECT_GE(created.windows, 2000) << "each tab's pane and control is a window";
+    EXPECT_GE(created.windows, 1500) << "each tab's pane is a window, and so is each control made";
     EXPECT_GE(created.menus, 1);
     EXPECT_GE(created.imageLists, 1);
     EXPECT_EQ(trace.Survivors(), std::vector<std::string>());

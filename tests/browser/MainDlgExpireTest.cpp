@@ -95,6 +95,18 @@ TEST_F(MainDlgExpireTest, ListedAddressesCloseTheirTabsWhileRefusalIsOn)
     EXPECT_EQ(dlg->GetTabCount(), 0) << "the only tab goes too";
 }
 
+TEST_F(MainDlgExpireTest, ARestoredTabOfAListedPageIsClosedWhenFirstShown)
+{
+    ASSERT_TRUE(dlg->AddRestoredTab(kListed));
+    ASSERT_TRUE(dlg->AddRestoredTab("http://news.example/"));
+    Pump();
+    ASSERT_EQ(dlg->GetTabCount(), 3) << "nothing is refused before its page loads";
+    ASSERT_TRUE(dlg->SelectTab(1));
+    Pump();
+    ASSERT_EQ(dlg->GetTabCount(), 2);
+    EXPECT_EQ(dlg->GetBrowser(1)->GetTabLocation(), "http://news.example/");
+}
+
 TEST_F(MainDlgExpireTest, WithRefusalOffNothingIsRefused)
 {
     Command(ID_EXPIRE_ENABLE);

@@ -349,7 +349,7 @@ TEST_F(SettingsTest, LineBreaksInAnAddressNeverReachTheFile)
     EXPECT_EQ(ReadIni(), Section("TAB", { { "COUNT", "2" }, { "URL000", "http://a/[x]z" }, { "URL001", "http://b/" } }));
 }
 
-TEST_F(SettingsTest, OpeningKeepsPinnedTabsFirstAndReplacesTheOthers)
+TEST_F(SettingsTest, OpeningKeepsPinnedTabsFirstAndReplacesTheOthersWhosePagesLoadWhenShown)
 {
     Open();
     ASSERT_TRUE(dlg->AddTab("http://b/"));
@@ -363,15 +363,50 @@ TEST_F(SettingsTest, OpeningKeepsPinnedTabsFirstAndReplacesTheOthers)
     Command(ID_OPEN_DEFAULT_TABS);
 
     ASSERT_EQ(dlg->GetTabCount(), 4);
-    EXPECT_EQ(FakeWebBrowser::LiveCount(), 4) << "the unpinned panes are gone";
+    EXPECT_EQ(FakeWebBrowser::LiveCount(), 1) << "the unpinned panes are gone, the new ones wait to be shown";
     EXPECT_EQ(dlg->GetBrowser(0), pinned);
     EXPECT_TRUE(pinned->GetPinned());
+    EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 0) << "the pinned tab keeps the front";
     for (int i = 1; i < 4; ++i) {
-        EXPECT_EQ(LastCall(i), std::string("Navigate ") + addresses[i - 1]);
         EXPECT_EQ(dlg->GetBrowser(i)->GetTabLocation(), addresses[i - 1]);
         EXPECT_EQ(dlg->GetBrowser(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
     }
     EXPECT_EQ(dlg->m_tabCtrl.GetItemCount(), 4);
+
+    // Its first showing loads a page, once.
+    ASSERT_TRUE(dlg->SelectTab(2));
+    ASSERT_TRUE(dlg->SelectTab(0));
+    ASSERT_TRUE(dlg->SelectTab(2));
+    EXPECT_EQ(FakeWebBrowser::LiveCount(), 2);
+    ASSERT_NE(Fake(2), nullptr);
+    EXPECT_EQ(Fake(2)->Calls().size(), 1u);
+    EXPECT_EQ(LastCall(2), "Navigate http://b/");
+}
+
+TEST_F(SettingsTest, TabsThatNeverLoadedKeepTheirAddressesThroughExchangesClosesAndSaving)
+{
+    WriteIni(Section("TAB", { { "COUNT", "4" }, { "URL000", "http://0/" }, { "URL001", "http://1/" },
+                              { "URL002", "http://2/" }, { "URL003", "http://3/" } }));
+    Open();
+    char caption[64] = "";
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = caption;
+    item.cchTextMax = sizeof caption;
+    dlg->m_tabCtrl.GetItem(1, &item);
+    EXPECT_STREQ(caption, "http://1") << "its address, cut to the caption length";
+    // What a drag asks of the window once the strip has exchanged its items.
+    ASSERT_TRUE(dlg->SwapTabs(0, 1));
+    ASSERT_TRUE(dlg->DeleteTab(2));
+    EXPECT_EQ(FakeWebBrowser::LiveCount(), 1) << "only the front tab ever loaded";
+    // What the organizer and the expire-page dialog take as name and address.
+    EXPECT_EQ(dlg->GetBrowser(0)->GetLocationName(), "http://1/");
+    EXPECT_EQ(dlg->GetBrowser(0)->GetLocationURL(), "http://1/");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(dlg->GetBrowser(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
+    Command(ID_SAVE_DEFAULT_TABS);
+    EXPECT_EQ(ReadIni(), Section("TAB", { { "COUNT", "3" }, { "URL000", "http://1/" }, { "URL001", "http://0/" },
+                                          { "URL002", "http://3/" } }));
 }
 
 TEST_F(SettingsTest, AnEmptySetSendsTheFirstTabHomeAndAddsAnEmptyOne)
@@ -422,15 +457,18 @@ TEST_F(SettingsTest, AddressesWithSeparatorsAndJapaneseReadBackUnchanged)
     EXPECT_EQ(LastCall(0), "Navigate " + address);
 }
 
-TEST_F(SettingsTest, AHugeCountStopsAtTheTabLimitAndSavingStaysBounded)
+TEST_F(SettingsTest, AHugeCountStopsAtTheTabLimitWithOnlyTheFrontTabLoadedAndSavingStaysBounded)
 {
     WriteIni(Section("TAB", { { "COUNT", "2147483647" }, { "URL000", "http://0/" } }));
     Open();
     ASSERT_EQ(dlg->GetTabCount(), CMainDlg::kMaxTabs);
-    EXPECT_EQ(LastCall(0), "Navigate http://0/");
-    EXPECT_EQ(LastCall(1), "Navigate ");
+    EXPECT_EQ(FakeWebBrowser::LiveCount(), 1);
+    EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), CMainDlg::kMaxTabs - 1);
+    EXPECT_EQ(LastCall(CMainDlg::kMaxTabs - 1), "Navigate ");
+    EXPECT_EQ(dlg->GetBrowser(0)->GetTabLocation(), "http://0/");
     while (dlg->GetTabCount() > 1)
         dlg->DeleteTab(dlg->GetTabCount() - 1);
+    EXPECT_EQ(LastCall(0), "Navigate http://0/") << "each tab that came to the front loaded";
     Command(ID_SAVE_DEFAULT_TABS);
     EXPECT_EQ(ReadIni(), Section("TAB", { { "COUNT", "1" }, { "URL000", "http://0/" } }));
 }
