@@ -103,6 +103,20 @@ TEST_F(MainDlgTest, APaneWhoseControlCannotBeCreatedAddsNoTab)
     EXPECT_EQ(::GetDlgItem(dlg->m_hWnd, IDC_BROWSER_FIRST + before), nullptr) << "no window is left behind";
     ASSERT_TRUE(dlg->AddTab("about:blank"));
     EXPECT_EQ(dlg->GetBrowser(before)->GetDlgCtrlID(), IDC_BROWSER_FIRST + before);
+
+    // A restored tab keeps its place when its control fails, and tries again
+    // when it is shown again.
+    ASSERT_TRUE(dlg->AddRestoredTab("http://later.example/"));
+    const int later = dlg->GetTabCount() - 1;
+    FakeWebBrowser::Behaviour().refuseCreation = true;
+    ASSERT_TRUE(dlg->SelectTab(later));
+    FakeWebBrowser::Behaviour().refuseCreation = false;
+    EXPECT_EQ(Fake(later), nullptr);
+    EXPECT_EQ(dlg->GetBrowser(later)->GetTabLocation(), "http://later.example/");
+    ASSERT_TRUE(dlg->SelectTab(0));
+    ASSERT_TRUE(dlg->SelectTab(later));
+    ASSERT_NE(Fake(later), nullptr);
+    EXPECT_EQ(Fake(later)->Calls().front().url, L"http://later.example/");
 }
 
 TEST_F(MainDlgTest, DeleteCommandsActOnTheContextTab)
@@ -121,6 +135,16 @@ TEST_F(MainDlgTest, DeleteCommandsActOnTheContextTab)
     dlg->OnTabCommand(ID_TAB_DELETE, 1);
     EXPECT_EQ(dlg->GetTabCount(), 1);
     EXPECT_EQ(dlg->GetBrowser(0), middle);
+
+    // Closing the others from behind the front loads none of them on the way.
+    for (int i = 0; i < 4; ++i)
+        ASSERT_TRUE(dlg->AddRestoredTab("http://later.example/"));
+    ASSERT_TRUE(dlg->SelectTab(4));
+    FakeWebBrowser::CreatedCount() = 0;
+    dlg->OnTabCommand(ID_TAB_DELETE_OTHERS, 2);
+    ASSERT_EQ(dlg->GetTabCount(), 1);
+    EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 0);
+    EXPECT_EQ(FakeWebBrowser::CreatedCount(), 1) << "only the tab kept has loaded";
 }
 
 TEST_F(MainDlgTest, DeleteCommandsOnAContextTabOutsideTheStripDoNothing)

@@ -143,6 +143,12 @@ int FakeWebBrowser::LiveCount()
     return static_cast<int>(Live().size());
 }
 
+int& FakeWebBrowser::CreatedCount()
+{
+    static int created = 0;
+    return created;
+}
+
 FakeBehaviour& FakeWebBrowser::Behaviour()
 {
     static FakeBehaviour behaviour;
@@ -156,6 +162,7 @@ FakeWebBrowser::FakeWebBrowser()
       m_beforeNavigateInNavigate(Behaviour().beforeNavigateInNavigate)
 {
     Live().push_back(this);
+    ++CreatedCount();
 }
 
 FakeWebBrowser::~FakeWebBrowser()

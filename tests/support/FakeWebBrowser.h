@@ -39,6 +39,8 @@ public:
     // The live double behind any of its interfaces, or null.
     static FakeWebBrowser* FromUnknown(IUnknown* unknown);
     static int LiveCount();
+    // Doubles created so far; a test may set it back to 0.
+    static int& CreatedCount();
     static FakeBehaviour& Behaviour();
 
     const std::vector<FakeCall>& Calls() const { return m_calls; }
