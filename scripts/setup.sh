@@ -11,7 +11,7 @@ packages=(cmake make python3 g++ clang libclang-rt-14-dev googletest libbenchmar
 if [ "$mode" != native ]; then
   packages+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686
              g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-             wine wine64 wine32:i386 xvfb x11-apps imagemagick xdotool
+             wine wine64 wine32:i386 xvfb x11-apps x11-utils imagemagick xdotool
              fonts-ipafont-gothic fonts-wine locales)
 fi
 did=()
