@@ -22,9 +22,10 @@ CWebBrowser2* CBrowserPanes::Append(CWnd* parent)
     if (GetCount() >= kMaxPanes)
         return nullptr;
     auto pane = std::make_unique<CWebBrowser2>();
-    // Born where a pane in the background is parked: showing a tab moves
+    // Born hidden where a pane in the background is parked: a window made
+    // visible among hundreds of siblings costs more, and showing a tab moves
     // only the panes that are in sight.
-    if (!pane->Create(WS_CHILD | WS_VISIBLE, CRect(-1, -1, -1, -1), parent, IDC_BROWSER_FIRST + GetCount()))
+    if (!pane->Create(WS_CHILD, CRect(-1, -1, -1, -1), parent, IDC_BROWSER_FIRST + GetCount()))
         return nullptr;
     m_panes.push_back(std::move(pane));
     return m_panes.back().get();

@@ -16,7 +16,7 @@ public:
     // -1 when the pane is no longer here.
     int Find(const CWebBrowser2* pane) const;
 
-    // A new pane after the last one, a child of parent, out of sight and
+    // A new pane after the last one, a child of parent: hidden, parked and
     // without its control yet. Null, with nothing added, at the limit or when
     // its window cannot be created.
     CWebBrowser2* Append(CWnd* parent);

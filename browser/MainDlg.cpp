@@ -174,9 +174,12 @@ BOOL CMainDlg::InsertTab(const char* address, BOOL loadNow)
     if (!pane)
         return FALSE;
     const int index = m_panes.GetCount() - 1;
-    if (loadNow && !pane->CreateBrowser()) {
-        m_panes.Remove(index);
-        return FALSE;
+    if (loadNow) {
+        ShowPane(pane, nullptr);
+        if (!pane->CreateBrowser()) {
+            m_panes.Remove(index);
+            return FALSE;
+        }
     }
     CString caption = MakeCaption(address ? address : "");
     TCITEMA item = {};
@@ -189,7 +192,6 @@ BOOL CMainDlg::InsertTab(const char* address, BOOL loadNow)
         return FALSE;
     }
     CheckTabCount();
-    pane->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     // Automation on the pane needs nothing more: its dispatch is the control's.
     // The tab counts before it navigates: the control fires BeforeNavigate2
     // from inside Navigate, and that first event must be able to select it.
@@ -219,6 +221,18 @@ void CMainDlg::CheckTabCount() const
     assert(m_panes.GetCount() == m_tabCtrl.GetItemCount());
 }
 
+void CMainDlg::ShowPane(CWebBrowser2* pane, const RECT* place)
+{
+    // Above the tab strip, whose display area it covers.
+    UINT flags = SWP_SHOWWINDOW;
+    CRect r;
+    if (place)
+        r = *place;
+    else
+        flags |= SWP_NOMOVE | SWP_NOSIZE;
+    pane->SetWindowPos(HWND_TOP, r.left, r.top, r.Width(), r.Height(), flags);
+}
+
 void CMainDlg::ParkPane(CWebBrowser2* pane)
 {
     // Moving a window is costly; with 256 tabs almost every pane is parked
@@ -242,7 +256,7 @@ BOOL CMainDlg::SelectTab(int index)
     GetPaneRect(&pane);
     for (int i = 0; i < m_panes.GetCount(); ++i) {
         if (i == index)
-            browser->MoveWindow(pane, TRUE);
+            ShowPane(browser, &pane);
         else
             ParkPane(m_panes.Get(i));
     }

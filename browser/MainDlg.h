@@ -152,6 +152,8 @@ protected:
     void RemoveTab(int index);
     void CloseUnpinnedTabs();
     void ShowFront(CWebBrowser2* front, int fallback);
+    // Shows a pane on top of its siblings, in place when one is given.
+    void ShowPane(CWebBrowser2* pane, const RECT* place);
     // Moves a pane that is not the current one out of sight: (-1, -1), no size.
     void ParkPane(CWebBrowser2* pane);
     void SetTabText(int index, const CString& text);

@@ -42,9 +42,9 @@ void CMainDlg::OpenDefaultTabs()
     CWebBrowser2* front = CurrentBrowser();
     CloseUnpinnedTabs();
     // Past the tab limit every further address would be dropped anyway.
+    const ProfileSection saved(app->GetProfileSection(kSection));
     for (int i = 0; i < count && GetTabCount() < kMaxTabs; ++i) {
-        const CString address = app->GetProfileString(kSection, TabUrlKey(i).c_str(), "");
-        if (!AddRestoredTab(address))
+        if (!AddRestoredTab(saved.Get(TabUrlKey(i), "").c_str()))
             break;
     }
     // The set's last tab comes to the front, as each of its pages would

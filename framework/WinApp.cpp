@@ -104,6 +104,19 @@ CString CWinApp::GetProfileString(const char* section, const char* entry, const 
     }
 }
 
+std::string CWinApp::GetProfileSection(const char* section) const
+{
+    // A section that does not fit is cut short with size - 2 returned.
+    for (DWORD size = 4096;; size *= 2) {
+        std::string buffer(size, '\0');
+        DWORD got = ::GetPrivateProfileSectionA(section, &buffer[0], size, m_pszProfileName ? m_pszProfileName : "");
+        if (got < size - 2 || size >= (1u << 24)) {
+            buffer.resize(got);
+            return buffer;
+        }
+    }
+}
+
 BOOL CWinApp::WriteProfileInt(const char* section, const char* entry, int value) const
 {
     char text[16];

@@ -20,6 +20,8 @@ public:
 
     UINT GetProfileInt(const char* section, const char* entry, int defaultValue) const;
     CString GetProfileString(const char* section, const char* entry, const char* defaultValue = nullptr) const;
+    // The whole section: "key=value" strings, each ended by a NUL.
+    std::string GetProfileSection(const char* section) const;
     BOOL WriteProfileInt(const char* section, const char* entry, int value) const;
     // A null value removes the key.
     BOOL WriteProfileString(const char* section, const char* entry, const char* value) const;
