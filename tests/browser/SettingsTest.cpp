@@ -378,6 +378,7 @@ TEST_F(SettingsTest, OpeningKeepsPinnedTabsFirstAndReplacesTheOthersWhosePagesLo
     ASSERT_TRUE(dlg->SelectTab(0));
     ASSERT_TRUE(dlg->SelectTab(2));
     EXPECT_EQ(FakeWebBrowser::LiveCount(), 2);
+    EXPECT_TRUE(dlg->GetBrowser(2)->GetStyle() & WS_VISIBLE);
     ASSERT_NE(Fake(2), nullptr);
     EXPECT_EQ(Fake(2)->Calls().size(), 1u);
     EXPECT_EQ(LastCall(2), "Navigate http://b/");
