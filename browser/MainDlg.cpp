@@ -298,12 +298,11 @@ void CMainDlg::CloseUnpinnedTabs()
             RemoveTab(i);
 }
 
-void CMainDlg::ShowFront(CWebBrowser2* front, int fallback)
+void CMainDlg::ShowFront(int kept, int fallback)
 {
-    const int index = m_panes.Find(front);
-    if (index >= 0) {
+    if (kept >= 0) {
         // The strip may have lost its selection while the tabs before it went.
-        m_tabCtrl.SetCurSel(index);
+        m_tabCtrl.SetCurSel(kept);
         RecalcLayout();
     } else if (GetTabCount() > 0) {
         SelectTab(fallback);
@@ -484,12 +483,12 @@ void CMainDlg::OnDeleteOtherTabs(int tab)
 {
     if (m_panes.GetCount() <= 1 || !m_panes.Get(tab))
         return;
-    CWebBrowser2* front = CurrentBrowser();
+    const int kept = m_tabCtrl.GetCurSel() == tab ? 0 : -1;
     for (int i = m_panes.GetCount() - 1; i > tab; --i)
         RemoveTab(i);
     for (int i = 0; i < tab; ++i)
         RemoveTab(0);
-    ShowFront(front, 0);
+    ShowFront(kept, 0);
 }
 
 void CMainDlg::OnTabOrientation(UINT id)

@@ -148,10 +148,10 @@ protected:
     void LoadPane(CWebBrowser2* pane);
     // Closing tabs in a batch leaves the front to the caller, so that no page
     // behind them loads on the way: RemoveTab selects nothing, and ShowFront
-    // keeps front in front if it is still there, else selects fallback.
+    // keeps the tab now at kept in front, or with kept -1 selects fallback.
     void RemoveTab(int index);
     void CloseUnpinnedTabs();
-    void ShowFront(CWebBrowser2* front, int fallback);
+    void ShowFront(int kept, int fallback);
     // Shows a pane on top of its siblings, in place when one is given.
     void ShowPane(CWebBrowser2* pane, const RECT* place);
     // Moves a pane that is not the current one out of sight: (-1, -1), no size.

@@ -39,8 +39,12 @@ void CMainDlg::OpenDefaultTabs()
             GetBrowser(0)->GoHome();
         return;
     }
+    // A pinned front stays; a closed one is not looked for again, since a
+    // new pane may take its place in memory.
     CWebBrowser2* front = CurrentBrowser();
+    const bool frontPinned = front && front->GetPinned();
     CloseUnpinnedTabs();
+    const int kept = frontPinned ? m_panes.Find(front) : -1;
     // Past the tab limit every further address would be dropped anyway.
     const ProfileSection saved(app->GetProfileSection(kSection));
     for (int i = 0; i < count && GetTabCount() < kMaxTabs; ++i) {
@@ -49,5 +53,5 @@ void CMainDlg::OpenDefaultTabs()
     }
     // The set's last tab comes to the front, as each of its pages would
     // take it on opening, unless a pinned tab holds it. Only that one loads.
-    ShowFront(front, GetTabCount() - 1);
+    ShowFront(kept, GetTabCount() - 1);
 }
