@@ -65,74 +65,80 @@ void DDX_Text(CDataExchange* dx, int id, CString& value)
     }
 }
 
-void DDX_Text(CDataExchange* dx, int id, int& value)
+namespace {
+bool ParseInt(const char* text, int* value)
+{
+    char* end = nullptr;
+    const long parsed = std::strtol(text, &end, 10);
+    if (end == text || !OnlyBlanksFrom(end))
+        return false;
+    *value = static_cast<int>(parsed);
+    return true;
+}
+
+bool ParseUInt(const char* text, UINT* value)
+{
+    while (*text == ' ' || *text == '\t')
+        ++text;
+    // strtoul would take a minus sign and wrap the number round.
+    if (!std::isdigit(static_cast<unsigned char>(*text)))
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    const unsigned long parsed = std::strtoul(text, &end, 10);
+    if (!OnlyBlanksFrom(end) || errno == ERANGE || parsed > UINT_MAX)
+        return false;
+    *value = static_cast<UINT>(parsed);
+    return true;
+}
+
+bool ParseFloat(const char* text, float* value)
+{
+    char* end = nullptr;
+    const float parsed = static_cast<float>(std::strtod(text, &end));
+    if (end == text || !OnlyBlanksFrom(end) || !std::isfinite(parsed))
+        return false;
+    *value = parsed;
+    return true;
+}
+
+// A number in an edit box: parse reads it back, refusing text that is no
+// such number with the message given; format writes it.
+template <typename T, typename Shown>
+void ExchangeNumber(CDataExchange* dx, int id, T& value, bool (*parse)(const char*, T*), const char* refusal,
+                    const char* format)
 {
     if (dx->m_bFailed)
         return;
     HWND ctl = dx->PrepareCtrl(id);
     if (dx->m_bSaveAndValidate) {
-        const CString text = ControlText(ctl);
-        char* end = nullptr;
-        long parsed = std::strtol(text, &end, 10);
-        if (end == static_cast<const char*>(text) || !OnlyBlanksFrom(end)) {
-            dx->Fail("整数を入力してください。");
+        T parsed;
+        if (!parse(ControlText(ctl), &parsed)) {
+            dx->Fail(refusal);
             return;
         }
-        value = static_cast<int>(parsed);
+        value = parsed;
     } else {
-        char text[16];
-        std::snprintf(text, sizeof text, "%d", value);
+        char text[32];
+        std::snprintf(text, sizeof text, format, static_cast<Shown>(value));
         ::SetWindowTextA(ctl, text);
     }
+}
+}
+
+void DDX_Text(CDataExchange* dx, int id, int& value)
+{
+    ExchangeNumber<int, int>(dx, id, value, ParseInt, "整数を入力してください。", "%d");
 }
 
 void DDX_Text(CDataExchange* dx, int id, UINT& value)
 {
-    if (dx->m_bFailed)
-        return;
-    HWND ctl = dx->PrepareCtrl(id);
-    if (dx->m_bSaveAndValidate) {
-        const CString text = ControlText(ctl);
-        const char* start = text;
-        while (*start == ' ' || *start == '\t')
-            ++start;
-        // strtoul would take a minus sign and wrap the number round.
-        char* end = nullptr;
-        errno = 0;
-        const unsigned long parsed = std::isdigit(static_cast<unsigned char>(*start))
-                                         ? std::strtoul(start, &end, 10) : 0;
-        if (!end || !OnlyBlanksFrom(end) || errno == ERANGE || parsed > UINT_MAX) {
-            dx->Fail("0 以上の整数を入力してください。");
-            return;
-        }
-        value = static_cast<UINT>(parsed);
-    } else {
-        char text[16];
-        std::snprintf(text, sizeof text, "%u", value);
-        ::SetWindowTextA(ctl, text);
-    }
+    ExchangeNumber<UINT, UINT>(dx, id, value, ParseUInt, "0 以上の整数を入力してください。", "%u");
 }
 
 void DDX_Text(CDataExchange* dx, int id, float& value)
 {
-    if (dx->m_bFailed)
-        return;
-    HWND ctl = dx->PrepareCtrl(id);
-    if (dx->m_bSaveAndValidate) {
-        const CString text = ControlText(ctl);
-        char* end = nullptr;
-        const double parsed = std::strtod(text, &end);
-        const float narrowed = static_cast<float>(parsed);
-        if (end == static_cast<const char*>(text) || !OnlyBlanksFrom(end) || !std::isfinite(narrowed)) {
-            dx->Fail("数値を入力してください。");
-            return;
-        }
-        value = narrowed;
-    } else {
-        char text[32];
-        std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
-        ::SetWindowTextA(ctl, text);
-    }
+    ExchangeNumber<float, double>(dx, id, value, ParseFloat, "数値を入力してください。", "%g");
 }
 
 void DDV_MinMaxUInt(CDataExchange* dx, UINT value, UINT min, UINT max)
