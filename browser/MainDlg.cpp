@@ -81,8 +81,8 @@ BOOL CMainDlg::OnInitDialog()
         ::AppendMenuA(sys, MF_SEPARATOR, 0, nullptr);
         ::AppendMenuA(sys, MF_STRING, IDM_ABOUTBOX, about);
     }
-    SendMessage(WM_SETICON, ICON_BIG, (LPARAM)m_hIcon);
-    SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)m_hIcon);
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
 
     m_hMenuIcons[0] = LoadSmallIcon(IDI_FOLDER_CLOSED);
     m_hMenuIcons[1] = LoadSmallIcon(IDI_FOLDER_OPEN);
@@ -237,11 +237,8 @@ void CMainDlg::ParkPane(CWebBrowser2* pane)
 {
     // Moving a window is costly; with 256 tabs almost every pane is parked
     // already, so selecting a tab touches only the ones that are not.
-    CRect r;
-    pane->GetWindowRect(&r);
-    POINT topLeft = { r.left, r.top };
-    ScreenToClient(&topLeft);
-    if (topLeft.x == -1 && topLeft.y == -1 && r.IsRectEmpty())
+    const CRect r = ChildRect(*pane);
+    if (r.left == -1 && r.top == -1 && r.IsRectEmpty())
         return;
     pane->SetWindowPos(nullptr, -1, -1, 0, 0, SWP_NOZORDER);
 }
@@ -323,15 +320,11 @@ void CMainDlg::RecalcLayout()
 {
     if (!m_bInitialized)
         return;
-    CRect client, go, nw, func, edit;
+    CRect client, go, nw;
     GetClientRect(&client);
     m_btnGo.GetWindowRect(&go);
     m_btnNew.GetWindowRect(&nw);
-    m_btnFunc.GetWindowRect(&func);
-    ScreenToClient(reinterpret_cast<POINT*>(&func.left));
-    ScreenToClient(reinterpret_cast<POINT*>(&func.right));
-    m_edAddress.GetWindowRect(&edit);
-    ScreenToClient(reinterpret_cast<POINT*>(&edit.left));
+    const CRect func = ChildRect(m_btnFunc), edit = ChildRect(m_edAddress);
 
     const int goLeft = client.Width() - go.Width();
     const int newLeft = goLeft - nw.Width();

@@ -4,6 +4,7 @@
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
 #include "core/TabSide.h"
+#include "framework/Menu.h"
 #include "framework/WinApp.h"
 #include <algorithm>
 
@@ -59,17 +60,16 @@ void CMainDlg::OnFuncButton()
 {
     CRect button;
     m_btnFunc.GetWindowRect(&button);
-    HMENU menu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_FUNCMENU));
-    if (!menu)
+    const CMenuResource menu(IDR_FUNCMENU);
+    HMENU popup = menu.Popup();
+    if (!popup)
         return;
-    HMENU popup = ::GetSubMenu(menu, 0);
     CheckIf(popup, ID_SAVE_TABS_AT_EXIT, m_settings.m_bSaveLastTab);
     CheckIf(popup, ID_STEALTH_MODE, m_settings.m_bStealthMode);
     CheckIf(popup, ID_TAB_BOTTOM + TabSideCommand(m_tabCtrl.GetOrientation()), TRUE);
     CheckIf(popup, ID_EXPIRE_ENABLE, m_settings.m_bExpireEnabled);
     CheckIf(popup, ID_TAB_MULTILINE, m_settings.m_bMultiLineTab);
-    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, button.left, button.bottom, 0, m_hWnd, nullptr);
-    ::DestroyMenu(menu);
+    menu.Track(TPM_LEFTALIGN | TPM_RIGHTBUTTON, button.left, button.bottom, m_hWnd);
 }
 
 void CMainDlg::ShowCollectionMenu()

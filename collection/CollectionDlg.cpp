@@ -3,6 +3,7 @@
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
 #include "framework/DataExchange.h"
+#include "framework/Menu.h"
 #include "framework/WinApp.h"
 #include <algorithm>
 #include <vector>
@@ -45,8 +46,8 @@ BOOL CCollectionDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     HICON icon = AfxGetApp()->LoadIcon(IDI_APP);
-    SendMessage(WM_SETICON, ICON_BIG, (LPARAM)icon);
-    SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)icon);
+    SetIcon(icon, TRUE);
+    SetIcon(icon, FALSE);
     CreateImageList();
     m_tree.SetImageList(&m_imageList, TVSIL_NORMAL);
 
@@ -214,11 +215,7 @@ void CCollectionDlg::OnContextMenu(HWND wnd, CPoint point)
     if (!item)
         return;
     m_tree.SelectItem(item);
-    HMENU menu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_TREEMENU));
-    if (!menu)
-        return;
-    ::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_RIGHTBUTTON, point.x, point.y, 0, m_hWnd, nullptr);
-    ::DestroyMenu(menu);
+    CMenuResource(IDR_TREEMENU).Track(TPM_RIGHTBUTTON, point.x, point.y, m_hWnd);
 }
 
 // Top-level items stay: only what lies in a folder can be deleted.
@@ -281,30 +278,21 @@ void CCollectionDlg::OnSize(UINT type, int cx, int cy)
         Layout(cx, cy);
 }
 
-RECT CCollectionDlg::ChildRect(int id) const
-{
-    RECT r = {};
-    HWND child = GetDlgItem(id);
-    ::GetWindowRect(child, &r);
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 // The tree fills the bottom, the buttons keep to the right edge, and the
 // two edit boxes reach to where the new-folder button begins.
 void CCollectionDlg::Layout(int cx, int cy)
 {
-    const CRect tree = ChildRect(IDC_COLL_TREE);
+    const CRect tree = ChildRect(m_tree);
     const int right = std::max(cx, 0), bottom = std::max(cy, 0);
     m_tree.MoveWindow(tree.left, tree.top, std::max(right - int(tree.left), 0), std::max(bottom - int(tree.top), 0));
     for (int id : kButtons) {
-        const CRect button = ChildRect(id);
+        const CRect button = ChildRect(GetDlgItem(id));
         ::MoveWindow(GetDlgItem(id), cx - kRightMargin - button.Width(), button.top, button.Width(),
                      button.Height(), TRUE);
     }
-    const int newFolderWidth = CRect(ChildRect(IDC_COLL_NEWFOLDER)).Width();
+    const int newFolderWidth = ChildRect(GetDlgItem(IDC_COLL_NEWFOLDER)).Width();
     for (int id : { IDC_COLL_NAME, IDC_COLL_ADDRESS }) {
-        const CRect edit = ChildRect(id);
+        const CRect edit = ChildRect(GetDlgItem(id));
         const int width = cx - int(edit.left) - (newFolderWidth + kRightMargin);
         ::MoveWindow(GetDlgItem(id), edit.left, edit.top, std::max(width, 0), edit.Height(), TRUE);
     }

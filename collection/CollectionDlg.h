@@ -58,7 +58,6 @@ protected:
     void FillTree(CollectionNodeList* list);
     CollectionNode* NodeOf(HTREEITEM item) const;
     void Layout(int cx, int cy);
-    RECT ChildRect(int id) const;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -3,6 +3,7 @@
 #include "core/collection/CollectionNodeList.h"
 #include "core/expire/ExpireRules.h"
 #include "framework/DataExchange.h"
+#include "framework/Menu.h"
 #include "framework/WinApp.h"
 #include <algorithm>
 
@@ -26,14 +27,6 @@ const char kEnterValidLink[] = "有効なリンクを入力してください";
 // Space between the buttons and the dialog's right edge, and between the
 // edits and the buttons, in pixels.
 const int kButtonMargin = 12;
-
-CRect ChildRect(HWND parent, HWND child)
-{
-    CRect r;
-    ::GetWindowRect(child, &r);
-    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
 }
 
 CExpirePageDlg::CExpirePageDlg() : CDialog(IDD, nullptr)
@@ -57,8 +50,8 @@ BOOL CExpirePageDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     HICON icon = AfxGetApp()->LoadIcon(IDI_APP);
-    SendMessage(WM_SETICON, ICON_BIG, (LPARAM)icon);
-    SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)icon);
+    SetIcon(icon, TRUE);
+    SetIcon(icon, FALSE);
 
     m_list.InsertColumn(0, "アドレス", LVCFMT_LEFT, 291);
     m_list.InsertColumn(1, "名前", LVCFMT_LEFT, 150);
@@ -81,18 +74,18 @@ void CExpirePageDlg::OnSize(UINT type, int cx, int cy)
     CDialog::OnSize(type, cx, cy);
     if (!m_list.m_hWnd)
         return;
-    const CRect list = ChildRect(m_hWnd, m_list);
+    const CRect list = ChildRect(m_list);
     m_list.MoveWindow(list.left, list.top, std::max(cx, 0) - list.left, std::max(cy, 0) - list.top);
 
     const HWND cancel = GetDlgItem(IDCANCEL);
-    const int buttonWidth = ChildRect(m_hWnd, cancel).Width();
+    const int buttonWidth = ChildRect(cancel).Width();
     for (HWND button : { GetDlgItem(IDOK), cancel }) {
-        const CRect r = ChildRect(m_hWnd, button);
+        const CRect r = ChildRect(button);
         ::SetWindowPos(button, nullptr, cx - r.Width() - kButtonMargin, r.top, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     for (HWND edit : { GetDlgItem(IDC_EXP_NAME), GetDlgItem(IDC_EXP_ADDRESS) }) {
-        const CRect r = ChildRect(m_hWnd, edit);
+        const CRect r = ChildRect(edit);
         ::MoveWindow(edit, r.left, r.top, cx - buttonWidth - 2 * kButtonMargin - r.left, r.Height(), TRUE);
     }
     Invalidate();
@@ -154,12 +147,8 @@ void CExpirePageDlg::OnContextMenu(HWND wnd, CPoint point)
     if (row < 0)
         return;
     m_list.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    HMENU menu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_TREEMENU));
-    if (!menu)
-        return;
     // The row deleted is m_nSelected, which this click's NM_RCLICK has set.
-    ::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_RIGHTBUTTON, point.x, point.y, 0, m_hWnd, nullptr);
-    ::DestroyMenu(menu);
+    CMenuResource(IDR_TREEMENU).Track(TPM_RIGHTBUTTON, point.x, point.y, m_hWnd);
 }
 
 void CExpirePageDlg::OnDeleteItem()

@@ -75,6 +75,14 @@ public:
     void GetClientRect(RECT* r) const { ::GetClientRect(m_hWnd, r); }
     void GetWindowRect(RECT* r) const { ::GetWindowRect(m_hWnd, r); }
     void ScreenToClient(POINT* p) const { ::ScreenToClient(m_hWnd, p); }
+    // A child window's rectangle in this window's client coordinates.
+    CRect ChildRect(HWND child) const
+    {
+        CRect r;
+        ::GetWindowRect(child, &r);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
     void ClientToScreen(POINT* p) const { ::ClientToScreen(m_hWnd, p); }
     void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
     void GetWindowText(CString& text) const;
@@ -87,6 +95,7 @@ public:
         { assert(::IsWindow(m_hWnd)); return ::SendMessageA(m_hWnd, message, wParam, lParam); }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
         { assert(::IsWindow(m_hWnd)); return ::PostMessageA(m_hWnd, message, wParam, lParam); }
+    void SetIcon(HICON icon, BOOL bigIcon) { SendMessage(WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL, (LPARAM)icon); }
     HFONT GetFont() const { return (HFONT)SendMessage(WM_GETFONT); }
     void SetFont(HFONT font, BOOL redraw = TRUE) { SendMessage(WM_SETFONT, (WPARAM)font, redraw); }
 

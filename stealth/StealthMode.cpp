@@ -1,5 +1,6 @@
 #include "stealth/StealthMode.h"
 #include "core/StealthRules.h"
+#include "framework/Menu.h"
 #include "res/resource.h"
 
 namespace {
@@ -150,16 +151,15 @@ void CStealthMode::ShowTrayMenu(POINT cursor)
     if (m_bTrayMenuOpen)
         return;
     m_bTrayMenuOpen = TRUE;
-    HMENU menu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_TRAYMENU));
-    if (menu) {
+    const CMenuResource menu(IDR_TRAYMENU);
+    if (menu.Popup()) {
         // The exit item reaches the application's exit command, which closes
         // the main window as its close box does. A menu whose owner is not in
         // the foreground would not close on a click elsewhere; the null
         // message afterwards lets the next one open at once.
         ::SetForegroundWindow(m_window);
-        ::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, m_window, nullptr);
+        menu.Track(TPM_RIGHTBUTTON, cursor.x, cursor.y, m_window);
         m_window.PostMessage(WM_NULL);
-        ::DestroyMenu(menu);
     }
     m_bTrayMenuOpen = FALSE;
 }

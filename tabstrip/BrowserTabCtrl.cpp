@@ -1,4 +1,5 @@
 #include "tabstrip/BrowserTabCtrl.h"
+#include "framework/Menu.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include <shellapi.h>
@@ -353,15 +354,10 @@ void CBrowserTabCtrl::OnContextMenu(HWND, CPoint point)
     const int index = HitTab(client);
     if (index < 0)
         return;
-    HMENU menu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_TABMENU));
-    if (!menu)
-        return;
     // The command comes back here, so the tab it is for goes with it.
     CWnd* main = AfxGetMainWnd();
-    const UINT command = static_cast<UINT>(::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_RIGHTBUTTON | TPM_RETURNCMD,
-                                                            point.x, point.y, 0, main ? main->m_hWnd : GetParent(),
-                                                            nullptr));
-    ::DestroyMenu(menu);
+    const UINT command = static_cast<UINT>(CMenuResource(IDR_TABMENU).Track(TPM_RIGHTBUTTON | TPM_RETURNCMD, point.x,
+                                                                           point.y, main ? main->m_hWnd : GetParent()));
     if (command && m_pOwner)
         m_pOwner->OnTabCommand(command, index);
 }
