@@ -135,18 +135,27 @@ std::string BookmarkReader::TextBetween(std::size_t begin, std::size_t end) cons
     return StripLineBreaks(text_ + begin, length);
 }
 
+// Inside a start tag: its attributes up to ">", then its text up to the
+// end token. False when the tag is not closed or another token comes first.
+bool BookmarkReader::ReadTagText(Token end, std::string& text)
+{
+    std::size_t close = FindByte('>', closeAt_);
+    if (close == size_ || close == pos_)
+        return false;
+    pos_ = close + 1;
+    std::size_t textBegin = pos_;
+    if (NextToken() != end)
+        return false;
+    text = TextBetween(textBegin, tokenAt_);
+    return true;
+}
+
 // After "<H": the level and attributes up to ">", the name up to "</H", then
 // "<DL>" with anything but a token in between.
 BookmarkReader::HeadingEnd BookmarkReader::ReadHeading(std::string& name)
 {
-    std::size_t close = FindByte('>', closeAt_);
-    if (close == size_ || close == pos_)
+    if (!ReadTagText(kHeadingEnd, name))
         return kBadHeading;
-    pos_ = close + 1;
-    std::size_t nameBegin = pos_;
-    if (NextToken() != kHeadingEnd)
-        return kBadHeading;
-    name = TextBetween(nameBegin, tokenAt_);
     if (NextToken() == kList)
         return kFolderHeading;
     // Exports from elsewhere title the page with a heading that no list
@@ -169,15 +178,7 @@ bool BookmarkReader::ReadAnchor(std::string& url, std::string& title)
     // Past the kept bytes only: the rest of a long address is skipped like
     // an attribute by the search for ">".
     pos_ += kept;
-    std::size_t close = FindByte('>', closeAt_);
-    if (close == size_ || close == pos_)
-        return false;
-    pos_ = close + 1;
-    std::size_t titleBegin = pos_;
-    if (NextToken() != kAnchorEnd)
-        return false;
-    title = TextBetween(titleBegin, tokenAt_);
-    return true;
+    return ReadTagText(kAnchorEnd, title);
 }
 
 // Nested lists are kept on an explicit stack rather than by recursion: a file

@@ -48,6 +48,7 @@ private:
     Token NextToken();
     std::size_t FindByte(char byte, std::size_t& memo);
     enum HeadingEnd { kBadHeading, kFolderHeading, kLoneHeading };
+    bool ReadTagText(Token end, std::string& text);
     HeadingEnd ReadHeading(std::string& name);
     bool ReadAnchor(std::string& url, std::string& title);
     std::string TextBetween(std::size_t begin, std::size_t end) const;
