@@ -35,6 +35,6 @@ void CMainDlg::OnOrganizeExpirePages()
 void CMainDlg::RunExpirePageDlg(CExpirePageDlg& dlg)
 {
     dlg.SetFile(GetExpireFile());
-    if (dlg.DoModal() == IDOK && m_pExpireList)
-        m_pExpireList->LoadFile(GetExpireFile().str(), nullptr);
+    if (dlg.DoModal() == IDOK)
+        ReloadExpireList();
 }
