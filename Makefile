@@ -1,11 +1,13 @@
 # make run   - build and start Quenvo.exe under Wine (virtual display when there is none)
-# make test  - set-up, native core tests, both Windows builds, their tests under every Wine
-#              this host runs (QUENVO_WINE64_ONLY=1: as on a host without i386 support)
+# make test  - set-up, native core tests, both Windows builds, the release zips' check, their
+#              tests under every Wine this host runs (QUENVO_WINE64_ONLY=1: as on a host
+#              without i386 support)
+# make dist  - both Windows builds packed as dist/Quenvo-<version>-x86.zip and -x64.zip
 BUILD   := build
 NATIVE  := $(BUILD)/native
 JOBS    ?= 2
 
-.PHONY: all setup setup-native native win32 win64 test test-native test-wine run screenshot fuzz bench bench-startup clean
+.PHONY: all setup setup-native native win32 win64 dist test test-native test-dist test-wine run screenshot fuzz bench bench-startup clean
 
 all: win32 win64
 
@@ -25,13 +27,22 @@ win32 win64: setup
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$(if $(filter win32,$@),i686,x86_64).cmake >/dev/null
 	@cmake --build $(BUILD)/$@ -j$(JOBS)
 
+# The version in the names comes from the version resource (res/Quenvo.rc).
+dist: win32 win64
+	@python3 scripts/dist.py $(BUILD) dist
+
 test-native: native
 	@cd $(NATIVE) && ctest --output-on-failure
 
 test-wine: win32 win64
 	@scripts/test-wine.sh $(BUILD)/win32 $(BUILD)/win64
 
-test: test-native test-wine
+# Packs the builds that the Wine tests use into a scratch folder; dist/ is left alone.
+test-dist: win32 win64
+	@python3 tests/scripts/dist_test.py $(BUILD)
+
+# The Wine tests come last: their summary is the last line.
+test: test-native test-dist test-wine
 
 run: setup
 	@arch=$$(scripts/wine-arch.sh) && echo "run: the $$arch program" && \
@@ -52,4 +63,4 @@ bench-startup: setup
 	@scripts/startup-bench.sh
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) dist
