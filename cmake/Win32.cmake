@@ -35,7 +35,9 @@ target_link_libraries(quenvo_program PUBLIC quenvo_core quenvo_framework)
 
 add_executable(Quenvo WIN32 ${QUENVO_ENTRY_POINT} ${QUENVO_APP_OBJECT} $<TARGET_OBJECTS:quenvo_res>)
 target_link_libraries(Quenvo PRIVATE quenvo_program)
-target_link_options(Quenvo PRIVATE -static)
+# No link time in the header: the same sources give the same program bytes,
+# and so the same release zips.
+target_link_options(Quenvo PRIVATE -static -Wl,--no-insert-timestamp)
 
 # Cross-built GoogleTest; threads are not needed by our single-threaded tests.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
