@@ -43,7 +43,12 @@ def readme_bytes(version):
     """The readme as Windows users' editors expect it: code page 932, CR LF."""
     with open(README_TEMPLATE, encoding="utf-8") as f:
         text = f.read().replace("@VERSION@", version)
-    return text.replace("\r\n", "\n").replace("\n", "\r\n").encode("cp932")
+    text = text.replace("\r\n", "\n").replace("\n", "\r\n")
+    try:
+        return text.encode("cp932")
+    except UnicodeEncodeError as e:
+        line = text.count("\n", 0, e.start) + 1
+        sys.exit(f"dist: {README_TEMPLATE}:{line}: {text[e.start]!r} has no code page 932 form")
 
 
 def zip_name(version, target):
