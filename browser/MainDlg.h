@@ -61,6 +61,7 @@ public:
     // Stealth mode and its tray icon; the options sheet shows a newly chosen
     // icon through ModifyTrayIcon.
     void ToggleStealthMode();
+    void SetStealthMode(bool on);
     void ModifyTrayIcon() { m_stealth.ModifyTrayIcon(); }
     CStealthMode& GetStealth() { return m_stealth; }
 

@@ -9,22 +9,10 @@
 void CMainDlg::OnOptions()
 {
     Settings edited = m_settings;
-    CPrGeneral general;
-    general.m_strBookmarkFile = CString(edited.m_strBookmarkFile);
-    general.m_bUseDefaultBookmarkFile = edited.m_bUseDefaultBookmarkFile;
-    general.m_nPriority = edited.m_nPriority;
-    CPrExpirePage expire;
-    expire.m_strExpirePageFile = CString(edited.m_strExpirePageFile);
-    expire.m_bUseDefaultExpirePageFile = edited.m_bUseDefaultExpirePageFile;
-    CPrTab tab;
-    tab.m_bPinnedStatic = edited.m_bPinnedStatic;
-    tab.m_nTabTextLength = static_cast<UINT>(edited.m_nTabTextLength);
-    CPrSteals steals;
-    steals.m_nTrayIcon = edited.m_nTrayIcon;
-    steals.m_bNeedClickTray = edited.m_bNeedClickTray;
-    steals.m_fAutoHideTime = edited.AutoHideMinutes();
-    steals.m_bEnableAutoHide = edited.m_bEnableAutoHide;
-
+    CPrGeneral general(edited);
+    CPrTab tab(edited);
+    CPrSteals steals(edited);
+    CPrExpirePage expire(edited);
     CPropertySheet sheet("詳細設定");
     sheet.AddPage(&general);
     sheet.AddPage(&tab);
@@ -32,18 +20,9 @@ void CMainDlg::OnOptions()
     sheet.AddPage(&expire);
     if (sheet.DoModal() != IDOK)
         return;
-
-    edited.m_strBookmarkFile = general.m_strBookmarkFile.str();
-    edited.m_bUseDefaultBookmarkFile = general.m_bUseDefaultBookmarkFile;
-    edited.m_nPriority = general.m_nPriority;
-    edited.m_strExpirePageFile = expire.m_strExpirePageFile.str();
-    edited.m_bUseDefaultExpirePageFile = expire.m_bUseDefaultExpirePageFile;
-    edited.m_nTrayIcon = steals.m_nTrayIcon;
-    edited.SetAutoHideMinutes(steals.m_fAutoHideTime);
-    edited.m_bEnableAutoHide = steals.m_bEnableAutoHide;
-    edited.m_bNeedClickTray = steals.m_bNeedClickTray;
-    edited.m_bPinnedStatic = tab.m_bPinnedStatic;
-    edited.m_nTabTextLength = static_cast<int>(tab.m_nTabTextLength);
+    // OK stores the idle time as the sheet shows it, in minutes with two
+    // decimals, even when its page was never shown.
+    edited.SetAutoHideMinutes(edited.AutoHideMinutes());
     ApplyOptions(edited);
 }
 

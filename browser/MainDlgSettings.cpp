@@ -43,9 +43,7 @@ void CMainDlg::LoadSettings()
     if (!IsEmptyPlacement(PlainRect{ s.m_nLeft, s.m_nTop, s.m_nRight, s.m_nBottom }))
         ::SetWindowPlacement(m_hWnd, &placement);
 
-    // The switch flips the flag itself, so hand it the opposite of what was read.
-    m_settings.m_bStealthMode = !m_settings.m_bStealthMode;
-    ToggleStealthMode();
+    SetStealthMode(s.m_bStealthMode != 0);
 }
 
 void CMainDlg::SaveSettings()
@@ -82,8 +80,13 @@ void CMainDlg::OnSaveTabsAtExit()
 
 void CMainDlg::ToggleStealthMode()
 {
-    m_settings.m_bStealthMode = !m_settings.m_bStealthMode;
-    if (m_settings.m_bStealthMode)
+    SetStealthMode(!m_settings.m_bStealthMode);
+}
+
+void CMainDlg::SetStealthMode(bool on)
+{
+    m_settings.m_bStealthMode = on;
+    if (on)
         m_stealth.SwitchOn();
     else
         m_stealth.SwitchOff();

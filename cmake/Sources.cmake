@@ -79,6 +79,7 @@ set(QUENVO_PROGRAM_SOURCES
   collection/FolderTreeCtrl.cpp
   collection/CollectionDlg.cpp
   options/HtmlFileDialog.cpp
+  options/OptionsPage.cpp
   options/PrGeneral.cpp
   options/PrTab.cpp
   options/PrSteals.cpp

@@ -48,6 +48,16 @@ struct Settings {
     void SetAutoHideMinutes(float minutes);
 };
 
+// The values a number key may take. A number read from the file outside
+// [min, max] is pulled to the nearer end or falls back to the key's default,
+// or is kept as it is; the options refuse it. The idle time is a text key of
+// minutes: its range binds only the options.
+struct SettingRange {
+    enum OnReading { kKept, kNearerEnd, kDefault };
+    OnReading onReading;
+    double min, max;
+};
+
 // One key of the section and the field it fills.
 struct SettingKey {
     const char* key;
@@ -55,7 +65,14 @@ struct SettingKey {
     std::string Settings::*text;    // a string key
     int defaultNumber;
     const char* defaultText;
-    int (*pullIntoRange)(int);      // null: any value stands
+    SettingRange range;
+
+    // A number as reading keeps it.
+    int PullIntoRange(int value) const;
 };
 extern const SettingKey kSettingKeys[];
 extern const int kSettingKeyCount;
+
+// The key of a field; every field has one.
+const SettingKey& SettingKeyOf(int Settings::*number);
+const SettingKey& SettingKeyOf(std::string Settings::*text);

@@ -3,21 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-int ClampTrayIcon(int value)
-{
-    return value >= 0 && value <= 6 ? value : 0;
-}
-
-int ClampTabTextLength(int value)
-{
-    return value < 0 ? 0 : value > 63 ? 63 : value;
-}
-
-int ClampPriority(int value)
-{
-    return value >= 0 && value <= 3 ? value : 1;
-}
-
 int AutoHideMilliseconds(const char* minutesText)
 {
     const double ms = std::strtod(minutesText ? minutesText : "", nullptr) * 60000.0;

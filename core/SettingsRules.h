@@ -6,11 +6,6 @@
 // ranges, derived values, key names and rectangles. No Windows headers, so
 // they are tested natively as well.
 
-// Out-of-range values read from the file, pulled back into range.
-int ClampTrayIcon(int value);        // not 0..6: icon 0
-int ClampTabTextLength(int value);   // into 0..63
-int ClampPriority(int value);        // not 0..3: normal (1)
-
 // The idle time (minutes as text, strtod rules) in milliseconds, truncated
 // toward zero. Text that is not a number gives 0.
 int AutoHideMilliseconds(const char* minutesText);

@@ -1,21 +1,16 @@
 #pragma once
-#include "framework/PropertySheet.h"
+#include "options/OptionsPage.h"
 #include "res/resource.h"
 
 // Options page "無効ページ": the expire-page file.
-class CPrExpirePage : public CPropertyPage {
+class CPrExpirePage : public COptionsPage {
 public:
     enum { IDD = IDD_PR_EXPIREPAGE };
-    CPrExpirePage() : CPropertyPage(IDD) {}
-
-    CString m_strExpirePageFile;
-    int m_bUseDefaultExpirePageFile = TRUE;
+    explicit CPrExpirePage(Settings& settings) : COptionsPage(IDD, settings) {}
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
-    void OnBrowse();
-    // The file dialog; a test answers in its place.
-    virtual BOOL ChooseFile(CString& path);
+    void OnBrowse() { BrowseFor(&Settings::m_strExpirePageFile); }
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,32 +1,28 @@
 #pragma once
-#include "framework/PropertySheet.h"
-#include "framework/SliderCtrl.h"
+#include "options/OptionsPage.h"
 #include "framework/Static.h"
 #include "res/resource.h"
+#include <vector>
 
 // Options page "ステルスモード": idle time, tray behaviour and the tray icon,
 // with a preview that follows the slider.
-class CPrSteals : public CPropertyPage {
+class CPrSteals : public COptionsPage {
 public:
     enum { IDD = IDD_PR_STEALS };
-    enum { kIconCount = 7 };
-    CPrSteals();
+    explicit CPrSteals(Settings& settings);
     ~CPrSteals() override;
-
-    int m_nTrayIcon = 0;
-    int m_bNeedClickTray = FALSE;
-    float m_fAutoHideTime = 10.0f;   // minutes
-    int m_bEnableAutoHide = FALSE;
 
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
+    // The idle time: minutes in the box, the text the settings keep.
+    void ExchangeMinutes(CDataExchange* dx);
     void OnHScroll(UINT code, UINT pos, HWND scrollBar);
     void ShowIcon(int index);
 
     CStatic m_iconPreview;
     CSliderCtrl m_sliderTrayIcon;
-    HICON m_hIcons[kIconCount] = {};
+    std::vector<HICON> m_hIcons;  // one for each value of the tray-icon setting
 
     DECLARE_MESSAGE_MAP()
 };

@@ -3,8 +3,7 @@
 
 void CPrTab::DoDataExchange(CDataExchange* dx)
 {
-    CPropertyPage::DoDataExchange(dx);
-    DDX_Text(dx, IDC_TAB_TEXTLENGTH, m_nTabTextLength);
-    DDV_MinMaxUInt(dx, m_nTabTextLength, 0, 63);
-    DDX_Check(dx, IDC_TAB_KEEPPINNED, m_bPinnedStatic);
+    COptionsPage::DoDataExchange(dx);
+    ExchangeNumber(dx, IDC_TAB_TEXTLENGTH, &Settings::m_nTabTextLength);
+    DDX_Check(dx, IDC_TAB_KEEPPINNED, m_settings.m_bPinnedStatic);
 }

@@ -1,15 +1,12 @@
 #pragma once
-#include "framework/PropertySheet.h"
+#include "options/OptionsPage.h"
 #include "res/resource.h"
 
 // Options page "タブ": the tab label length and pinned tabs.
-class CPrTab : public CPropertyPage {
+class CPrTab : public COptionsPage {
 public:
     enum { IDD = IDD_PR_TAB };
-    CPrTab() : CPropertyPage(IDD) {}
-
-    UINT m_nTabTextLength = 8;
-    int m_bPinnedStatic = FALSE;
+    explicit CPrTab(Settings& settings) : COptionsPage(IDD, settings) {}
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;

@@ -20,9 +20,9 @@ CStealthMode::CStealthMode(CWnd& window, StealthOwner& owner, const Settings& se
     : m_window(window), m_owner(owner), m_settings(settings), m_calls(kSystemCalls)
 {
     const int cx = ::GetSystemMetrics(SM_CXSMICON), cy = ::GetSystemMetrics(SM_CYSMICON);
-    for (int i = 0; i < kTrayIconCount; ++i)
-        m_hTrayIcons[i] = static_cast<HICON>(
-            ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_TRAY0 + i), IMAGE_ICON, cx, cy, LR_DEFAULTCOLOR));
+    for (int value = 0; value <= SettingKeyOf(&Settings::m_nTrayIcon).range.max; ++value)
+        m_hTrayIcons.push_back(static_cast<HICON>(::LoadImageA(
+            AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_TRAY0 + value), IMAGE_ICON, cx, cy, LR_DEFAULTCOLOR)));
 }
 
 CStealthMode::~CStealthMode()
@@ -79,7 +79,7 @@ void CStealthMode::FillRecord(NOTIFYICONDATAA* record, UINT flags) const
     record->uID = kTrayIconId;
     record->uFlags = flags;
     record->uCallbackMessage = WM_APP_TRAYICON;
-    record->hIcon = m_hTrayIcons[ClampTrayIcon(m_settings.m_nTrayIcon)];
+    record->hIcon = m_hTrayIcons[SettingKeyOf(&Settings::m_nTrayIcon).PullIntoRange(m_settings.m_nTrayIcon)];
     ::lstrcpynA(record->szTip, kTrayTip, kTipLength);
 }
 

@@ -3,6 +3,7 @@
 #include "stealth/StealthOwner.h"
 #include "core/Settings.h"
 #include <shellapi.h>
+#include <vector>
 
 // Stealth mode of the main window: no taskbar button, topmost, hidden most of
 // the time, with a notification-area icon that calls it back under the
@@ -18,7 +19,7 @@ public:
         BOOL(WINAPI* getCursorPos)(POINT*);
         BOOL(WINAPI* shellNotifyIcon)(DWORD, NOTIFYICONDATAA*);
     };
-    enum { kTimerId = 1, kTimerPeriodMs = 100, kTrayIconId = 1, kTrayIconCount = 7 };
+    enum { kTimerId = 1, kTimerPeriodMs = 100, kTrayIconId = 1 };
 
     // window: the main window, which need not exist yet.
     CStealthMode(CWnd& window, StealthOwner& owner, const Settings& settings);
@@ -65,7 +66,7 @@ private:
     StealthOwner& m_owner;
     const Settings& m_settings;
     SystemCalls m_calls;
-    HICON m_hTrayIcons[kTrayIconCount] = {};
+    std::vector<HICON> m_hTrayIcons;  // one for each value of the tray-icon setting
     UINT_PTR m_nTimerId = 0;
     DWORD m_dwLastActivity = 0;
     BOOL m_bTrayMenuOpen = FALSE;

@@ -1,24 +1,6 @@
 #include "core/SettingsRules.h"
-#include "core/TabSide.h"
 #include <gtest/gtest.h>
 #include <climits>
-
-TEST(SettingsRules, OutOfRangeValuesFallBackOrClamp)
-{
-    EXPECT_EQ(ClampTabSide(3), 3);
-    EXPECT_EQ(ClampTabSide(7), kTabSideBottom);
-    EXPECT_EQ(ClampTabSide(-1), kTabSideBottom);
-    EXPECT_EQ(ClampTrayIcon(6), 6);
-    EXPECT_EQ(ClampTrayIcon(7), 0);
-    EXPECT_EQ(ClampTrayIcon(-3), 0);
-    EXPECT_EQ(ClampTabTextLength(100), 63);
-    EXPECT_EQ(ClampTabTextLength(-5), 0);
-    EXPECT_EQ(ClampTabTextLength(8), 8);
-    EXPECT_EQ(ClampPriority(9), 1);
-    EXPECT_EQ(ClampPriority(-1), 1);
-    EXPECT_EQ(ClampPriority(0), 0);
-    EXPECT_EQ(ClampPriority(3), 3);
-}
 
 TEST(SettingsRules, AutoHideTimeFollowsStrtodAndTruncates)
 {

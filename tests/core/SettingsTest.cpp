@@ -1,5 +1,7 @@
 #include "core/Settings.h"
+#include "core/TabSide.h"
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <string>
@@ -33,6 +35,12 @@ public:
     std::map<std::pair<std::string, std::string>, std::string> values;
     std::vector<std::string> written;
 };
+
+// A number as reading the key of its field keeps it.
+int Read(int Settings::*field, int value)
+{
+    return SettingKeyOf(field).PullIntoRange(value);
+}
 }
 
 // Every key is written once, into "SETTING", and what is written reads back
@@ -46,7 +54,7 @@ TEST(SettingsTable, EveryKeyRoundTripsOnceAndRangesApplyOnReading)
         if (k.text)
             changed.*k.text = "text " + std::to_string(i);
         else
-            changed.*k.number = k.pullIntoRange ? k.pullIntoRange(++n % 3) : 1000 + i;
+            changed.*k.number = k.range.onReading != SettingRange::kKept ? k.PullIntoRange(++n % 3) : 1000 + i;
     }
     MemoryProfile profile;
     changed.Save(profile);
@@ -68,6 +76,35 @@ TEST(SettingsTable, EveryKeyRoundTripsOnceAndRangesApplyOnReading)
     profile.values[{ "SETTING", "TABTEXTLENGTH" }] = "100";
     read.Load(profile);
     EXPECT_EQ(read.m_nTabTextLength, 63);
+}
+
+TEST(SettingsTable, OutOfRangeValuesFallBackOrClamp)
+{
+    EXPECT_EQ(ClampTabSide(3), 3);
+    EXPECT_EQ(ClampTabSide(7), kTabSideBottom);
+    EXPECT_EQ(ClampTabSide(-1), kTabSideBottom);
+    EXPECT_EQ(Read(&Settings::m_nTabOrientation, 7), kTabSideBottom);
+    EXPECT_EQ(Read(&Settings::m_nLeft, -5), -5);
+    EXPECT_EQ(Read(&Settings::m_nTrayIcon, 6), 6);
+    EXPECT_EQ(Read(&Settings::m_nTrayIcon, 7), 0);
+    EXPECT_EQ(Read(&Settings::m_nTrayIcon, -3), 0);
+    EXPECT_EQ(Read(&Settings::m_nTabTextLength, 100), 63);
+    EXPECT_EQ(Read(&Settings::m_nTabTextLength, -5), 0);
+    EXPECT_EQ(Read(&Settings::m_nTabTextLength, 8), 8);
+    EXPECT_EQ(Read(&Settings::m_nPriority, 9), 1);
+    EXPECT_EQ(Read(&Settings::m_nPriority, -1), 1);
+    EXPECT_EQ(Read(&Settings::m_nPriority, 0), 0);
+    EXPECT_EQ(Read(&Settings::m_nPriority, 3), 3);
+}
+
+TEST(SettingsTable, EachFieldFindsItsKeyAndEachDefaultLiesInItsRange)
+{
+    for (int i = 0; i < kSettingKeyCount; ++i) {
+        const SettingKey& k = kSettingKeys[i];
+        EXPECT_EQ(k.text ? &SettingKeyOf(k.text) : &SettingKeyOf(k.number), &k) << k.key;
+        const double value = k.text ? std::strtod(k.defaultText, nullptr) : k.defaultNumber;
+        EXPECT_TRUE(value >= k.range.min && value <= k.range.max) << k.key;
+    }
 }
 
 TEST(SettingsTable, DerivedFilesAndIdleTime)

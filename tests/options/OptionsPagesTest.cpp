@@ -17,6 +17,7 @@ namespace {
 template <class Page>
 class Answering : public Page {
 public:
+    using Page::Page;
     const char* answer = nullptr;
     BOOL ChooseFile(CString& path) override
     {
@@ -29,14 +30,17 @@ public:
 
 class TestPrSteals : public CPrSteals {
 public:
+    using CPrSteals::CPrSteals;
     using CPrSteals::m_hIcons;
 };
 
+// The four pages over one copy of the settings, as the options command makes them.
 struct Pages {
-    Answering<CPrGeneral> general;
-    CPrTab tab;
-    TestPrSteals steals;
-    Answering<CPrExpirePage> expire;
+    Settings settings;
+    Answering<CPrGeneral> general{ settings };
+    CPrTab tab{ settings };
+    TestPrSteals steals{ settings };
+    Answering<CPrExpirePage> expire{ settings };
 };
 
 enum { kGeneral, kTab, kSteals, kExpire };
@@ -75,7 +79,7 @@ TEST(OptionsPages, NumbersOutsideTheirRangeAreRefusedOnTheirPage)
         focusOnEdit = ::GetFocus() == ::GetDlgItem(Page(sheet), IDC_STL_MINUTES);
         Type(sheet, IDC_STL_MINUTES, "1440");
         Show(sheet, kTab);
-        upperLimit = pages.steals.m_fAutoHideTime;
+        upperLimit = pages.settings.AutoHideMinutes();
         for (const char* text : { "64", "x" }) {
             Type(sheet, IDC_TAB_TEXTLENGTH, text);
             Show(sheet, kGeneral);
@@ -100,14 +104,14 @@ TEST(OptionsPages, NumbersOutsideTheirRangeAreRefusedOnTheirPage)
         shown.push_back(box.text);
     EXPECT_EQ(shown, expected);
     EXPECT_EQ(upperLimit, 1440.0f);
-    EXPECT_EQ(pages.steals.m_fAutoHideTime, 0.1f);
-    EXPECT_EQ(pages.tab.m_nTabTextLength, 0u);
+    EXPECT_EQ(pages.settings.AutoHideMinutes(), 0.1f);
+    EXPECT_EQ(pages.settings.m_nTabTextLength, 0);
 }
 
 TEST(OptionsPages, TheTrayIconPreviewFollowsItsSliderAtOnce)
 {
     Pages pages;
-    pages.steals.m_nTrayIcon = 1;
+    pages.settings.m_nTrayIcon = 1;
     int iconWhileShown = -1;
     HICON previewAtStart = nullptr, previewAfterMove = nullptr;
     RunSheet(pages, [&](HWND sheet) {
@@ -117,13 +121,13 @@ TEST(OptionsPages, TheTrayIconPreviewFollowsItsSliderAtOnce)
         Key(sheet, IDC_STL_TRAYICON, VK_RIGHT);
         Key(sheet, IDC_STL_TRAYICON, VK_RIGHT);
         previewAfterMove = (HICON)::SendMessageA(preview, STM_GETICON, 0, 0);
-        iconWhileShown = pages.steals.m_nTrayIcon;
+        iconWhileShown = pages.settings.m_nTrayIcon;
         Press(sheet, IDOK);
     });
     EXPECT_EQ(previewAtStart, pages.steals.m_hIcons[1]);
     EXPECT_EQ(previewAfterMove, pages.steals.m_hIcons[3]);
     EXPECT_EQ(iconWhileShown, 1) << "the choice is taken when the page is left";
-    EXPECT_EQ(pages.steals.m_nTrayIcon, 3);
+    EXPECT_EQ(pages.settings.m_nTrayIcon, 3);
 }
 
 TEST(OptionsPages, BrowseKeepsWhatWasTypedAndAChosenFileReplacesOnlyThePath)
@@ -152,7 +156,32 @@ TEST(OptionsPages, BrowseKeepsWhatWasTypedAndAChosenFileReplacesOnlyThePath)
     EXPECT_EQ(afterChoice, "C:\\dir\\chosen.html");
     EXPECT_FALSE(checkAfterChoice);
     EXPECT_EQ(expireAfterCancel, "typed-expire.htm");
-    EXPECT_EQ(pages.general.m_strBookmarkFile, "C:\\dir\\chosen.html");
-    EXPECT_FALSE(pages.general.m_bUseDefaultBookmarkFile);
-    EXPECT_EQ(pages.expire.m_strExpirePageFile, "typed-expire.htm");
+    EXPECT_EQ(pages.settings.m_strBookmarkFile, "C:\\dir\\chosen.html");
+    EXPECT_FALSE(pages.settings.m_bUseDefaultBookmarkFile);
+    EXPECT_EQ(pages.settings.m_strExpirePageFile, "typed-expire.htm");
+}
+
+TEST(OptionsPages, BothSlidersRunOverTheirRangeAndAreTakenWhenThePageIsLeft)
+{
+    const struct {
+        int page, slider;
+        int Settings::*value;
+        int highest;
+    } sliders[] = {
+        { kGeneral, IDC_GEN_PRIORITY, &Settings::m_nPriority, 3 },
+        { kSteals, IDC_STL_TRAYICON, &Settings::m_nTrayIcon, 6 },
+    };
+    for (const auto& s : sliders) {
+        Pages pages;
+        int whileShown = -1;
+        RunSheet(pages, [&](HWND sheet) {
+            Show(sheet, s.page);
+            Key(sheet, s.slider, VK_END);
+            whileShown = pages.settings.*s.value;
+            Show(sheet, kTab);
+            Press(sheet, IDCANCEL);
+        });
+        EXPECT_EQ(whileShown, Settings().*s.value) << s.slider;
+        EXPECT_EQ(pages.settings.*s.value, s.highest) << s.slider;
+    }
 }

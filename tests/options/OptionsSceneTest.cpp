@@ -11,12 +11,13 @@
 // on a prefix with a display, with --gtest_also_run_disabled_tests.
 TEST(OptionsSheet, DISABLED_Scenes)
 {
-    CPrGeneral general;
-    CPrTab tab;
-    CPrSteals steals;
-    CPrExpirePage expire;
-    steals.m_nTrayIcon = 2;
-    steals.m_bEnableAutoHide = TRUE;
+    Settings settings;
+    settings.m_nTrayIcon = 2;
+    settings.m_bEnableAutoHide = TRUE;
+    CPrGeneral general(settings);
+    CPrTab tab(settings);
+    CPrSteals steals(settings);
+    CPrExpirePage expire(settings);
     CPropertySheet options("詳細設定");
     options.AddPage(&general);
     options.AddPage(&tab);

@@ -194,6 +194,18 @@ TEST(StealthStartup, StartsHiddenWithoutTaskbarButtonAndTimerRunning)
     ::DeleteFileA(theApp.m_pszProfileName);
 }
 
+TEST(StealthStartup, AnyFlagButZeroStartsInStealthModeAndIsKeptAsOne)
+{
+    FakeWebBrowser::Register();
+    ::WritePrivateProfileStringA("SETTING", "STEALSMODE", "5", theApp.m_pszProfileName);
+    TestMainDlg dlg;
+    ASSERT_TRUE(dlg.Create(CMainDlg::IDD));
+    EXPECT_FALSE(dlg.IsWindowVisible());
+    EXPECT_EQ(dlg.m_settings.m_bStealthMode, 1);
+    dlg.DestroyWindow();
+    ::DeleteFileA(theApp.m_pszProfileName);
+}
+
 TEST_F(StealthTest, TheOptionsSheetChangesTheTrayIconOnlyOnOk)
 {
     Command(ID_STEALTH_MODE);
