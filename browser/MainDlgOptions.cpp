@@ -25,7 +25,7 @@ void CMainDlg::OnOptions()
     steals.m_fAutoHideTime = edited.AutoHideMinutes();
     steals.m_bEnableAutoHide = edited.m_bEnableAutoHide;
 
-    CPropertySheet sheet("詳細設定");
+    CPropertySheet sheet("詳細設定", this);
     sheet.AddPage(&general);
     sheet.AddPage(&tab);
     sheet.AddPage(&steals);
