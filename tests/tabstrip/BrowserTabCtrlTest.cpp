@@ -242,6 +242,13 @@ TEST_F(TabStripTest, ContextMenuOpensOnATabOnlyAndItsCommandIsForThatTab)
     EXPECT_EQ(TabText(1), "bb");
 }
 
+TEST_F(TabStripTest, ARestoredTabIsNotShadedBeforeItsPageLoads)
+{
+    OpenOnly({ "aa" });
+    ASSERT_TRUE(dlg->AddRestoredTab("http://later.example/"));
+    EXPECT_EQ(TabParam(1), 100);
+}
+
 TEST_F(TabStripTest, SideTabsDrawTheirCaptionsWithTheRotatedFont)
 {
     OpenOnly({ "aa", "bb" });
