@@ -1,5 +1,6 @@
 #include "browser/BrowserPanes.h"
 #include "res/resource.h"
+#include <algorithm>
 
 static_assert(IDC_BROWSER_FIRST + CBrowserPanes::kMaxPanes <= IDC_BROWSER_LAST,
               "every pane's id must lie in the range the event sink covers");
@@ -15,6 +16,13 @@ int CBrowserPanes::Find(const CWebBrowser2* pane) const
         if (m_panes[static_cast<size_t>(i)].get() == pane)
             return i;
     return -1;
+}
+
+int CBrowserPanes::FindByWindow(HWND window) const
+{
+    const auto it = std::find_if(m_panes.begin(), m_panes.end(),
+                                 [window](const std::unique_ptr<CWebBrowser2>& pane) { return pane->m_hWnd == window; });
+    return window && it != m_panes.end() ? static_cast<int>(it - m_panes.begin()) : -1;
 }
 
 CWebBrowser2* CBrowserPanes::Append(CWnd* parent)

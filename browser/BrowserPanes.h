@@ -15,6 +15,8 @@ public:
     CWebBrowser2* Get(int index) const;
     // -1 when the pane is no longer here.
     int Find(const CWebBrowser2* pane) const;
+    // The same by the pane's window; -1 for a null one.
+    int FindByWindow(HWND window) const;
 
     // A new pane after the last one, a child of parent: hidden, parked and
     // without its control yet. Null, with nothing added, at the limit or when

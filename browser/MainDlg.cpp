@@ -186,7 +186,8 @@ BOOL CMainDlg::InsertTab(const char* address, BOOL loadNow)
     item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM;
     item.pszText = const_cast<char*>(static_cast<const char*>(caption));
     item.iImage = 0;
-    item.lParam = 0;
+    // A page that waits to be shown is not loading: no shading until it is.
+    item.lParam = loadNow ? 0 : 100;
     if (m_tabCtrl.InsertItem(index, &item) < 0) {
         m_panes.Remove(index);
         return FALSE;

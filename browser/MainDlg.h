@@ -45,6 +45,8 @@ public:
     void CloseTab(int index) override;
     void TogglePin(int index) override;
     void OnTabCommand(UINT id, int index) override;
+    HWND GetTabPage(int index) const override { return m_panes.Get(index) ? m_panes.Get(index)->m_hWnd : nullptr; }
+    int FindTab(HWND page) const override { return m_panes.FindByWindow(page); }
 
     BOOL PreTranslateMessage(MSG* msg) override;
 

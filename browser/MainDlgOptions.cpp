@@ -13,7 +13,7 @@ void CMainDlg::OnOptions()
     CPrTab tab(edited);
     CPrSteals steals(edited);
     CPrExpirePage expire(edited);
-    CPropertySheet sheet("詳細設定");
+    CPropertySheet sheet("詳細設定", this);
     sheet.AddPage(&general);
     sheet.AddPage(&tab);
     sheet.AddPage(&steals);

@@ -40,8 +40,12 @@ void CMainDlg::LoadSettings()
     placement.length = sizeof placement;
     placement.showCmd = s.m_bStealthMode ? SW_HIDE : static_cast<UINT>(s.m_nState);
     placement.rcNormalPosition = { s.m_nLeft, s.m_nTop, s.m_nRight, s.m_nBottom };
+    // Without a saved place it opens centred: switching stealth mode off
+    // below shows it before the framework would centre it.
     if (!IsEmptyPlacement(PlainRect{ s.m_nLeft, s.m_nTop, s.m_nRight, s.m_nBottom }))
         ::SetWindowPlacement(m_hWnd, &placement);
+    else
+        CenterOverOwner(m_hWnd);
 
     SetStealthMode(s.m_bStealthMode != 0);
 }

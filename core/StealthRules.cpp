@@ -9,14 +9,16 @@ bool IsBeyondHideMargin(const PlainRect& window, PlainPoint cursor)
 PlainPoint PlaceAtCursor(PlainPoint cursor, int width, int height, const PlainRect& monitor)
 {
     PlainPoint at = { cursor.x - width / 2, cursor.y - height / 2 };
-    if (at.x < monitor.left)
-        at.x = monitor.left;
-    if (at.y < monitor.top)
-        at.y = monitor.top;
+    // Right and bottom first, so that a window larger than the monitor ends
+    // with its caption and left edge on it.
     if (at.x + width > monitor.right)
         at.x = monitor.right - width;
     if (at.y + height > monitor.bottom)
         at.y = monitor.bottom - height;
+    if (at.x < monitor.left)
+        at.x = monitor.left;
+    if (at.y < monitor.top)
+        at.y = monitor.top;
     return at;
 }
 

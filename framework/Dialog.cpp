@@ -1,29 +1,5 @@
 #include "framework/Dialog.h"
 #include "framework/DataExchange.h"
-#include <algorithm>
-
-namespace {
-// Centres a window over its owner, or on the work area while the owner is
-// hidden or minimised, and keeps it on the work area.
-void CenterOnOwner(HWND window)
-{
-    HWND owner = ::GetWindow(window, GW_OWNER);
-    const bool overOwner = owner && ::IsWindowVisible(owner) && !::IsIconic(owner);
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    ::GetMonitorInfoA(::MonitorFromWindow(overOwner ? owner : window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT work = monitor.rcWork;
-    RECT area = work;
-    if (overOwner)
-        ::GetWindowRect(owner, &area);
-    RECT r;
-    ::GetWindowRect(window, &r);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    const int x = std::max<int>(work.left, std::min<int>((area.left + area.right - width) / 2, work.right - width));
-    const int y = std::max<int>(work.top, std::min<int>((area.top + area.bottom - height) / 2, work.bottom - height));
-    ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-}
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)
@@ -50,7 +26,7 @@ INT_PTR CALLBACK CDialog::StaticDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM 
     RECT now;
     if (self->m_bModal && ::IsWindow(hWnd) && !(::GetWindowLongPtrA(hWnd, GWL_STYLE) & (WS_VISIBLE | WS_CHILD)) &&
         ::GetWindowRect(hWnd, &now) && ::EqualRect(&now, &created))
-        CenterOnOwner(hWnd);
+        CenterOverOwner(hWnd);
     return result;
 }
 

@@ -39,12 +39,25 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT& result)
     return CDialog::OnNotify(wParam, lParam, result);
 }
 
+namespace {
+// The system places a sheet at its owner's top-left corner; it opens centred
+// like every other dialog.
+int CALLBACK CenterSheet(HWND sheet, UINT message, LPARAM)
+{
+    if (message == PSCB_INITIALIZED)
+        CenterOverOwner(sheet);
+    return 0;
+}
+}
+
 CPropertySheet::CPropertySheet(const char* caption, CWnd* parent, UINT selectPage)
     : m_strCaption(caption), m_pParentWnd(parent)
 {
     m_psh = {};
     m_psh.dwSize = PROPSHEETHEADERA_V1_SIZE;
     m_psh.nStartPage = selectPage;
+    m_psh.dwFlags = PSH_USECALLBACK;
+    m_psh.pfnCallback = CenterSheet;
 }
 
 INT_PTR CPropertySheet::DoModal()

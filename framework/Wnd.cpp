@@ -1,4 +1,5 @@
 #include "framework/Wnd.h"
+#include <algorithm>
 #include <commctrl.h>
 #include <unordered_map>
 
@@ -261,4 +262,23 @@ void CWnd::GetWindowText(CString& text) const
     int got = ::GetWindowTextA(m_hWnd, &buffer[0], length + 1);
     buffer.resize(static_cast<size_t>(got > 0 ? got : 0));
     text = CString(buffer);
+}
+
+void CenterOverOwner(HWND window)
+{
+    HWND owner = ::GetWindow(window, GW_OWNER);
+    const bool overOwner = owner && ::IsWindowVisible(owner) && !::IsIconic(owner);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromWindow(overOwner ? owner : window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT work = monitor.rcWork;
+    RECT area = work;
+    if (overOwner)
+        ::GetWindowRect(owner, &area);
+    RECT r;
+    ::GetWindowRect(window, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const int x = std::max<int>(work.left, std::min<int>((area.left + area.right - width) / 2, work.right - width));
+    const int y = std::max<int>(work.top, std::min<int>((area.top + area.bottom - height) / 2, work.bottom - height));
+    ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -147,3 +147,7 @@ int AfxMessageBox(const char* text, UINT type = MB_OK);
 HINSTANCE AfxGetResourceHandle();
 // Offers a command that no window handled to the application object.
 BOOL AfxRouteCommandToApp(UINT code, UINT id, const AFX_MSG& msg, LRESULT& result);
+
+// Centres a window over its owner, or on the work area while the owner is
+// hidden or minimised, and keeps it on the work area.
+void CenterOverOwner(HWND window);

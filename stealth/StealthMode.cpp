@@ -168,6 +168,16 @@ void CStealthMode::OnTimer(UINT_PTR id)
 {
     if (!m_nTimerId || id != m_nTimerId || m_owner.IsCollectionMenuOpen() || !m_window.IsWindowVisible())
         return;
+    // Hidden behind a dialog or under an open menu, the window could only be
+    // fetched back from the tray; the idle time starts again once it is free.
+    if (IsBusy()) {
+        m_bWasBusy = TRUE;
+        return;
+    }
+    if (m_bWasBusy) {
+        m_bWasBusy = FALSE;
+        NoteActivity();
+    }
     POINT cursor = {};
     m_calls.getCursorPos(&cursor);
     CRect r;
@@ -181,6 +191,19 @@ void CStealthMode::OnTimer(UINT_PTR id)
         m_dwLastActivity = now;
         Hide();
     }
+}
+
+bool CStealthMode::IsBusy() const
+{
+    // A modal dialog or message box disables its owner.
+    if (!::IsWindowEnabled(m_window))
+        return true;
+    // Every menu of the program runs on the window's thread: its own, its
+    // controls' and the tray icon's.
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(m_window, nullptr), &thread) &&
+           (thread.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE));
 }
 
 void CStealthMode::Hide()

@@ -61,6 +61,8 @@ private:
     void ShowAtCursor(POINT cursor);
     void ShowTrayMenu(POINT cursor);
     void Hide();
+    // Disabled by a modal window, or a menu open.
+    bool IsBusy() const;
 
     CWnd& m_window;
     StealthOwner& m_owner;
@@ -70,4 +72,5 @@ private:
     UINT_PTR m_nTimerId = 0;
     DWORD m_dwLastActivity = 0;
     BOOL m_bTrayMenuOpen = FALSE;
+    BOOL m_bWasBusy = FALSE;
 };

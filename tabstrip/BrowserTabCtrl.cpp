@@ -354,12 +354,16 @@ void CBrowserTabCtrl::OnContextMenu(HWND, CPoint point)
     const int index = HitTab(client);
     if (index < 0)
         return;
-    // The command comes back here, so the tab it is for goes with it.
+    // The command comes back here, so the tab it is for goes with it. While
+    // the menu is open a refused pop-up may close another tab, so the tab is
+    // found again by its page.
+    HWND page = m_pOwner ? m_pOwner->GetTabPage(index) : nullptr;
     CWnd* main = AfxGetMainWnd();
     const UINT command = static_cast<UINT>(CMenuResource(IDR_TABMENU).Track(TPM_RIGHTBUTTON | TPM_RETURNCMD, point.x,
                                                                            point.y, main ? main->m_hWnd : GetParent()));
-    if (command && m_pOwner)
-        m_pOwner->OnTabCommand(command, index);
+    const int now = command && m_pOwner && page ? m_pOwner->FindTab(page) : -1;
+    if (now >= 0)
+        m_pOwner->OnTabCommand(command, now);
 }
 
 // Files dropped by sources that do not speak OLE: every Internet shortcut

@@ -16,6 +16,10 @@ public:
     virtual void TogglePin(int index) = 0;
     // A command of the tab context menu, for the tab it was opened on.
     virtual void OnTabCommand(UINT id, int index) = 0;
+    // The window of the page behind a tab: it stays with that tab while other
+    // tabs come and go. FindTab gives where that tab is now, -1 once it is gone.
+    virtual HWND GetTabPage(int index) const = 0;
+    virtual int FindTab(HWND page) const = 0;
 
 protected:
     ~TabStripOwner() = default;

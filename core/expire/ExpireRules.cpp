@@ -3,8 +3,6 @@
 #include "core/collection/CollectionNodeList.h"
 #include "core/collection/CollectionStore.h"
 
-#include <algorithm>
-
 CollectionNodeList* FindExpireEntries(const CollectionNodeList* root)
 {
     if (!root || !root->head || !root->head->IsFolder())
@@ -21,10 +19,11 @@ CollectionNodeList& ProvideExpireEntries(CollectionNodeList& root)
 
 bool ExpireUrlMatches(const std::string& url, const std::string& address)
 {
-    if (url.empty() || address.empty())
+    // Only the entry may be the shorter one: a listed pop-up must not refuse
+    // the site or folder it lives in.
+    if (url.empty() || address.size() < url.size())
         return false;
-    const std::size_t common = std::min(url.size(), address.size());
-    return url.compare(0, common, address, 0, common) == 0;
+    return address.compare(0, url.size(), url) == 0;
 }
 
 bool MatchesExpireList(const CollectionNodeList* root, const std::string& address)

@@ -14,9 +14,9 @@ CollectionNodeList* FindExpireEntries(const CollectionNodeList* root);
 // front of root when there is none, so that an entry added there counts.
 CollectionNodeList& ProvideExpireEntries(CollectionNodeList& root);
 
-// True when one of url and address is a beginning of the other, byte for
-// byte. An empty string is a beginning of everything, so an empty url (a
-// folder, or a hand-made entry) or an empty address never matches.
+// True when address equals url or starts with it, byte for byte. An address
+// that is only a beginning of url does not match, and an empty url (a folder,
+// or a hand-made entry) matches nothing.
 bool ExpireUrlMatches(const std::string& url, const std::string& address);
 
 // True when a link among the entries of root matches address.

@@ -251,7 +251,7 @@ TEST(ResourceDialogs, OptionPages)
         { IDC_GEN_FILE, "Edit", kEdit, "", 7, 19, 173, 12 },
         { IDC_GEN_BROWSE, "Button", kBtn, "参照(&B)...", 141, 33, 39, 14 },
         { IDC_GEN_USEDEFAULT, "Button", kCheck, "デフォルトを使用", 7, 40, 65, 10 },
-        { IDC_STATIC, "Static", 0, "(実行ファイルと同じフォルダのQvbookmark.html)", 15, 50, 140, 8 },
+        { IDC_STATIC, "Static", 0, "(実行ファイルと同じフォルダのQvbookmark.html)", 15, 50, 165, 8 },
         { IDC_STATIC, "Static", 0, "プロセスの優先順位", 7, 70, 60, 8 },
         { IDC_GEN_PRIORITY, "msctls_trackbar32", TBS_TOP, nullptr, 15, 79, 56, 24 },
         { IDC_STATIC, "Static", 0, "低", 7, 85, 8, 8 },
@@ -274,7 +274,7 @@ TEST(ResourceDialogs, OptionPages)
         { IDC_XP_FILE, "Edit", kEdit, "", 7, 19, 173, 12 },
         { IDC_XP_BROWSE, "Button", kBtn, "参照(&B)...", 141, 33, 39, 14 },
         { IDC_XP_USEDEFAULT, "Button", kCheck, "デフォルトを使用", 7, 40, 65, 10 },
-        { IDC_STATIC, "Static", 0, "(実行ファイルと同じフォルダのQvexpire.html)", 15, 50, 130, 8 } } }, host.h);
+        { IDC_STATIC, "Static", 0, "(実行ファイルと同じフォルダのQvexpire.html)", 15, 50, 165, 8 } } }, host.h);
 }
 
 // ---------------------------------------------------------------- menus

@@ -90,7 +90,7 @@ TEST_F(MainDlgExpireTest, ListedAddressesCloseTheirTabsWhileRefusalIsOn)
     ASSERT_EQ(dlg->GetTabCount(), 1);
     EXPECT_EQ(dlg->GetBrowser(0), opener);
 
-    EXPECT_TRUE(Refused(0, L"http://ads.example"));
+    EXPECT_TRUE(Refused(0, L"http://ads.example/"));
     Pump();
     EXPECT_EQ(dlg->GetTabCount(), 0) << "the only tab goes too";
 }

@@ -4,6 +4,7 @@
 #include "tests/collection/CollectionMenuProbe.h"
 #include "tests/support/HandleTrace.h"
 #include "tests/support/SheetDriver.h"
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -64,6 +65,18 @@ TEST_F(OptionsTest, OkWithoutTouchingRewritesOnlyTheIdleTimeWithTwoDecimals)
     dlg->m_settings.m_strAutoHideTime = "0.05";
     Options([](HWND sheet) { Press(sheet, IDOK); });
     EXPECT_EQ(dlg->m_settings.m_strAutoHideTime, "0.05");
+}
+
+TEST_F(OptionsTest, TheSheetOpensCentredOverTheMainWindow)
+{
+    dlg->MoveWindow(120, 90, 600, 500);
+    RECT sheetRect = {};
+    Options([&](HWND sheet) {
+        ::GetWindowRect(sheet, &sheetRect);
+        Press(sheet, IDCANCEL);
+    });
+    EXPECT_LE(std::abs((sheetRect.left + sheetRect.right) - 2 * 420), 1) << sheetRect.left;
+    EXPECT_LE(std::abs((sheetRect.top + sheetRect.bottom) - 2 * 340), 1) << sheetRect.top;
 }
 
 TEST_F(OptionsTest, CancelAfterChangesLeavesEverySettingAndTheFileAsTheyWere)

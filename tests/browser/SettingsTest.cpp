@@ -260,6 +260,20 @@ TEST_F(SettingsTest, AnEmptyRectangleAppliesNoPlacementNotEvenTheState)
     EXPECT_NE(NormalRect().left, 100);
 }
 
+TEST_F(SettingsTest, WithoutASavedPlacementTheWindowOpensCentredOnTheWorkArea)
+{
+    Open();
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromWindow(dlg->m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    RECT r;
+    dlg->GetWindowRect(&r);
+    EXPECT_TRUE(dlg->IsWindowVisible());
+    EXPECT_LE(std::abs((r.left + r.right) - (work.left + work.right)), 1) << r.left;
+    EXPECT_LE(std::abs((r.top + r.bottom) - (work.top + work.bottom)), 1) << r.top;
+}
+
 TEST_F(SettingsTest, ASavedPlacementIsRestored)
 {
     WriteIni(Section("SETTING", { { "STATE", "1" }, { "LEFT", "40" }, { "TOP", "30" }, { "RIGHT", "440" },

@@ -27,8 +27,10 @@ TEST(StealthRules, PlacesCentredAndInsideTheMonitorUnderTheCursor)
     // A tray at the lower right corner: the window's corner sits on the screen's.
     EXPECT_EQ(at(PlaceAtCursor({ 1020, 760 }, 300, 200, primary)), std::make_pair(724, 568));
     EXPECT_EQ(at(PlaceAtCursor({ 10, 10 }, 300, 200, primary)), std::make_pair(0, 0));
-    // Larger than the screen: it ends at a negative position.
-    EXPECT_EQ(at(PlaceAtCursor({ 10, 10 }, 1100, 200, primary)), std::make_pair(-76, 0));
+    // Larger than the screen: its top-left corner stays on it.
+    EXPECT_EQ(at(PlaceAtCursor({ 10, 10 }, 1100, 200, primary)), std::make_pair(0, 0));
+    EXPECT_EQ(at(PlaceAtCursor({ 1020, 760 }, 1100, 900, primary)), std::make_pair(0, 0));
+    EXPECT_EQ(at(PlaceAtCursor({ 2300, 920 }, 1400, 1100, second)), std::make_pair(1024, -100));
 
     // On the second monitor the window stays there, against its own edges.
     EXPECT_EQ(at(PlaceAtCursor({ 2300, 920 }, 300, 200, second)), std::make_pair(2004, 724));

@@ -8,6 +8,8 @@
 #include "tests/support/SheetDriver.h"
 #include <gtest/gtest.h>
 #include <functional>
+#include <string>
+#include <vector>
 
 using namespace sheet;
 
@@ -184,4 +186,51 @@ TEST(OptionsPages, BothSlidersRunOverTheirRangeAndAreTakenWhenThePageIsLeft)
         EXPECT_EQ(whileShown, Settings().*s.value) << s.slider;
         EXPECT_EQ(pages.settings.*s.value, s.highest) << s.slider;
     }
+}
+
+namespace {
+// The texts of a page's statics, check boxes and buttons that its control
+// cannot show whole, measured in the control's own font.
+std::vector<std::string> CutTexts(HWND page)
+{
+    std::vector<std::string> cut;
+    for (HWND child = ::GetWindow(page, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        char kind[16] = "", text[256] = "";
+        ::GetClassNameA(child, kind, sizeof kind);
+        const LONG style = ::GetWindowLongA(child, GWL_STYLE);
+        const bool isStatic = lstrcmpiA(kind, "Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT;
+        const bool isCheck = lstrcmpiA(kind, "Button") == 0 && (style & BS_TYPEMASK) == BS_AUTOCHECKBOX;
+        if (!(isStatic || lstrcmpiA(kind, "Button") == 0) || ::GetWindowTextA(child, text, sizeof text) <= 0)
+            continue;
+        RECT room;
+        ::GetClientRect(child, &room);
+        // The box and the gap before a check box's text.
+        if (isCheck)
+            room.right -= ::GetSystemMetrics(SM_CXMENUCHECK) + 4;
+        HDC dc = ::GetDC(child);
+        HGDIOBJ font = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(child, WM_GETFONT, 0, 0)));
+        RECT need = { 0, 0, room.right, 0 };
+        ::DrawTextA(dc, text, -1, &need, DT_CALCRECT | (isStatic ? DT_WORDBREAK : DT_SINGLELINE));
+        ::SelectObject(dc, font);
+        ::ReleaseDC(child, dc);
+        if (need.right > room.right || need.bottom > room.bottom)
+            cut.push_back(text);
+    }
+    return cut;
+}
+}
+
+TEST(OptionsPages, EveryTextIsShownWhole)
+{
+    Pages pages;
+    std::vector<std::string> cut;
+    RunSheet(pages, [&](HWND sheet) {
+        for (int page = kGeneral; page <= kExpire; ++page) {
+            Show(sheet, page);
+            const std::vector<std::string> onPage = CutTexts(Page(sheet));
+            cut.insert(cut.end(), onPage.begin(), onPage.end());
+        }
+        Press(sheet, IDCANCEL);
+    });
+    EXPECT_EQ(cut, std::vector<std::string>());
 }

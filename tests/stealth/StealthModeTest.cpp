@@ -2,6 +2,7 @@
 // the shell's tray calls replaced by the test.
 #include "tests/browser/MainDlgFixture.h"
 #include "tests/support/SheetDriver.h"
+#include "framework/Menu.h"
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -21,6 +22,15 @@ BOOL WINAPI FakeNotifyIcon(DWORD message, NOTIFYICONDATAA* record)
 }
 void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR, DWORD)
 {
+    ::EndMenu();
+}
+// A stealth tick from inside the menu loop of g_menuOwner.
+CWnd* g_menuOwner;
+bool g_visibleInMenu;
+void CALLBACK TickInMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    g_menuOwner->SendMessage(WM_TIMER, CStealthMode::kTimerId);
+    g_visibleInMenu = g_menuOwner->IsWindowVisible() != FALSE;
     ::EndMenu();
 }
 
@@ -151,6 +161,36 @@ TEST_F(StealthTest, AutoHideCountsFromTheLastMoveOverTheBareClientArea)
     EXPECT_TRUE(Visible());
     Tick(31001);
     EXPECT_FALSE(Visible());
+}
+
+TEST_F(StealthTest, WaitsWhileTheWindowIsDisabledOrItsMenuIsOpen)
+{
+    S().m_bEnableAutoHide = 1;
+    S().m_strAutoHideTime = "0.1";
+    ShownAt(1000);
+    const POINT inside = g_cursor;
+    const RECT r = Window();
+    g_cursor = { r.right + 100, r.top };
+    dlg->EnableWindow(FALSE);
+    Tick(20000);
+    EXPECT_TRUE(Visible()) << "a modal dialog is over it";
+    dlg->EnableWindow(TRUE);
+    g_cursor = inside;
+    Tick(20100);
+    Tick(26100);
+    EXPECT_TRUE(Visible()) << "the idle time counts from when it was usable again";
+    Tick(26101);
+    EXPECT_FALSE(Visible());
+
+    ShownAt(30000);
+    g_menuOwner = dlg.get();
+    g_visibleInMenu = false;
+    g_cursor = { r.right + 100, r.top };
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, TickInMenu);
+    const CMenuResource menu(IDR_FUNCMENU);
+    menu.Track(TPM_RIGHTBUTTON, r.left, r.top, dlg->m_hWnd);
+    ::KillTimer(nullptr, timer);
+    EXPECT_TRUE(g_visibleInMenu) << "the function menu is open";
 }
 
 TEST_F(StealthTest, MinimizingHidesAndANewTrayBringsTheIconBack)

@@ -242,6 +242,48 @@ TEST_F(TabStripTest, ContextMenuOpensOnATabOnlyAndItsCommandIsForThatTab)
     EXPECT_EQ(TabText(1), "bb");
 }
 
+namespace {
+// Closes one tab from inside the menu loop, as a refused pop-up does, then
+// chooses "削除".
+StripMainDlg* g_window;
+int g_closedMeanwhile;
+void CALLBACK CloseATabThenChooseDelete(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    ::KillTimer(nullptr, timer);
+    g_window->DeleteTab(g_closedMeanwhile);
+    ChooseFirstItem(nullptr, 0, 0, 0);
+}
+}
+
+TEST_F(TabStripTest, AMenuCommandFollowsItsTabWhenAnotherClosesMeanwhileAndIsDroppedWhenItsTabIsGone)
+{
+    const struct {
+        int clicked, closedMeanwhile;
+        const char* left;
+    } rows[] = {
+        { 2, 0, "bb" },
+        { 1, 1, "aa cc" },
+    };
+    g_window = dlg.get();
+    for (const auto& row : rows) {
+        OpenOnly({ "aa", "bb", "cc" });
+        g_closedMeanwhile = row.closedMeanwhile;
+        EXPECT_TRUE(ContextMenuOpens(Strip(), ScreenPoint(Strip().m_hWnd, InTab(row.clicked, 20, 4)),
+                                     CloseATabThenChooseDelete));
+        std::string left;
+        for (int i = 0; i < dlg->GetTabCount(); ++i)
+            left += (i ? " " : "") + TabText(i);
+        EXPECT_EQ(left, row.left) << "menu on tab " << row.clicked;
+    }
+}
+
+TEST_F(TabStripTest, ARestoredTabIsNotShadedBeforeItsPageLoads)
+{
+    OpenOnly({ "aa" });
+    ASSERT_TRUE(dlg->AddRestoredTab("http://later.example/"));
+    EXPECT_EQ(TabParam(1), 100);
+}
+
 TEST_F(TabStripTest, SideTabsDrawTheirCaptionsWithTheRotatedFont)
 {
     OpenOnly({ "aa", "bb" });

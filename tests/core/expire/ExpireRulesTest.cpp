@@ -4,16 +4,24 @@
 
 #include <gtest/gtest.h>
 
-TEST(ExpireRules, OneStringABeginningOfTheOtherMatches)
+TEST(ExpireRules, AnEntryMatchesAnAddressThatStartsWithIt)
 {
-    const std::string entry = "abc/def.html";
-    EXPECT_TRUE(ExpireUrlMatches(entry, "abc/def.html"));
-    EXPECT_TRUE(ExpireUrlMatches(entry, "abc/def.html?x"));
-    EXPECT_TRUE(ExpireUrlMatches(entry, "abc/"));
-    EXPECT_FALSE(ExpireUrlMatches(entry, "abd"));
-    EXPECT_FALSE(ExpireUrlMatches(entry, "ABC/def.html"));
-    EXPECT_FALSE(ExpireUrlMatches("", "abc"));
-    EXPECT_FALSE(ExpireUrlMatches(entry, ""));
+    const struct {
+        const char* entry;
+        const char* address;
+        bool matches;
+    } rows[] = {
+        {"abc/def.html", "abc/def.html", true},
+        {"abc/def.html", "abc/def.html?x", true},
+        {"abc/def.html", "abc/", false},
+        {"abc/def.html", "abc/def.htm", false},
+        {"abc/def.html", "abd", false},
+        {"abc/def.html", "ABC/def.html", false},
+        {"", "abc", false},
+        {"abc/def.html", "", false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ExpireUrlMatches(row.entry, row.address), row.matches) << row.entry << " / " << row.address;
 }
 
 TEST(ExpireRules, OnlyLinksInTheFirstFolderCount)
