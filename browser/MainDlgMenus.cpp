@@ -154,6 +154,9 @@ void CMainDlg::OpenCollection(UINT)
     CloseUnpinnedTabs();
     CollectionNodeList& pages = *folder->children;
     for (CollectionNode* page = pages.First(); page; page = pages.Next()) {
+        // A folder's own entry stands for its links, not its subfolders.
+        if (page->IsFolder())
+            continue;
         if (!AddRestoredTab(page->url.c_str()))
             break;
     }

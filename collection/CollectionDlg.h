@@ -48,12 +48,13 @@ protected:
     void OnBeginLabelEdit(NMHDR* nm, LRESULT* result);
     void OnEndLabelEdit(NMHDR* nm, LRESULT* result);
     void OnNewFolder();
-    void OnNameBoxLeft();
-    void OnAddressBoxLeft();
+    void OnBoxLeft();
     void OnContextMenu(HWND wnd, CPoint point);
     void OnDelete();
     LRESULT OnMoveItem(WPARAM wParam, LPARAM lParam);
 
+    bool BoxesFit() const;
+    bool StoreBoxes(bool tell);
     void CreateImageList();
     void FillTree(CollectionNodeList* list);
     CollectionNode* NodeOf(HTREEITEM item) const;

@@ -12,9 +12,10 @@ struct Level {
     CollectionNodeList* list;
     HMENU popup;
     bool holdsFolder;
+    bool holdsLink;
 };
 
-void AppendFolderEntry(HMENU popup, CollectionNode* folder, UINT id, HMENU submenu)
+void InsertFolderEntry(HMENU popup, UINT position, CollectionNode* folder, UINT id, HMENU submenu)
 {
     MENUITEMINFOA item = {};
     item.cbSize = sizeof item;
@@ -23,7 +24,20 @@ void AppendFolderEntry(HMENU popup, CollectionNode* folder, UINT id, HMENU subme
     item.wID = id;
     item.hSubMenu = submenu;
     item.dwItemData = reinterpret_cast<ULONG_PTR>(folder);
-    ::InsertMenuItemA(popup, static_cast<UINT>(::GetMenuItemCount(popup)), TRUE, &item);
+    ::InsertMenuItemA(popup, position, TRUE, &item);
+}
+
+void AppendFolderEntry(HMENU popup, CollectionNode* folder, UINT id, HMENU submenu)
+{
+    InsertFolderEntry(popup, static_cast<UINT>(::GetMenuItemCount(popup)), folder, id, submenu);
+}
+
+// A folder that opens a submenu cannot be chosen itself: the links directly
+// in it are reached through an entry of its own at the top of the submenu.
+void InsertSelfEntry(HMENU submenu, CollectionNode* folder, UINT id)
+{
+    InsertFolderEntry(submenu, 0, folder, id, nullptr);
+    ::InsertMenuA(submenu, 1, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
 }
 
 }  // namespace
@@ -70,19 +84,20 @@ HMENU CollectionMenu::BuildMenu(HMENU parent, CollectionNodeList* list, int* hol
     if (!counter)
         counter = &topCounter;
 
-    std::vector<Level> levels{ Level{ list, top, false } };
+    std::vector<Level> levels{ Level{ list, top, false, false } };
     list->First();
     for (;;) {
         Level& level = levels.back();
         CollectionNode* node = level.list->Current();
         if (node && !node->IsFolder()) {
+            level.holdsLink = true;
             level.list->Next();
             continue;
         }
         if (node) {
             level.holdsFolder = true;
             node->children->First();
-            levels.push_back(Level{ node->children.get(), nullptr, false });
+            levels.push_back(Level{ node->children.get(), nullptr, false, false });
             continue;
         }
         // The list has ended: its folder, at the cursor one level up, now
@@ -96,9 +111,13 @@ HMENU CollectionMenu::BuildMenu(HMENU parent, CollectionNodeList* list, int* hol
         }
         Level& owner = levels.back();
         CollectionNode* folder = owner.list->Current();
+        const bool selfEntry = done.popup && done.holdsLink;
+        const int selfId = selfEntry ? ID_COLLECTION_FIRST + (*counter)++ : 0;
         const int id = ID_COLLECTION_FIRST + (*counter)++;
         // A folder whose subfolders could not be shown cannot be opened either.
         const bool usable = id <= ID_COLLECTION_LAST && (!done.holdsFolder || done.popup);
+        if (usable && selfEntry)
+            InsertSelfEntry(done.popup, folder, static_cast<UINT>(selfId));
         if (usable && !owner.popup)
             owner.popup = NewPopup();
         if (usable && owner.popup)

@@ -9,7 +9,9 @@ class CollectionNodeList;
 // A collection tree with the popup menu built from its folders. Each folder
 // gets an owner-drawn entry whose item data is its CollectionNode; links
 // never appear. A folder holding folders opens a submenu of them instead of
-// being a command. The top popup ends with the organize command.
+// being a command; when it holds links too, the submenu starts with an entry
+// for the folder itself and a separator. The top popup ends with the
+// organize command.
 //
 // Every popup is owned by createdPopups alone: no menu is destroyed through
 // another one, so each handle goes exactly once.
@@ -19,7 +21,8 @@ public:
     ~CollectionMenu() override;
 
     // Builds the popup of list (the whole tree when null). Folder ids are
-    // ID_COLLECTION_FIRST + *counter in post-order, the counter starting at
+    // ID_COLLECTION_FIRST + *counter in post-order (a folder's own entry in
+    // its submenu just before the folder), the counter starting at
     // 0 when none is given; a folder whose id would pass ID_COLLECTION_LAST
     // gets no entry. *holdsFolder tells whether list holds a folder. With no
     // parent the popup becomes the top of the menu. Null when there is no

@@ -2,6 +2,7 @@
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
 #include "core/expire/ExpireRules.h"
+#include "core/TextRules.h"
 #include "framework/DataExchange.h"
 #include "framework/Menu.h"
 #include "framework/WinApp.h"
@@ -27,6 +28,19 @@ const char kEnterValidLink[] = "有効なリンクを入力してください";
 // Space between the buttons and the dialog's right edge, and between the
 // edits and the buttons, in pixels.
 const int kButtonMargin = 12;
+
+// The reader keeps no more of a name or an address. A text given longer (a
+// page's title) is cut to whole characters as it is taken.
+const int kMaxText = 255;
+
+void DDX_Line(CDataExchange* dx, int id, CString& value)
+{
+    DDX_Text(dx, id, value);
+    if (dx->m_bSaveAndValidate)
+        value = CString(CutText(value.str(), kMaxText));
+    else
+        ::SendMessageA(dx->m_hLastControl, EM_LIMITTEXT, kMaxText, 0);
+}
 }
 
 CExpirePageDlg::CExpirePageDlg() : CDialog(IDD, nullptr)
@@ -37,8 +51,8 @@ void CExpirePageDlg::DoDataExchange(CDataExchange* dx)
 {
     CDialog::DoDataExchange(dx);
     DDX_Control(dx, IDC_EXP_LIST, m_list);
-    DDX_Text(dx, IDC_EXP_NAME, m_strName);
-    DDX_Text(dx, IDC_EXP_ADDRESS, m_strAddress);
+    DDX_Line(dx, IDC_EXP_NAME, m_strName);
+    DDX_Line(dx, IDC_EXP_ADDRESS, m_strAddress);
 }
 
 CollectionNode* CExpirePageDlg::NodeAt(int row) const

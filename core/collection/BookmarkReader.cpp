@@ -1,6 +1,7 @@
 #include "core/collection/BookmarkReader.h"
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
+#include "core/TextRules.h"
 
 #include <cstring>
 #include <vector>
@@ -129,10 +130,7 @@ std::size_t BookmarkReader::FindByte(char byte, std::size_t& memo)
 
 std::string BookmarkReader::TextBetween(std::size_t begin, std::size_t end) const
 {
-    std::size_t length = end - begin;
-    if (length > kMaxTextBytes)
-        length = kMaxTextBytes;
-    return StripLineBreaks(text_ + begin, length);
+    return StripLineBreaks(text_ + begin, SafeCutLength(text_ + begin, end - begin, kMaxTextBytes));
 }
 
 // Inside a start tag: its attributes up to ">", then its text up to the
@@ -171,9 +169,7 @@ bool BookmarkReader::ReadAnchor(std::string& url, std::string& title)
     std::size_t quote = FindByte('"', quoteAt_);
     if (quote == size_)
         return false;
-    std::size_t kept = quote - pos_;
-    if (kept > kMaxTextBytes)
-        kept = kMaxTextBytes;
+    const std::size_t kept = SafeCutLength(text_ + pos_, quote - pos_, kMaxTextBytes);
     url = StripLineBreaks(text_ + pos_, kept);
     // Past the kept bytes only: the rest of a long address is skipped like
     // an attribute by the search for ">".

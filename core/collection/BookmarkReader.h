@@ -5,8 +5,9 @@
 class CollectionNodeList;
 
 // Reads the HTML bookmark format: upper-case tags only, no entity decoding,
-// names and addresses cut to 255 bytes. A heading with no list after it is
-// no folder: it is passed over, and what follows it is read as usual. Runs in time linear in the text:
+// names and addresses cut to 255 bytes without splitting a double-byte
+// character. A heading with no list after it is no folder: it is passed
+// over, and what follows it is read as usual. Runs in time linear in the text:
 // one forward scan finds the earliest token, and every forward search
 // remembers its result so that levels resuming after a syntax error or at
 // the end of the text never scan the same bytes again.

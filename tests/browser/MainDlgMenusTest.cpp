@@ -174,6 +174,16 @@ TEST_F(MainDlgMenusTest, ChosenFolderReplacesTheUnpinnedTabs)
     EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 255);
 }
 
+TEST_F(MainDlgMenusTest, AFolderHoldingFoldersOpensItsOwnLinksFromItsSubmenu)
+{
+    WriteCollectionFile("<H3>Mixed</H3><DL>" + Folder("Inner", "inner", 2) + "<DT><A HREF=\"http://mixed/1\">p</A></DL>",
+                        "Qvbookmark.htm");
+    dlg->RebuildCollectionMenu();
+    Press(IDC_SEARCH, { Keys({ VK_DOWN, VK_RIGHT }), Keys({ VK_RETURN }) });
+    ASSERT_EQ(dlg->GetTabCount(), 1);
+    EXPECT_EQ(Opened(0), "http://mixed/1");
+}
+
 TEST_F(MainDlgMenusTest, WhileThePopupIsOpenTheHighlightIsRecordedAndClicksAreSwallowed)
 {
     WriteCollectionFile(Folder("Only", "only", 1), "Qvbookmark.htm");

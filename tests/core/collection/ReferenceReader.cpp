@@ -31,9 +31,23 @@ int NextToken(const char*& cursor, const char** start = nullptr)
     return bestIndex;
 }
 
+// At most 255 bytes; a lead byte whose trail byte lies past them goes too.
+std::size_t KeptLength(const char* begin, std::size_t length)
+{
+    std::size_t kept = 0;
+    while (kept < length && kept < 255) {
+        const unsigned char c = static_cast<unsigned char>(begin[kept]);
+        const std::size_t width = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC) ? 2 : 1;
+        if (kept + width > 255)
+            break;
+        kept += width;
+    }
+    return kept < length ? kept : length;
+}
+
 std::string Kept(const char* begin, std::size_t length)
 {
-    std::string text(begin, length > 255 ? 255 : length);
+    std::string text(begin, KeptLength(begin, length));
     std::string stripped;
     for (char c : text) {
         if (c != '\r' && c != '\n')
@@ -78,7 +92,7 @@ int ParseList(CollectionNodeList& list, const char*& cursor)
             const char* quote = std::strchr(cursor, '"');
             if (!quote)
                 return 0;
-            std::size_t kept = quote - cursor > 255 ? 255 : quote - cursor;
+            const std::size_t kept = KeptLength(cursor, quote - cursor);
             std::string url = Kept(cursor, kept);
             cursor += kept;
             const char* close = std::strchr(cursor, '>');
