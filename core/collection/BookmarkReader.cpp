@@ -180,7 +180,9 @@ bool BookmarkReader::ReadAnchor(std::string& url, std::string& title)
 // Nested lists are kept on an explicit stack rather than by recursion: a file
 // can nest folders deeper than any call stack. A level that meets a syntax
 // error ends there, and its parent goes on reading right after the offending
-// token; only at the top level does an error end the reading.
+// token; only at the top level does an error end the reading. A folder
+// deeper than kMaxDepth ends the reading too, as if the top level had met an
+// error there.
 bool BookmarkReader::ReadInto(CollectionNodeList& list)
 {
     std::vector<Level> levels;
@@ -204,6 +206,9 @@ bool BookmarkReader::ReadInto(CollectionNodeList& list)
                 ok = end != kBadHeading;
                 break;
             }
+            // levels holds the top level besides the open folders.
+            if (levels.size() > kMaxDepth)
+                return false;
             level.last = level.list->AppendAfter(level.last, CollectionNode::MakeFolder(name));
             level.holdsFolder = true;
             levels.push_back(Level{level.last->children.get(), nullptr, level.last, false});

@@ -31,10 +31,14 @@ public:
     };
 
     static const std::size_t kMaxTextBytes = 255;
+    // Folders nest no deeper: no real file comes near it, and a hostile one
+    // would otherwise be nested deeper than other code can follow.
+    static constexpr std::size_t kMaxDepth = 256;
 
     // Appends what text holds to list. The text ends at its first zero byte
     // or after size bytes. False when the top level stopped at a syntax
-    // error; everything read before it stays in list.
+    // error or a folder would open level kMaxDepth + 1; everything read
+    // before it stays in list.
     static bool Read(const char* text, std::size_t size, CollectionNodeList& list);
     static bool Read(const std::string& text, CollectionNodeList& list);
 

@@ -1,4 +1,5 @@
 #include "collection/CollectionDlg.h"
+#include "core/collection/BookmarkReader.h"
 #include "core/collection/BookmarkWriter.h"
 #include "core/collection/CollectionEdit.h"
 #include "core/collection/CollectionNode.h"
@@ -442,4 +443,27 @@ TEST_F(CollectionDlgTest, DISABLED_Scenes)
         picture("organizer-drag.bmp", false);
         tree().SendMessage(WM_KEYDOWN, VK_ESCAPE);
     } });
+}
+
+// The deepest file the reader keeps: the organizer fills, drags, writes and
+// closes it without following its depth on the call stack.
+TEST_F(CollectionDlgTest, TheDeepestFileOpensDragsAndCloses)
+{
+    std::string text = "<H3>Other</H3><DL></DL>";
+    for (std::size_t i = 0; i < BookmarkReader::kMaxDepth; ++i)
+        text += "<H3>d</H3><DL>";
+    text += "<DT><A HREF=\"http://deep/\">deep</A>";
+    for (std::size_t i = 0; i < BookmarkReader::kMaxDepth; ++i)
+        text += "</DL>";
+    Write(text);
+    EXPECT_EQ(Run(CCollectionDlg::kOrganize, [&] {
+        HTREEITEM branch = tree().GetChildItem(Find("d"));
+        Drag(branch, Find("Other"));
+        Click(IDOK);
+    }), IDOK);
+    std::string moved = "[Other] 1\n";
+    for (std::size_t i = 1; i < BookmarkReader::kMaxDepth; ++i)
+        moved += std::string(2 * i, ' ') + "[d] " + (i + 1 < BookmarkReader::kMaxDepth ? "1\n" : "0\n");
+    moved += std::string(2 * BookmarkReader::kMaxDepth, ' ') + "deep -> http://deep/\n[d] 0\n";
+    EXPECT_EQ(InFile(), moved);
 }

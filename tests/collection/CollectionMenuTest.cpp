@@ -1,6 +1,7 @@
 // The collection popup built from bookmark files: which folders get which
 // entries, and that every menu handle made is destroyed again.
 #include "collection/CollectionMenu.h"
+#include "core/collection/CollectionNodeList.h"
 #include "tests/collection/CollectionMenuProbe.h"
 #include "tests/support/HandleTrace.h"
 #include <gtest/gtest.h>
@@ -45,16 +46,20 @@ TEST(CollectionMenuTest, FoldersBecomeEntriesInPostOrderAndOrganizeComesLast)
 TEST(CollectionMenuTest, FoldersPastTheLastIdGetNoEntry)
 {
     TestCollectionMenu menu;
-    std::string wide, deep;
+    std::string wide;
     for (int i = 0; i < 1100; ++i)
         wide += Folder(std::to_string(i));
     HMENU top = menu.Build(wide);
     ASSERT_EQ(::GetMenuItemCount(top), 1025);
     EXPECT_EQ(::GetMenuItemID(top, 1023), 1125u);
 
+    // Deeper than any file reads: made in memory.
+    CollectionNodeList deepTree;
+    CollectionNodeList* level = &deepTree;
     for (int i = 0; i < 50000; ++i)
-        deep += "<H3>d</H3><DL>";
-    EXPECT_EQ(DescribeMenu(menu.Build(deep)), "101 タブの整理...\n");
+        level = level->Append(CollectionNode::MakeFolder("d"))->children.get();
+    menu.DestroyPopups();
+    EXPECT_EQ(DescribeMenu(menu.BuildMenu(nullptr, &deepTree)), "101 タブの整理...\n");
     EXPECT_LE(menu.createdPopups.size(), 1025u);
 }
 

@@ -56,7 +56,9 @@ std::string Kept(const char* begin, std::size_t length)
     return stripped;
 }
 
-int ParseList(CollectionNodeList& list, const char*& cursor)
+// 1: the list ended, 2: it ended holding a folder, 0: a syntax error ended
+// it, -1: a folder past level 256 ended the whole reading.
+int ParseList(CollectionNodeList& list, const char*& cursor, int depth)
 {
     int result = 1;
     int replay = -1;
@@ -82,8 +84,13 @@ int ParseList(CollectionNodeList& list, const char*& cursor)
                 replay = after;
                 break;
             }
+            if (depth == 256)
+                return -1;
             CollectionNode* folder = list.Append(CollectionNode::MakeFolder(name));
-            if (ParseList(*folder->children, cursor) == 2)
+            const int inner = ParseList(*folder->children, cursor, depth + 1);
+            if (inner < 0)
+                return -1;
+            if (inner == 2)
                 folder->hasSubfolders = 1;
             result = 2;
             break;
@@ -118,5 +125,5 @@ int ParseList(CollectionNodeList& list, const char*& cursor)
 bool ReferenceRead(const std::string& text, CollectionNodeList& list)
 {
     const char* cursor = text.c_str();
-    return ParseList(list, cursor) != 0;
+    return ParseList(list, cursor, 0) > 0;
 }
