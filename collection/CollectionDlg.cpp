@@ -2,6 +2,7 @@
 #include "core/collection/CollectionEdit.h"
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
+#include "core/collection/CollectionWalk.h"
 #include "core/TextRules.h"
 #include "framework/DataExchange.h"
 #include "framework/Menu.h"
@@ -37,7 +38,7 @@ int TextBytes(HWND box)
 }
 }
 
-CCollectionDlg::CCollectionDlg(CWnd* parent) : CDialog(IDD, parent)
+CCollectionDlg::CCollectionDlg(CWnd* parent) : CDialog(IDD, parent), m_collection(ShowStopMessage)
 {
 }
 
@@ -86,35 +87,29 @@ void CCollectionDlg::CreateImageList()
     }
 }
 
-// Depth first through each list's own cursor, without recursion: a file
-// from elsewhere may nest folders very deep.
-void CCollectionDlg::FillTree(CollectionNodeList* list)
+// One walk of the tree, on its own stack: a file may nest folders deep.
+// Each item's data is its node, which the dialog's own tree lets it change.
+void CCollectionDlg::FillTree(const CollectionNodeList* list)
 {
     if (!list)
         return;
-    struct Level {
-        CollectionNodeList* list;
-        HTREEITEM item;
-    };
-    std::vector<Level> open{ { list, TVI_ROOT } };
-    list->First();
-    while (!open.empty()) {
-        CollectionNode* node = open.back().list->Current();
-        if (!node) {
-            open.pop_back();
+    std::vector<HTREEITEM> folders{ TVI_ROOT };
+    for (CollectionWalk walk(*list); walk.Next();) {
+        if (walk.Leaving()) {
+            folders.pop_back();
             continue;
         }
-        open.back().list->Next();
-        const bool folder = node->IsFolder();
-        HTREEITEM item = m_tree.InsertItem(node->name.c_str(), folder ? kImageFolder : kImageLink,
-                                           folder ? kImageFolderOpen : kImageLink, open.back().item);
+        const CollectionNode& node = walk.Node();
+        const bool folder = node.IsFolder();
+        HTREEITEM item = m_tree.InsertItem(node.name.c_str(), folder ? kImageFolder : kImageLink,
+                                           folder ? kImageFolderOpen : kImageLink, folders.back());
+        if (item)
+            m_tree.SetItemData(item, reinterpret_cast<DWORD_PTR>(&node));
+        if (!folder)
+            continue;
+        folders.push_back(item);
         if (!item)
-            continue;
-        m_tree.SetItemData(item, reinterpret_cast<DWORD_PTR>(node));
-        if (folder) {
-            node->children->First();
-            open.push_back({ node->children.get(), item });
-        }
+            walk.SkipChildren();
     }
 }
 

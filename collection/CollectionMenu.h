@@ -15,10 +15,15 @@ class CollectionNodeList;
 //
 // Every popup is owned by createdPopups alone: no menu is destroyed through
 // another one, so each handle goes exactly once.
-class CollectionMenu : public CollectionStore {
+class CollectionMenu {
 public:
     CollectionMenu();
-    ~CollectionMenu() override;
+    ~CollectionMenu();
+    CollectionMenu(const CollectionMenu&) = delete;
+    CollectionMenu& operator=(const CollectionMenu&) = delete;
+
+    bool LoadFile(const std::string& path, const char* defaultTitle) { return store.LoadFile(path, defaultTitle); }
+    CollectionNodeList* GetRoot() const { return store.GetRoot(); }
 
     // Builds the popup of list (the whole tree when null). Folder ids are
     // ID_COLLECTION_FIRST + *counter in post-order (a folder's own entry in
@@ -27,7 +32,7 @@ public:
     // gets no entry. *holdsFolder tells whether list holds a folder. With no
     // parent the popup becomes the top of the menu. Null when there is no
     // tree or no popup can be made.
-    HMENU BuildMenu(HMENU parent = nullptr, CollectionNodeList* list = nullptr, int* holdsFolder = nullptr,
+    HMENU BuildMenu(HMENU parent = nullptr, const CollectionNodeList* list = nullptr, int* holdsFolder = nullptr,
                     int* counter = nullptr);
     // Destroys every popup built so far; the menu is unbuilt until the next
     // top-level BuildMenu.
@@ -35,8 +40,7 @@ public:
     BOOL IsMenuBuilt() const { return menuBuilt; }
 
 protected:
-    void ShowStopMessage(const std::string& text) override;
-
+    CollectionStore store;
     std::int32_t menuBuilt = 0;
     // A menu bar whose one entry "POPUP" shows the top popup.
     HMENU containerMenu = nullptr;

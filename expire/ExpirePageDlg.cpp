@@ -1,4 +1,5 @@
 #include "expire/ExpirePageDlg.h"
+#include "collection/StopMessage.h"
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
 #include "core/expire/ExpireRules.h"
@@ -43,7 +44,7 @@ void DDX_Line(CDataExchange* dx, int id, CString& value)
 }
 }
 
-CExpirePageDlg::CExpirePageDlg() : CDialog(IDD, nullptr)
+CExpirePageDlg::CExpirePageDlg() : CDialog(IDD, nullptr), m_expireList(ShowStopMessage)
 {
 }
 
@@ -73,7 +74,8 @@ BOOL CExpirePageDlg::OnInitDialog()
     m_nSelected = -1;
     // Each row goes to the top: the list shows the file's order reversed.
     if (CollectionNodeList* entries = FindExpireEntries(m_expireList.GetRoot())) {
-        for (CollectionNode* node = entries->First(); node; node = entries->Next()) {
+        for (std::size_t i = 0; i < entries->Size(); ++i) {
+            const CollectionNode* node = entries->At(i);
             m_list.InsertItem(0, node->url.c_str(), reinterpret_cast<LPARAM>(node));
             m_list.SetItemText(0, 1, node->name.c_str());
         }
@@ -197,7 +199,7 @@ void CExpirePageDlg::OnOK()
     if (!m_expireList.SaveFile()) {
         // The dialog stays open with its edits; a retry must not add twice.
         if (addedTo)
-            addedTo->Unlink(addedTo->FindLast());
+            addedTo->Unlink(addedTo->Back());
         return;
     }
     EndDialog(IDOK);

@@ -42,11 +42,10 @@ std::string StripLineBreaks(const char* text, std::size_t length)
     return result;
 }
 
-// One open level of the tree while reading: the list being filled, its last
-// node (appending stays constant-time) and whether it holds a folder yet.
+// One open level of the tree while reading: the list being filled and
+// whether it holds a folder yet.
 struct Level {
     CollectionNodeList* list;
-    CollectionNode* last;
     CollectionNode* folder;  // the folder this list belongs to; null at the top
     bool holdsFolder;
 };
@@ -186,7 +185,7 @@ bool BookmarkReader::ReadAnchor(std::string& url, std::string& title)
 bool BookmarkReader::ReadInto(CollectionNodeList& list)
 {
     std::vector<Level> levels;
-    levels.push_back(Level{&list, list.FindLast(), nullptr, false});
+    levels.push_back(Level{&list, nullptr, false});
     for (;;) {
         Level& level = levels.back();
         bool ok = true;
@@ -209,9 +208,9 @@ bool BookmarkReader::ReadInto(CollectionNodeList& list)
             // levels holds the top level besides the open folders.
             if (levels.size() > kMaxDepth)
                 return false;
-            level.last = level.list->AppendAfter(level.last, CollectionNode::MakeFolder(name));
+            CollectionNode* folder = level.list->Append(CollectionNode::MakeFolder(name));
             level.holdsFolder = true;
-            levels.push_back(Level{level.last->children.get(), nullptr, level.last, false});
+            levels.push_back(Level{folder->children.get(), folder, false});
             break;
         }
         case kAnchor:
@@ -219,7 +218,7 @@ bool BookmarkReader::ReadInto(CollectionNodeList& list)
                 ok = false;
                 break;
             }
-            level.last = level.list->AppendAfter(level.last, CollectionNode::MakeLink(name, url));
+            level.list->Append(CollectionNode::MakeLink(name, url));
             break;
         case kList:
         case kHeadingEnd:

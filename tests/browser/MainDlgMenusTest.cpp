@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <set>
+#include <type_traits>
 
 namespace {
 
@@ -99,8 +100,9 @@ TEST_F(MainDlgMenusTest, AFirstStartWritesBothFilesAndCloseDeletesBothTrees)
     EXPECT_NE(::GetFileAttributesA(bookmarks.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(DescribeMenu(dlg->m_hCollectionMenu), "102 Quenvo タブコレクション\n101 タブの整理...\n");
     EXPECT_EQ(dlg->m_pExpireList->GetFilePath(), expire);
-    EXPECT_EQ(dlg->m_pExpireList->GetRoot()->head->name, "Quenvo 無効ページ");
-    EXPECT_FALSE(dlg->m_pExpireList->IsMenuBuilt());
+    EXPECT_EQ(dlg->m_pExpireList->GetRoot()->Front()->name, "Quenvo 無効ページ");
+    // The expire list builds no menu: it is a store and nothing more.
+    static_assert(std::is_same_v<decltype(dlg->m_pExpireList), std::unique_ptr<CollectionStore>>);
 
     // A popup that cannot be tracked (here: gone behind the window's back)
     // is built afresh for the next time.
@@ -188,7 +190,7 @@ TEST_F(MainDlgMenusTest, WhileThePopupIsOpenTheHighlightIsRecordedAndClicksAreSw
 {
     WriteCollectionFile(Folder("Only", "only", 1), "Qvbookmark.htm");
     dlg->RebuildCollectionMenu();
-    const CollectionNode* only = dlg->m_pCollection->GetRoot()->head;
+    const CollectionNode* only = dlg->m_pCollection->GetRoot()->Front();
     const LONG_PTR dialogProc = ::SetWindowLongPtrA(dlg->m_hWnd, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(CountClicks));
     g_clicksReachingDialog = 0;
     Press(IDC_SEARCH, { Keys({ VK_DOWN }), [&](HMENU) { EXPECT_EQ(dlg->m_pHoveredNode, only); }, Keys({ VK_DOWN }),

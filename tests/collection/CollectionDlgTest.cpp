@@ -24,8 +24,8 @@ struct TestCollectionDlg : CCollectionDlg {
 };
 
 class ReadBack : public CollectionStore {
-protected:
-    void ShowStopMessage(const std::string&) override {}
+public:
+    ReadBack() : CollectionStore([](const std::string&) {}) {}
 };
 
 std::string Contents(const std::string& path)

@@ -42,7 +42,7 @@ TEST(ReaderEquivalence, DeepNestingOverAnUnclosedTail)
     CollectionNodeList list;
     EXPECT_FALSE(BookmarkReader::Read(text, list));
     std::size_t levels = 0;
-    for (CollectionNodeList* level = &list; level->head; level = level->head->children.get())
+    for (CollectionNodeList* level = &list; level->Front(); level = level->Front()->children.get())
         ++levels;
     EXPECT_EQ(levels, BookmarkReader::kMaxDepth);
 
