@@ -3,7 +3,6 @@
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
 #include "core/collection/CollectionWalk.h"
-#include "framework/Wnd.h"
 #include "res/resource.h"
 
 namespace {
