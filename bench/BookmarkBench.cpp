@@ -36,8 +36,8 @@ const std::string& GeneratedFile(std::size_t bytes)
 }
 
 class BenchStore : public CollectionStore {
-protected:
-    void ShowStopMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+public:
+    BenchStore() : CollectionStore([](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }) {}
 };
 
 std::string PutInTempFile(std::size_t bytes)

@@ -180,8 +180,8 @@ protected:
     BOOL m_bCollectionMenuOpen = FALSE;
     // The folder under the popup's highlight; kept after the popup closes
     // for the command that follows.
-    CollectionNode* m_pHoveredNode = nullptr;
-    std::unique_ptr<CollectionMenu> m_pExpireList;
+    const CollectionNode* m_pHoveredNode = nullptr;
+    std::unique_ptr<CollectionStore> m_pExpireList;
     Settings m_settings;
     CStealthMode m_stealth;
 

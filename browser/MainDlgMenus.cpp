@@ -1,6 +1,7 @@
 // The function menu, the tab collections with their owner-drawn popup, and
 // the expire-page list of the main window.
 #include "browser/MainDlg.h"
+#include "collection/StopMessage.h"
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
 #include "core/TabSide.h"
@@ -33,7 +34,7 @@ void CMainDlg::CreateCollections()
     m_pCollection.reset(new CollectionMenu);
     m_pCollection->LoadFile(GetBookmarkFile().str(), nullptr);
     m_hCollectionMenu = m_pCollection->BuildMenu();
-    m_pExpireList.reset(new CollectionMenu);
+    m_pExpireList.reset(new CollectionStore(ShowStopMessage));
     m_pExpireList->LoadFile(GetExpireFile().str(), kDefaultExpireTitle);
 }
 
@@ -142,19 +143,23 @@ void CMainDlg::OnMenuSelect(UINT item, UINT flags, HMENU menu)
     info.cbSize = sizeof info;
     info.fMask = MIIM_DATA;
     m_pHoveredNode = ::GetMenuItemInfoA(menu, item, FALSE, &info)
-                         ? reinterpret_cast<CollectionNode*>(info.dwItemData) : nullptr;
+                         ? reinterpret_cast<const CollectionNode*>(info.dwItemData) : nullptr;
 }
 
 // Whichever folder entry was chosen, the folder is the one last highlighted.
 void CMainDlg::OpenCollection(UINT)
 {
-    CollectionNode* folder = m_pHoveredNode;
+    const CollectionNode* folder = m_pHoveredNode;
     if (!folder || !folder->IsFolder() || folder->children->IsEmpty())
         return;
     CloseUnpinnedTabs();
-    CollectionNodeList& pages = *folder->children;
-    for (CollectionNode* page = pages.First(); page; page = pages.Next()) {
-        if (!AddRestoredTab(page->url.c_str()))
+    const CollectionNodeList& links = *folder->children;
+    for (std::size_t i = 0; i < links.Size(); ++i) {
+        const CollectionNode* link = links.At(i);
+        // A folder's own entry stands for its links, not its subfolders.
+        if (link->IsFolder())
+            continue;
+        if (!AddRestoredTab(link->url.c_str()))
             break;
     }
     // Only the tab shown loads its page; the others load when first shown.

@@ -11,6 +11,7 @@ set(QUENVO_CORE_SOURCES
   core/StealthRules.cpp
   core/collection/CollectionNode.cpp
   core/collection/CollectionNodeList.cpp
+  core/collection/CollectionWalk.cpp
   core/collection/BookmarkReader.cpp
   core/collection/BookmarkWriter.cpp
   core/collection/FileReplace.cpp
@@ -62,6 +63,7 @@ set(QUENVO_FRAMEWORK_SOURCES
 
 set(QUENVO_PROGRAM_SOURCES
   collection/CollectionMenu.cpp
+  collection/StopMessage.cpp
   browser/MainDlg.cpp
   browser/MainDlgNavigation.cpp
   browser/MainDlgExpire.cpp

@@ -2,6 +2,8 @@
 #include "core/collection/CollectionEdit.h"
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
+#include "core/collection/CollectionWalk.h"
+#include "core/TextRules.h"
 #include "framework/DataExchange.h"
 #include "framework/Menu.h"
 #include "framework/WinApp.h"
@@ -15,21 +17,28 @@ BEGIN_MESSAGE_MAP(CCollectionDlg, CDialog)
     ON_NOTIFY(TVN_BEGINLABELEDIT, IDC_COLL_TREE, OnBeginLabelEdit)
     ON_NOTIFY(TVN_ENDLABELEDIT, IDC_COLL_TREE, OnEndLabelEdit)
     ON_BN_CLICKED(IDC_COLL_NEWFOLDER, OnNewFolder)
-    ON_CONTROL(EN_KILLFOCUS, IDC_COLL_NAME, OnNameBoxLeft)
-    ON_CONTROL(EN_KILLFOCUS, IDC_COLL_ADDRESS, OnAddressBoxLeft)
+    ON_CONTROL(EN_KILLFOCUS, IDC_COLL_NAME, OnBoxLeft)
+    ON_CONTROL(EN_KILLFOCUS, IDC_COLL_ADDRESS, OnBoxLeft)
     ON_WM_CONTEXTMENU()
     ON_COMMAND(ID_DELETE_ITEM, OnDelete)
     ON_MESSAGE(CFolderTreeCtrl::WM_APP_MOVEITEM, OnMoveItem)
 END_MESSAGE_MAP()
 
 namespace {
-const int kMaxText = 256;
+// The reader keeps no more of a name or an address.
+const int kMaxText = 255;
 // Buttons keep this distance from the right edge.
 const int kRightMargin = 12;
 const int kButtons[] = { IDOK, IDCANCEL, IDC_COLL_NEWFOLDER };
+
+int TextBytes(HWND box)
+{
+    std::string text(static_cast<size_t>(::GetWindowTextLengthA(box)) + 1, '\0');
+    return ::GetWindowTextA(box, &text[0], static_cast<int>(text.size()));
+}
 }
 
-CCollectionDlg::CCollectionDlg(CWnd* parent) : CDialog(IDD, parent)
+CCollectionDlg::CCollectionDlg(CWnd* parent) : CDialog(IDD, parent), m_collection(ShowStopMessage)
 {
 }
 
@@ -78,35 +87,29 @@ void CCollectionDlg::CreateImageList()
     }
 }
 
-// Depth first through each list's own cursor, without recursion: a file
-// from elsewhere may nest folders very deep.
-void CCollectionDlg::FillTree(CollectionNodeList* list)
+// One walk of the tree, on its own stack: a file may nest folders deep.
+// Each item's data is its node, which the dialog's own tree lets it change.
+void CCollectionDlg::FillTree(const CollectionNodeList* list)
 {
     if (!list)
         return;
-    struct Level {
-        CollectionNodeList* list;
-        HTREEITEM item;
-    };
-    std::vector<Level> open{ { list, TVI_ROOT } };
-    list->First();
-    while (!open.empty()) {
-        CollectionNode* node = open.back().list->Current();
-        if (!node) {
-            open.pop_back();
+    std::vector<HTREEITEM> folders{ TVI_ROOT };
+    for (CollectionWalk walk(*list); walk.Next();) {
+        if (walk.Leaving()) {
+            folders.pop_back();
             continue;
         }
-        open.back().list->Next();
-        const bool folder = node->IsFolder();
-        HTREEITEM item = m_tree.InsertItem(node->name.c_str(), folder ? kImageFolder : kImageLink,
-                                           folder ? kImageFolderOpen : kImageLink, open.back().item);
+        const CollectionNode& node = walk.Node();
+        const bool folder = node.IsFolder();
+        HTREEITEM item = m_tree.InsertItem(node.name.c_str(), folder ? kImageFolder : kImageLink,
+                                           folder ? kImageFolderOpen : kImageLink, folders.back());
+        if (item)
+            m_tree.SetItemData(item, reinterpret_cast<DWORD_PTR>(&node));
+        if (!folder)
+            continue;
+        folders.push_back(item);
         if (!item)
-            continue;
-        m_tree.SetItemData(item, reinterpret_cast<DWORD_PTR>(node));
-        if (folder) {
-            node->children->First();
-            open.push_back({ node->children.get(), item });
-        }
+            walk.SkipChildren();
     }
 }
 
@@ -115,13 +118,10 @@ CollectionNode* CCollectionDlg::NodeOf(HTREEITEM item) const
     return item ? reinterpret_cast<CollectionNode*>(m_tree.GetItemData(item)) : nullptr;
 }
 
+// A refused box keeps the selection where it is.
 void CCollectionDlg::OnSelChanging(NMHDR*, LRESULT* result)
 {
-    *result = 0;
-    if (!m_hSelected)
-        return;
-    OnNameBoxLeft();
-    OnAddressBoxLeft();
+    *result = StoreBoxes(true) ? 0 : TRUE;
 }
 
 // The drag selects the dragged item too, and that is handled like any
@@ -149,26 +149,39 @@ void CCollectionDlg::OnSelChanged(NMHDR* nm, LRESULT* result)
     }
 }
 
-void CCollectionDlg::OnNameBoxLeft()
+// Leaving a box refuses nothing aloud: the focus may be leaving for the
+// refusal's own message box, and the selection change or OK that follows
+// tells the user once.
+void CCollectionDlg::OnBoxLeft()
 {
-    if (m_nMode != kOrganize || !m_hSelected || !UpdateData(TRUE))
-        return;
+    StoreBoxes(false);
+}
+
+bool CCollectionDlg::BoxesFit() const
+{
+    return TextBytes(GetDlgItem(IDC_COLL_NAME)) <= kMaxText && TextBytes(GetDlgItem(IDC_COLL_ADDRESS)) <= kMaxText;
+}
+
+// The boxes into the item they stand for; folders have no address to keep.
+// False when a box holds too much, which tell shows the user; the text stays
+// in its box.
+bool CCollectionDlg::StoreBoxes(bool tell)
+{
+    if (m_nMode != kOrganize || !m_hSelected)
+        return true;
+    if ((!tell && !BoxesFit()) || !UpdateData(TRUE))
+        return false;
     m_tree.SetItemText(m_hSelected, m_strName);
-    if (CollectionNode* node = NodeOf(m_hSelected))
+    if (CollectionNode* node = NodeOf(m_hSelected)) {
         node->name = m_strName.str();
+        if (!node->IsFolder())
+            node->url = m_strAddress.str();
+    }
+    return true;
 }
 
-// Folders have no address to keep.
-void CCollectionDlg::OnAddressBoxLeft()
-{
-    if (m_nMode != kOrganize || !m_hSelected || !UpdateData(TRUE))
-        return;
-    CollectionNode* node = NodeOf(m_hSelected);
-    if (node && !node->IsFolder())
-        node->url = m_strAddress.str();
-}
-
-// A label takes no more than the name box, which would refuse it later.
+// A label takes no more than the name box; an edit control that counts
+// characters rather than bytes may take more, which the end of the edit cuts.
 void CCollectionDlg::OnBeginLabelEdit(NMHDR*, LRESULT* result)
 {
     *result = FALSE;
@@ -183,11 +196,12 @@ void CCollectionDlg::OnEndLabelEdit(NMHDR* nm, LRESULT* result)
     *result = 0;
     if (!item.pszText)
         return;
-    m_tree.SetItemText(item.hItem, item.pszText);
+    const std::string label = CutText(item.pszText, kMaxText);
+    m_tree.SetItemText(item.hItem, label.c_str());
     if (CollectionNode* node = NodeOf(item.hItem))
-        node->name = item.pszText;
+        node->name = label;
     if (m_nMode == kOrganize && item.hItem == m_hSelected) {
-        m_strName = item.pszText;
+        m_strName = label;
         ::SetDlgItemTextA(m_hWnd, IDC_COLL_NAME, m_strName);
     }
 }
@@ -244,9 +258,7 @@ LRESULT CCollectionDlg::OnMoveItem(WPARAM wParam, LPARAM lParam)
 // holds the tree.
 void CCollectionDlg::OnOK()
 {
-    OnNameBoxLeft();
-    OnAddressBoxLeft();
-    if (!UpdateData(TRUE))
+    if (!StoreBoxes(true) || !UpdateData(TRUE))
         return;
     CollectionNode* folder = nullptr;
     CollectionNode* added = nullptr;

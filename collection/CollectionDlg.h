@@ -1,7 +1,8 @@
 #pragma once
 #include "framework/Dialog.h"
 #include "framework/ImageList.h"
-#include "collection/CollectionMenu.h"
+#include "collection/StopMessage.h"
+#include "core/collection/CollectionStore.h"
 #include "collection/FolderTreeCtrl.h"
 #include "res/resource.h"
 
@@ -36,7 +37,7 @@ protected:
     HTREEITEM m_hSelected = nullptr;
     CImageList m_imageList;
     // The dialog's own tree, read from the file and written back on OK.
-    CollectionMenu m_collection;
+    CollectionStore m_collection;
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
@@ -48,14 +49,15 @@ protected:
     void OnBeginLabelEdit(NMHDR* nm, LRESULT* result);
     void OnEndLabelEdit(NMHDR* nm, LRESULT* result);
     void OnNewFolder();
-    void OnNameBoxLeft();
-    void OnAddressBoxLeft();
+    void OnBoxLeft();
     void OnContextMenu(HWND wnd, CPoint point);
     void OnDelete();
     LRESULT OnMoveItem(WPARAM wParam, LPARAM lParam);
 
+    bool BoxesFit() const;
+    bool StoreBoxes(bool tell);
     void CreateImageList();
-    void FillTree(CollectionNodeList* list);
+    void FillTree(const CollectionNodeList* list);
     CollectionNode* NodeOf(HTREEITEM item) const;
     void Layout(int cx, int cy);
 

@@ -1,7 +1,8 @@
 #include "collection/CollectionMenu.h"
+#include "collection/StopMessage.h"
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
-#include "framework/Wnd.h"
+#include "core/collection/CollectionWalk.h"
 #include "res/resource.h"
 
 namespace {
@@ -9,12 +10,12 @@ namespace {
 // One list being walked by BuildMenu. Its popup is made when its first
 // entry comes, so lists whose folders get no entry cost no menu handle.
 struct Level {
-    CollectionNodeList* list;
     HMENU popup;
     bool holdsFolder;
+    bool holdsLink;
 };
 
-void AppendFolderEntry(HMENU popup, CollectionNode* folder, UINT id, HMENU submenu)
+void InsertFolderEntry(HMENU popup, UINT position, const CollectionNode* folder, UINT id, HMENU submenu)
 {
     MENUITEMINFOA item = {};
     item.cbSize = sizeof item;
@@ -23,12 +24,25 @@ void AppendFolderEntry(HMENU popup, CollectionNode* folder, UINT id, HMENU subme
     item.wID = id;
     item.hSubMenu = submenu;
     item.dwItemData = reinterpret_cast<ULONG_PTR>(folder);
-    ::InsertMenuItemA(popup, static_cast<UINT>(::GetMenuItemCount(popup)), TRUE, &item);
+    ::InsertMenuItemA(popup, position, TRUE, &item);
+}
+
+void AppendFolderEntry(HMENU popup, const CollectionNode* folder, UINT id, HMENU submenu)
+{
+    InsertFolderEntry(popup, static_cast<UINT>(::GetMenuItemCount(popup)), folder, id, submenu);
+}
+
+// A folder that opens a submenu cannot be chosen itself: the links directly
+// in it are reached through an entry of its own at the top of the submenu.
+void InsertSelfEntry(HMENU submenu, const CollectionNode* folder, UINT id)
+{
+    InsertFolderEntry(submenu, 0, folder, id, nullptr);
+    ::InsertMenuA(submenu, 1, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
 }
 
 }  // namespace
 
-CollectionMenu::CollectionMenu()
+CollectionMenu::CollectionMenu() : store(ShowStopMessage)
 {
     containerMenu = ::CreateMenu();
 }
@@ -40,11 +54,6 @@ CollectionMenu::~CollectionMenu()
         ::DestroyMenu(containerMenu);
 }
 
-void CollectionMenu::ShowStopMessage(const std::string& text)
-{
-    AfxMessageBox(text.c_str(), MB_ICONSTOP);
-}
-
 HMENU CollectionMenu::NewPopup()
 {
     HMENU popup = ::CreatePopupMenu();
@@ -53,11 +62,10 @@ HMENU CollectionMenu::NewPopup()
     return popup;
 }
 
-// Walks the tree with a stack of lists rather than by recursion: a file from
-// elsewhere can nest folders far deeper than a call stack. Only folders that
-// get an id fill popups, so however large the tree, no more than one popup
-// per id is made.
-HMENU CollectionMenu::BuildMenu(HMENU parent, CollectionNodeList* list, int* holdsFolder, int* counter)
+// One walk of the tree: a file from elsewhere can nest folders far deeper
+// than a call stack. Only folders that get an id fill popups, so however
+// large the tree, no more than one popup per id is made.
+HMENU CollectionMenu::BuildMenu(HMENU parent, const CollectionNodeList* list, int* holdsFolder, int* counter)
 {
     if (!list)
         list = GetRoot();
@@ -70,41 +78,34 @@ HMENU CollectionMenu::BuildMenu(HMENU parent, CollectionNodeList* list, int* hol
     if (!counter)
         counter = &topCounter;
 
-    std::vector<Level> levels{ Level{ list, top, false } };
-    list->First();
-    for (;;) {
-        Level& level = levels.back();
-        CollectionNode* node = level.list->Current();
-        if (node && !node->IsFolder()) {
-            level.list->Next();
+    std::vector<Level> levels{ Level{ top, false, false } };
+    for (CollectionWalk walk(*list); walk.Next();) {
+        const CollectionNode* node = &walk.Node();
+        if (!walk.Leaving()) {
+            levels.back().holdsFolder |= node->IsFolder();
+            levels.back().holdsLink |= !node->IsFolder();
+            if (node->IsFolder())
+                levels.push_back(Level{ nullptr, false, false });
             continue;
         }
-        if (node) {
-            level.holdsFolder = true;
-            node->children->First();
-            levels.push_back(Level{ node->children.get(), nullptr, false });
-            continue;
-        }
-        // The list has ended: its folder, at the cursor one level up, now
-        // gets its id after the whole subtree.
-        const Level done = level;
+        // The folder is left: it gets its id after its whole subtree.
+        const Level done = levels.back();
         levels.pop_back();
-        if (levels.empty()) {
-            if (holdsFolder)
-                *holdsFolder = done.holdsFolder ? 1 : 0;
-            break;
-        }
         Level& owner = levels.back();
-        CollectionNode* folder = owner.list->Current();
+        const bool selfEntry = done.popup && done.holdsLink;
+        const int selfId = selfEntry ? ID_COLLECTION_FIRST + (*counter)++ : 0;
         const int id = ID_COLLECTION_FIRST + (*counter)++;
         // A folder whose subfolders could not be shown cannot be opened either.
         const bool usable = id <= ID_COLLECTION_LAST && (!done.holdsFolder || done.popup);
+        if (usable && selfEntry)
+            InsertSelfEntry(done.popup, node, static_cast<UINT>(selfId));
         if (usable && !owner.popup)
             owner.popup = NewPopup();
         if (usable && owner.popup)
-            AppendFolderEntry(owner.popup, folder, static_cast<UINT>(id), done.holdsFolder ? done.popup : nullptr);
-        owner.list->Next();
+            AppendFolderEntry(owner.popup, node, static_cast<UINT>(id), done.holdsFolder ? done.popup : nullptr);
     }
+    if (holdsFolder)
+        *holdsFolder = levels.back().holdsFolder ? 1 : 0;
 
     if (!parent) {
         SetContainerPopup(top);

@@ -1,5 +1,7 @@
 #include "collection/FolderTreeCtrl.h"
 #include "res/resource.h"
+#include <utility>
+#include <vector>
 
 BEGIN_MESSAGE_MAP(CFolderTreeCtrl, CTreeCtrl)
     ON_NOTIFY_REFLECT(TVN_BEGINDRAG, OnBeginDrag)
@@ -171,13 +173,23 @@ HTREEITEM CFolderTreeCtrl::DropItem(HTREEITEM target, HTREEITEM dragged)
     return CopyBranch(dragged, parent ? parent : TVI_ROOT, target);
 }
 
+// Each copied item waits on a stack until its children are copied under
+// it: a branch may be nested as deep as a file can be, deeper than the
+// call stack should follow.
 HTREEITEM CFolderTreeCtrl::CopyBranch(HTREEITEM item, HTREEITEM newParent, HTREEITEM after)
 {
     HTREEITEM copy = CopyItem(item, newParent, after);
     if (!copy)
         return nullptr;
-    for (HTREEITEM child = GetChildItem(item); child; child = GetNextSiblingItem(child))
-        CopyBranch(child, copy, TVI_LAST);
+    std::vector<std::pair<HTREEITEM, HTREEITEM>> pending{ { item, copy } };  // source, its copy
+    while (!pending.empty()) {
+        const auto [source, target] = pending.back();
+        pending.pop_back();
+        for (HTREEITEM child = GetChildItem(source); child; child = GetNextSiblingItem(child)) {
+            if (HTREEITEM made = CopyItem(child, target, TVI_LAST))
+                pending.push_back({ child, made });
+        }
+    }
     return copy;
 }
 

@@ -7,8 +7,13 @@ bool IsSjisLeadByte(unsigned char c)
 
 std::size_t SafeCutLength(const std::string& text, std::size_t maxBytes)
 {
-    if (text.size() <= maxBytes)
-        return text.size();
+    return SafeCutLength(text.data(), text.size(), maxBytes);
+}
+
+std::size_t SafeCutLength(const char* text, std::size_t size, std::size_t maxBytes)
+{
+    if (size <= maxBytes)
+        return size;
     // Walk characters from the start: a trail byte can look like a lead byte,
     // so only a forward walk knows where characters begin.
     std::size_t pos = 0;

@@ -11,6 +11,8 @@ bool IsSjisLeadByte(unsigned char c);
 // The number of bytes of text to keep so that at most maxBytes remain and no
 // double-byte character is split.
 std::size_t SafeCutLength(const std::string& text, std::size_t maxBytes);
+// The same for the size bytes at text.
+std::size_t SafeCutLength(const char* text, std::size_t size, std::size_t maxBytes);
 
 // text cut to at most maxBytes bytes without splitting a character.
 std::string CutText(const std::string& text, std::size_t maxBytes);

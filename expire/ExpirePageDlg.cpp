@@ -1,7 +1,9 @@
 #include "expire/ExpirePageDlg.h"
+#include "collection/StopMessage.h"
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
 #include "core/expire/ExpireRules.h"
+#include "core/TextRules.h"
 #include "framework/DataExchange.h"
 #include "framework/Menu.h"
 #include "framework/WinApp.h"
@@ -27,9 +29,22 @@ const char kEnterValidLink[] = "有効なリンクを入力してください";
 // Space between the buttons and the dialog's right edge, and between the
 // edits and the buttons, in pixels.
 const int kButtonMargin = 12;
+
+// The reader keeps no more of a name or an address. A text given longer (a
+// page's title) is cut to whole characters as it is taken.
+const int kMaxText = 255;
+
+void DDX_Line(CDataExchange* dx, int id, CString& value)
+{
+    DDX_Text(dx, id, value);
+    if (dx->m_bSaveAndValidate)
+        value = CString(CutText(value.str(), kMaxText));
+    else
+        ::SendMessageA(dx->m_hLastControl, EM_LIMITTEXT, kMaxText, 0);
+}
 }
 
-CExpirePageDlg::CExpirePageDlg() : CDialog(IDD, nullptr)
+CExpirePageDlg::CExpirePageDlg() : CDialog(IDD, nullptr), m_expireList(ShowStopMessage)
 {
 }
 
@@ -37,8 +52,8 @@ void CExpirePageDlg::DoDataExchange(CDataExchange* dx)
 {
     CDialog::DoDataExchange(dx);
     DDX_Control(dx, IDC_EXP_LIST, m_list);
-    DDX_Text(dx, IDC_EXP_NAME, m_strName);
-    DDX_Text(dx, IDC_EXP_ADDRESS, m_strAddress);
+    DDX_Line(dx, IDC_EXP_NAME, m_strName);
+    DDX_Line(dx, IDC_EXP_ADDRESS, m_strAddress);
 }
 
 CollectionNode* CExpirePageDlg::NodeAt(int row) const
@@ -59,7 +74,8 @@ BOOL CExpirePageDlg::OnInitDialog()
     m_nSelected = -1;
     // Each row goes to the top: the list shows the file's order reversed.
     if (CollectionNodeList* entries = FindExpireEntries(m_expireList.GetRoot())) {
-        for (CollectionNode* node = entries->First(); node; node = entries->Next()) {
+        for (std::size_t i = 0; i < entries->Size(); ++i) {
+            const CollectionNode* node = entries->At(i);
             m_list.InsertItem(0, node->url.c_str(), reinterpret_cast<LPARAM>(node));
             m_list.SetItemText(0, 1, node->name.c_str());
         }
@@ -183,7 +199,7 @@ void CExpirePageDlg::OnOK()
     if (!m_expireList.SaveFile()) {
         // The dialog stays open with its edits; a retry must not add twice.
         if (addedTo)
-            addedTo->Unlink(addedTo->FindLast());
+            addedTo->Unlink(addedTo->Back());
         return;
     }
     EndDialog(IDOK);

@@ -1,5 +1,5 @@
 #pragma once
-#include "collection/CollectionMenu.h"
+#include "core/collection/CollectionStore.h"
 #include "framework/Dialog.h"
 #include "framework/ListCtrl.h"
 #include "res/resource.h"
@@ -43,7 +43,7 @@ protected:
     CString m_strAddress;
     int m_nSelected = -1;
     // The dialog's own copy of the list, read when it opens, written on OK.
-    CollectionMenu m_expireList;
+    CollectionStore m_expireList;
     int m_nMode = kOrganizeMode;
     CString m_strFile;
 

@@ -199,7 +199,7 @@ scene_funcmenu() {
 }
 
 # The collection popup: folders with their icons, the first one highlighted
-# and its submenu of folders open.
+# and its submenu open: the folder's own entry, then its folders.
 scene_collections() {
   click_main "${SEARCH_AT[@]}"
   keys Down Right
@@ -262,7 +262,7 @@ write_collections() {
   local links='<DT><A HREF="about:blank">p</A>'
   printf '%s\r\n' "<HTML>" "<BODY>" \
     "<H3>ニュース</H3>" "<DL>" "<H3>国内</H3>" "<DL>" "$links" "</DL><P>" \
-    "<H3>海外</H3>" "<DL>" "$links" "</DL><P>" "</DL><P>" \
+    "<H3>海外</H3>" "<DL>" "$links" "</DL><P>" "$links" "</DL><P>" \
     "<H3>毎日見るページ</H3>" "<DL>" "$links" "$links" "</DL><P>" \
     "<H3>Quenvo タブコレクション</H3>" "<DL>" "</DL><P>" "</BODY>" "</HTML>" |
     iconv -f UTF-8 -t CP932 >"$rundir/Qvbookmark.htm"

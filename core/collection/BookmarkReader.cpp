@@ -1,6 +1,7 @@
 #include "core/collection/BookmarkReader.h"
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
+#include "core/TextRules.h"
 
 #include <cstring>
 #include <vector>
@@ -41,11 +42,10 @@ std::string StripLineBreaks(const char* text, std::size_t length)
     return result;
 }
 
-// One open level of the tree while reading: the list being filled, its last
-// node (appending stays constant-time) and whether it holds a folder yet.
+// One open level of the tree while reading: the list being filled and
+// whether it holds a folder yet.
 struct Level {
     CollectionNodeList* list;
-    CollectionNode* last;
     CollectionNode* folder;  // the folder this list belongs to; null at the top
     bool holdsFolder;
 };
@@ -129,10 +129,7 @@ std::size_t BookmarkReader::FindByte(char byte, std::size_t& memo)
 
 std::string BookmarkReader::TextBetween(std::size_t begin, std::size_t end) const
 {
-    std::size_t length = end - begin;
-    if (length > kMaxTextBytes)
-        length = kMaxTextBytes;
-    return StripLineBreaks(text_ + begin, length);
+    return StripLineBreaks(text_ + begin, SafeCutLength(text_ + begin, end - begin, kMaxTextBytes));
 }
 
 // Inside a start tag: its attributes up to ">", then its text up to the
@@ -171,9 +168,7 @@ bool BookmarkReader::ReadAnchor(std::string& url, std::string& title)
     std::size_t quote = FindByte('"', quoteAt_);
     if (quote == size_)
         return false;
-    std::size_t kept = quote - pos_;
-    if (kept > kMaxTextBytes)
-        kept = kMaxTextBytes;
+    const std::size_t kept = SafeCutLength(text_ + pos_, quote - pos_, kMaxTextBytes);
     url = StripLineBreaks(text_ + pos_, kept);
     // Past the kept bytes only: the rest of a long address is skipped like
     // an attribute by the search for ">".
@@ -184,11 +179,13 @@ bool BookmarkReader::ReadAnchor(std::string& url, std::string& title)
 // Nested lists are kept on an explicit stack rather than by recursion: a file
 // can nest folders deeper than any call stack. A level that meets a syntax
 // error ends there, and its parent goes on reading right after the offending
-// token; only at the top level does an error end the reading.
+// token; only at the top level does an error end the reading. A folder
+// deeper than kMaxDepth ends the reading too, as if the top level had met an
+// error there.
 bool BookmarkReader::ReadInto(CollectionNodeList& list)
 {
     std::vector<Level> levels;
-    levels.push_back(Level{&list, list.FindLast(), nullptr, false});
+    levels.push_back(Level{&list, nullptr, false});
     for (;;) {
         Level& level = levels.back();
         bool ok = true;
@@ -208,9 +205,12 @@ bool BookmarkReader::ReadInto(CollectionNodeList& list)
                 ok = end != kBadHeading;
                 break;
             }
-            level.last = level.list->AppendAfter(level.last, CollectionNode::MakeFolder(name));
+            // levels holds the top level besides the open folders.
+            if (levels.size() > kMaxDepth)
+                return false;
+            CollectionNode* folder = level.list->Append(CollectionNode::MakeFolder(name));
             level.holdsFolder = true;
-            levels.push_back(Level{level.last->children.get(), nullptr, level.last, false});
+            levels.push_back(Level{folder->children.get(), folder, false});
             break;
         }
         case kAnchor:
@@ -218,7 +218,7 @@ bool BookmarkReader::ReadInto(CollectionNodeList& list)
                 ok = false;
                 break;
             }
-            level.last = level.list->AppendAfter(level.last, CollectionNode::MakeLink(name, url));
+            level.list->Append(CollectionNode::MakeLink(name, url));
             break;
         case kList:
         case kHeadingEnd:

@@ -5,8 +5,9 @@
 class CollectionNodeList;
 
 // Reads the HTML bookmark format: upper-case tags only, no entity decoding,
-// names and addresses cut to 255 bytes. A heading with no list after it is
-// no folder: it is passed over, and what follows it is read as usual. Runs in time linear in the text:
+// names and addresses cut to 255 bytes without splitting a double-byte
+// character. A heading with no list after it is no folder: it is passed
+// over, and what follows it is read as usual. Runs in time linear in the text:
 // one forward scan finds the earliest token, and every forward search
 // remembers its result so that levels resuming after a syntax error or at
 // the end of the text never scan the same bytes again.
@@ -30,10 +31,14 @@ public:
     };
 
     static const std::size_t kMaxTextBytes = 255;
+    // Folders nest no deeper: no real file comes near it, and a hostile one
+    // would otherwise be nested deeper than other code can follow.
+    static constexpr std::size_t kMaxDepth = 256;
 
     // Appends what text holds to list. The text ends at its first zero byte
     // or after size bytes. False when the top level stopped at a syntax
-    // error; everything read before it stays in list.
+    // error or a folder would open level kMaxDepth + 1; everything read
+    // before it stays in list.
     static bool Read(const char* text, std::size_t size, CollectionNodeList& list);
     static bool Read(const std::string& text, CollectionNodeList& list);
 

@@ -2,8 +2,7 @@
 #include "core/collection/BookmarkReader.h"
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
-
-#include <vector>
+#include "core/collection/CollectionWalk.h"
 
 const char BookmarkWriter::kHeader[] =
     "<HTML>\n\r"
@@ -119,46 +118,33 @@ std::string BookmarkWriter::FileUrl(const std::string& url)
     return out;
 }
 
-// Walks with each list's own cursor, which doubles as the saved position of
-// the levels above, so deep trees need no recursion.
-void BookmarkWriter::WriteList(CollectionNodeList* list, std::size_t depth, std::string& out)
+// The walk's stack, not the call stack, follows the depth of the tree.
+void BookmarkWriter::WriteList(const CollectionNodeList* list, std::size_t depth, std::string& out)
 {
     if (!list)
         return;
-    std::vector<CollectionNodeList*> open{list};
-    list->First();
-    while (!open.empty()) {
-        CollectionNodeList* current = open.back();
-        std::size_t level = depth + open.size() - 1;
-        CollectionNode* node = current->Current();
-        if (!node) {
-            open.pop_back();
-            if (!open.empty()) {
-                Indent(level - 1, out);
-                out += "</DL><P>\r\n";
-                open.back()->Next();
-            }
-            continue;
-        }
-        if (node->IsFolder()) {
-            WriteFolderHeading(*node, level, out);
-            node->children->First();
-            open.push_back(node->children.get());
+    for (CollectionWalk walk(*list); walk.Next();) {
+        const CollectionNode& node = walk.Node();
+        const std::size_t level = depth + walk.Depth();
+        if (walk.Leaving()) {
+            Indent(level, out);
+            out += "</DL><P>\r\n";
+        } else if (node.IsFolder()) {
+            WriteFolderHeading(node, level, out);
         } else {
-            WriteLink(*node, level, out);
-            current->Next();
+            WriteLink(node, level, out);
         }
     }
 }
 
-std::string BookmarkWriter::Write(CollectionNodeList* list)
+std::string BookmarkWriter::Write(const CollectionNodeList* list)
 {
     std::string out;
     Write(list, out);
     return out;
 }
 
-void BookmarkWriter::Write(CollectionNodeList* list, std::string& out)
+void BookmarkWriter::Write(const CollectionNodeList* list, std::string& out)
 {
     out.assign(kHeader);
     WriteList(list, 0, out);

@@ -11,11 +11,11 @@ class BookmarkWriter {
 public:
     // The whole file: header, the entries of list (none when it is null),
     // footer.
-    static std::string Write(CollectionNodeList* list);
+    static std::string Write(const CollectionNodeList* list);
     // The same into out, replacing its content but keeping its capacity.
-    static void Write(CollectionNodeList* list, std::string& out);
+    static void Write(const CollectionNodeList* list, std::string& out);
     // Appends the entries of list at the given depth.
-    static void WriteList(CollectionNodeList* list, std::size_t depth, std::string& out);
+    static void WriteList(const CollectionNodeList* list, std::size_t depth, std::string& out);
 
     // Text as it is written. The reader knows no escapes, so the few bytes
     // that would end an entry early are replaced: in a name, a "<" that would

@@ -1,6 +1,7 @@
 #include "core/collection/CollectionEdit.h"
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
+#include "core/collection/CollectionWalk.h"
 
 namespace CollectionEdit {
 
@@ -8,7 +9,7 @@ namespace {
 
 bool InSubtree(const CollectionNode* node, const CollectionNode* candidate)
 {
-    return node->IsFolder() && node->children->FindListContaining(candidate);
+    return node->IsFolder() && FindListContaining(*node->children, candidate);
 }
 
 }  // namespace
@@ -38,8 +39,8 @@ bool MoveNode(CollectionNodeList& root, CollectionNode* node, CollectionNode* ta
 {
     if (!node || !target || node == target || InSubtree(node, target))
         return false;
-    CollectionNodeList* source = root.FindListContaining(node);
-    CollectionNodeList* targetList = root.FindListContaining(target);
+    CollectionNodeList* source = FindListContaining(root, node);
+    CollectionNodeList* targetList = FindListContaining(root, target);
     if (!source || !targetList)
         return false;
     if (target->IsFolder()) {

@@ -24,6 +24,4 @@ struct CollectionNode {
     std::string name;
     std::string url;
     std::unique_ptr<CollectionNodeList> children;
-    // Next sibling. Not owned here: the list owns its whole chain.
-    CollectionNode* next = nullptr;
 };

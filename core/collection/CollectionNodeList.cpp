@@ -1,128 +1,57 @@
 #include "core/collection/CollectionNodeList.h"
 #include "core/collection/CollectionNode.h"
 
-#include <vector>
+#include <algorithm>
 
 CollectionNodeList::~CollectionNodeList()
 {
     Clear();
 }
 
-CollectionNode* CollectionNodeList::First()
-{
-    cursor = head;
-    return cursor;
-}
-
-CollectionNode* CollectionNodeList::Next()
-{
-    if (cursor)
-        cursor = cursor->next;
-    return cursor;
-}
-
-CollectionNode* CollectionNodeList::FindLast() const
-{
-    CollectionNode* node = head;
-    while (node && node->next)
-        node = node->next;
-    return node;
-}
-
 CollectionNode* CollectionNodeList::Append(std::unique_ptr<CollectionNode> node)
 {
-    return AppendAfter(FindLast(), std::move(node));
+    nodes.push_back(std::move(node));
+    return nodes.back().get();
 }
 
-CollectionNode* CollectionNodeList::AppendAfter(CollectionNode* last, std::unique_ptr<CollectionNode> node)
+CollectionNode* CollectionNodeList::InsertAfter(const CollectionNode* anchor, std::unique_ptr<CollectionNode> node)
 {
-    CollectionNode* added = node.release();
-    added->next = nullptr;
-    if (last)
-        last->next = added;
-    else
-        head = added;
-    return added;
+    const std::size_t at = anchor ? std::min(IndexOf(anchor) + 1, nodes.size()) : 0;
+    return nodes.insert(nodes.begin() + static_cast<std::ptrdiff_t>(at), std::move(node))->get();
 }
 
-CollectionNode* CollectionNodeList::InsertAfter(CollectionNode* anchor, std::unique_ptr<CollectionNode> node)
+std::unique_ptr<CollectionNode> CollectionNodeList::Unlink(const CollectionNode* node)
 {
-    CollectionNode* added = node.release();
-    CollectionNode*& link = anchor ? anchor->next : head;
-    added->next = link;
-    link = added;
-    return added;
+    const std::size_t at = IndexOf(node);
+    if (at == nodes.size())
+        return nullptr;
+    std::unique_ptr<CollectionNode> taken = std::move(nodes[at]);
+    nodes.erase(nodes.begin() + static_cast<std::ptrdiff_t>(at));
+    return taken;
 }
 
-std::unique_ptr<CollectionNode> CollectionNodeList::Unlink(CollectionNode* node)
-{
-    for (CollectionNode** link = &head; *link; link = &(*link)->next) {
-        if (*link != node)
-            continue;
-        *link = node->next;
-        node->next = nullptr;
-        if (cursor == node)
-            cursor = nullptr;
-        return std::unique_ptr<CollectionNode>(node);
-    }
-    return nullptr;
-}
-
+// Files from elsewhere can nest folders far deeper than a call stack, so a
+// node is destroyed only once its children have been moved out onto the
+// pending list: no destructor ever reaches a second level.
 void CollectionNodeList::Clear()
 {
-    // Files from elsewhere can nest folders hundreds of thousands deep, so
-    // the subtree is flattened into one pending chain instead of recursing:
-    // each folder's children are spliced in front of the rest before the
-    // folder itself is deleted with an empty children list.
-    CollectionNode* pending = head;
-    head = nullptr;
-    cursor = nullptr;
-    while (pending) {
-        CollectionNode* node = pending;
-        pending = node->next;
-        if (node->children && node->children->head) {
-            CollectionNode* last = node->children->FindLast();
-            last->next = pending;
-            pending = node->children->head;
-            node->children->head = nullptr;
-            node->children->cursor = nullptr;
-        }
-        delete node;
-    }
-}
-
-bool CollectionNodeList::Holds(const CollectionNode* node) const
-{
-    for (const CollectionNode* n = head; n; n = n->next) {
-        if (n == node)
-            return true;
-    }
-    return false;
-}
-
-CollectionNodeList* CollectionNodeList::FindListContaining(const CollectionNode* node)
-{
-    if (!node)
-        return nullptr;
-    if (Holds(node))
-        return this;
-    // The order of a recursive search, kept on an explicit stack so that deep
-    // trees cannot overflow the call stack. Each entry is the next sibling
-    // whose children remain to be searched at that level.
-    std::vector<CollectionNode*> pending{head};
+    std::vector<std::unique_ptr<CollectionNode>> pending = std::move(nodes);
+    nodes.clear();
     while (!pending.empty()) {
-        CollectionNode*& candidate = pending.back();
-        while (candidate && !candidate->IsFolder())
-            candidate = candidate->next;
-        if (!candidate) {
-            pending.pop_back();
+        std::unique_ptr<CollectionNode> node = std::move(pending.back());
+        pending.pop_back();
+        if (!node->children)
             continue;
-        }
-        CollectionNodeList* inner = candidate->children.get();
-        candidate = candidate->next;
-        if (inner->Holds(node))
-            return inner;
-        pending.push_back(inner->head);
+        for (std::unique_ptr<CollectionNode>& child : node->children->nodes)
+            pending.push_back(std::move(child));
+        node->children->nodes.clear();
     }
-    return nullptr;
+}
+
+std::size_t CollectionNodeList::IndexOf(const CollectionNode* node) const
+{
+    std::size_t at = 0;
+    while (at < nodes.size() && nodes[at].get() != node)
+        ++at;
+    return at;
 }

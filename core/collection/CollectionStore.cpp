@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 
 // Quenvo タブコレクション
 const char kDefaultCollectionTitle[] = "Quenvo \x83\x5E\x83\x75\x83\x52\x83\x8C\x83\x4E\x83\x56\x83\x87\x83\x93";
@@ -45,7 +46,9 @@ bool WriteWholeFile(const std::string& path, const std::string& text)
 
 }  // namespace
 
-CollectionStore::CollectionStore() = default;
+CollectionStore::CollectionStore(StopMessage showStopMessage) : stopMessage(std::move(showStopMessage))
+{
+}
 
 CollectionStore::~CollectionStore() = default;
 
@@ -81,15 +84,15 @@ bool CollectionStore::KeepOldFile() const
     return WriteWholeFile(filePath + ".bak", old);
 }
 
-bool CollectionStore::SaveFile(CollectionNodeList* list)
+bool CollectionStore::SaveFile(const CollectionNodeList* list)
 {
     if (filePath.empty())
         return false;
     // Without a tree the file was never read, and writing would replace
     // whatever it holds by an empty list.
-    CollectionNodeList* tree = list ? list : rootList.get();
+    const CollectionNodeList* tree = list ? list : rootList.get();
     if (!tree) {
-        ShowStopMessage(filePath + kCannotWrite);
+        stopMessage(filePath + kCannotWrite);
         return false;
     }
     const std::string tempPath = filePath + ".tmp";
@@ -97,13 +100,13 @@ bool CollectionStore::SaveFile(CollectionNodeList* list)
     // the tree would let the user believe a change was kept.
     if (!WriteWholeFile(tempPath, BookmarkWriter::Write(tree))) {
         std::remove(tempPath.c_str());
-        ShowStopMessage(filePath + kCannotWrite);
+        stopMessage(filePath + kCannotWrite);
         return false;
     }
     // Saving what was read in part would lose the rest of the file.
     if ((unreadPart && !KeepOldFile()) || !ReplaceFileAtomically(tempPath, filePath)) {
         // The new content stays in the ".tmp" file, where the user can find it.
-        ShowStopMessage(filePath + kCannotWrite);
+        stopMessage(filePath + kCannotWrite);
         return false;
     }
     unreadPart = false;

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -9,12 +10,15 @@ extern const char kDefaultCollectionTitle[];  // "Quenvo タブコレクショ�
 extern const char kDefaultExpireTitle[];      // "Quenvo 無効ページ"
 
 // A collection tree and the HTML bookmark file it is kept in: the portable
-// half of the collection menu. The menu half derives from it and fills in
+// half of the collection menu and of the expire list. Whoever makes it says
 // how a message reaches the user.
 class CollectionStore {
 public:
-    CollectionStore();
-    virtual ~CollectionStore();
+    // Shows text to the user with the stop icon.
+    using StopMessage = std::function<void(const std::string& text)>;
+
+    explicit CollectionStore(StopMessage showStopMessage);
+    ~CollectionStore();
     CollectionStore(const CollectionStore&) = delete;
     CollectionStore& operator=(const CollectionStore&) = delete;
 
@@ -30,7 +34,7 @@ public:
     // it as "<file>.bak", once. True when the file was replaced. Every
     // failure is reported to the user, once; with no list and no tree read,
     // nothing is written.
-    bool SaveFile(CollectionNodeList* list = nullptr);
+    bool SaveFile(const CollectionNodeList* list = nullptr);
     // Writes a file holding one empty folder named title
     // (kDefaultCollectionTitle when null).
     bool CreateDefaultFile(const char* title);
@@ -38,13 +42,10 @@ public:
     CollectionNodeList* GetRoot() const { return rootList.get(); }
     const std::string& GetFilePath() const { return filePath; }
 
-protected:
-    // Shows text to the user with the stop icon.
-    virtual void ShowStopMessage(const std::string& text) = 0;
-
 private:
     bool KeepOldFile() const;
 
+    StopMessage stopMessage;
     std::string filePath;
     std::unique_ptr<CollectionNodeList> rootList;
     // The file holds what the tree does not: it stopped at a syntax error

@@ -2,12 +2,12 @@
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
 #include "core/collection/CollectionStore.h"
+#include "core/collection/CollectionWalk.h"
 
 CollectionNodeList* FindExpireEntries(const CollectionNodeList* root)
 {
-    if (!root || !root->head || !root->head->IsFolder())
-        return nullptr;
-    return root->head->children.get();
+    const CollectionNode* first = root ? root->Front() : nullptr;
+    return first && first->IsFolder() ? first->children.get() : nullptr;
 }
 
 CollectionNodeList& ProvideExpireEntries(CollectionNodeList& root)
@@ -31,10 +31,12 @@ bool MatchesExpireList(const CollectionNodeList* root, const std::string& addres
     const CollectionNodeList* entries = FindExpireEntries(root);
     if (!entries)
         return false;
-    // Matching only reads, so it follows the chain and leaves the list's
-    // cursor to the walks that own it.
-    for (const CollectionNode* entry = entries->head; entry; entry = entry->next) {
-        if (!entry->IsFolder() && ExpireUrlMatches(entry->url, address))
+    // Only the entries themselves count: folders among them are passed over
+    // whole.
+    for (CollectionWalk walk(*entries); walk.Next();) {
+        if (walk.Node().IsFolder())
+            walk.SkipChildren();
+        else if (ExpireUrlMatches(walk.Node().url, address))
             return true;
     }
     return false;

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <set>
+#include <type_traits>
 
 namespace {
 
@@ -99,8 +100,9 @@ TEST_F(MainDlgMenusTest, AFirstStartWritesBothFilesAndCloseDeletesBothTrees)
     EXPECT_NE(::GetFileAttributesA(bookmarks.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(DescribeMenu(dlg->m_hCollectionMenu), "102 Quenvo タブコレクション\n101 タブの整理...\n");
     EXPECT_EQ(dlg->m_pExpireList->GetFilePath(), expire);
-    EXPECT_EQ(dlg->m_pExpireList->GetRoot()->head->name, "Quenvo 無効ページ");
-    EXPECT_FALSE(dlg->m_pExpireList->IsMenuBuilt());
+    EXPECT_EQ(dlg->m_pExpireList->GetRoot()->Front()->name, "Quenvo 無効ページ");
+    // The expire list builds no menu: it is a store and nothing more.
+    static_assert(std::is_same_v<decltype(dlg->m_pExpireList), std::unique_ptr<CollectionStore>>);
 
     // A popup that cannot be tracked (here: gone behind the window's back)
     // is built afresh for the next time.
@@ -174,11 +176,21 @@ TEST_F(MainDlgMenusTest, ChosenFolderReplacesTheUnpinnedTabs)
     EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 255);
 }
 
+TEST_F(MainDlgMenusTest, AFolderHoldingFoldersOpensItsOwnLinksFromItsSubmenu)
+{
+    WriteCollectionFile("<H3>Mixed</H3><DL>" + Folder("Inner", "inner", 2) + "<DT><A HREF=\"http://mixed/1\">p</A></DL>",
+                        "Qvbookmark.htm");
+    dlg->RebuildCollectionMenu();
+    Press(IDC_SEARCH, { Keys({ VK_DOWN, VK_RIGHT }), Keys({ VK_RETURN }) });
+    ASSERT_EQ(dlg->GetTabCount(), 1);
+    EXPECT_EQ(Opened(0), "http://mixed/1");
+}
+
 TEST_F(MainDlgMenusTest, WhileThePopupIsOpenTheHighlightIsRecordedAndClicksAreSwallowed)
 {
     WriteCollectionFile(Folder("Only", "only", 1), "Qvbookmark.htm");
     dlg->RebuildCollectionMenu();
-    const CollectionNode* only = dlg->m_pCollection->GetRoot()->head;
+    const CollectionNode* only = dlg->m_pCollection->GetRoot()->Front();
     const LONG_PTR dialogProc = ::SetWindowLongPtrA(dlg->m_hWnd, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(CountClicks));
     g_clicksReachingDialog = 0;
     Press(IDC_SEARCH, { Keys({ VK_DOWN }), [&](HMENU) { EXPECT_EQ(dlg->m_pHoveredNode, only); }, Keys({ VK_DOWN }),

@@ -97,5 +97,6 @@ TEST_F(MainDlgOrganizerTest, OrganizeRebuildsThePopupOnOKAndLeavesEverythingOnCa
         Click(IDOK);
     } });
     EXPECT_EQ(DescribeMenu(dlg->m_hCollectionMenu),
-              "103 Alpha >\n  102 Inner\n105 Beta >\n  104 " + std::string("新しいフォルダ") + "\n101 タブの整理...\n");
+              "104 Alpha >\n  103 Alpha\n  0 \n  102 Inner\n106 Beta >\n  105 " + std::string("新しいフォルダ") +
+                  "\n101 タブの整理...\n");
 }

@@ -1,4 +1,5 @@
 #include "collection/CollectionDlg.h"
+#include "core/collection/BookmarkReader.h"
 #include "core/collection/BookmarkWriter.h"
 #include "core/collection/CollectionEdit.h"
 #include "core/collection/CollectionNode.h"
@@ -23,8 +24,8 @@ struct TestCollectionDlg : CCollectionDlg {
 };
 
 class ReadBack : public CollectionStore {
-protected:
-    void ShowStopMessage(const std::string&) override {}
+public:
+    ReadBack() : CollectionStore([](const std::string&) {}) {}
 };
 
 std::string Contents(const std::string& path)
@@ -202,7 +203,7 @@ TEST_F(CollectionDlgTest, OrganizeModeStoresWhatIsTyped)
 
         HWND edit = tree().EditLabel(Find("Alpha/a3"));
         ASSERT_NE(edit, nullptr);
-        EXPECT_EQ(::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 256);
+        EXPECT_EQ(::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 255);
         ::SetWindowTextA(edit, "renamed");
         tree().SendMessage(TVM_ENDEDITLABELNOW, FALSE);
         EXPECT_EQ(Text(IDC_COLL_NAME), "renamed");
@@ -213,6 +214,49 @@ TEST_F(CollectionDlgTest, OrganizeModeStoresWhatIsTyped)
     }), IDOK);
     EXPECT_EQ(InFile(), "[Alpha] 1\n  a1 -> http://a1/\n  a2 -> http://changed/\n  renamed -> http://a3/\n"
                         "  [Inner] 0\n    i1 -> http://i1/\n[Beta] 0\n  typed -> http://b1/\n");
+}
+
+// Leaving the box, the selection change that follows and OK each would have
+// refused the same text; one refusal tells once and the text stays typed.
+TEST_F(CollectionDlgTest, ATooLongNameIsRefusedOnceWhereItWasTyped)
+{
+    const std::string tooLong(256, 'n');
+    EXPECT_EQ(Run(CCollectionDlg::kOrganize, [&] {
+        tree().SelectItem(Find("Alpha/a1"));
+        ::SetFocus(dlg->GetDlgItem(IDC_COLL_NAME));
+        Type(IDC_COLL_NAME, tooLong.c_str());
+        ::SetFocus(tree().m_hWnd);
+        tree().SelectItem(Find("Alpha/a2"));
+        EXPECT_EQ(boxes.boxes.size(), 1u);
+        EXPECT_EQ(tree().GetSelectedItem(), Find("Alpha/a1"));
+        EXPECT_EQ(Text(IDC_COLL_NAME), tooLong);
+        EXPECT_EQ(::GetFocus(), dlg->GetDlgItem(IDC_COLL_NAME));
+        Click(IDOK);
+        EXPECT_EQ(boxes.boxes.size(), 2u) << "a second refusal tells again";
+        Type(IDC_COLL_NAME, tooLong.substr(1).c_str());
+        Click(IDOK);
+    }), IDOK);
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes[0].text, "255 バイト以内で入力してください。");
+    EXPECT_NE(InFile().find("  " + tooLong.substr(1) + " -> http://a1/\n"), std::string::npos);
+}
+
+// Boxes and labels take 255 bytes; a label edit that took more keeps whole
+// characters.
+TEST_F(CollectionDlgTest, NamesAndAddressesTakeWhole255ByteTexts)
+{
+    EXPECT_EQ(Run(CCollectionDlg::kOrganize, [&] {
+        for (int id : { IDC_COLL_NAME, IDC_COLL_ADDRESS })
+            EXPECT_EQ(::SendDlgItemMessageA(dlg->m_hWnd, id, EM_GETLIMITTEXT, 0, 0), 255);
+        tree().SelectItem(Find("Beta/b1"));
+        HWND edit = tree().EditLabel(Find("Beta/b1"));
+        ASSERT_NE(edit, nullptr);
+        ::SetWindowTextA(edit, (std::string(254, 'w') + "日本").c_str());
+        tree().SendMessage(TVM_ENDEDITLABELNOW, FALSE);
+        EXPECT_EQ(Text(IDC_COLL_NAME), std::string(254, 'w'));
+        Click(IDOK);
+    }), IDOK);
+    EXPECT_NE(InFile().find("  " + std::string(254, 'w') + " -> http://b1/\n"), std::string::npos);
 }
 
 TEST_F(CollectionDlgTest, MovesDeletesAndNewFoldersReachTheFileAsShown)
@@ -399,4 +443,27 @@ TEST_F(CollectionDlgTest, DISABLED_Scenes)
         picture("organizer-drag.bmp", false);
         tree().SendMessage(WM_KEYDOWN, VK_ESCAPE);
     } });
+}
+
+// The deepest file the reader keeps: the organizer fills, drags, writes and
+// closes it without following its depth on the call stack.
+TEST_F(CollectionDlgTest, TheDeepestFileOpensDragsAndCloses)
+{
+    std::string text = "<H3>Other</H3><DL></DL>";
+    for (std::size_t i = 0; i < BookmarkReader::kMaxDepth; ++i)
+        text += "<H3>d</H3><DL>";
+    text += "<DT><A HREF=\"http://deep/\">deep</A>";
+    for (std::size_t i = 0; i < BookmarkReader::kMaxDepth; ++i)
+        text += "</DL>";
+    Write(text);
+    EXPECT_EQ(Run(CCollectionDlg::kOrganize, [&] {
+        HTREEITEM branch = tree().GetChildItem(Find("d"));
+        Drag(branch, Find("Other"));
+        Click(IDOK);
+    }), IDOK);
+    std::string moved = "[Other] 1\n";
+    for (std::size_t i = 1; i < BookmarkReader::kMaxDepth; ++i)
+        moved += std::string(2 * i, ' ') + "[d] " + (i + 1 < BookmarkReader::kMaxDepth ? "1\n" : "0\n");
+    moved += std::string(2 * BookmarkReader::kMaxDepth, ' ') + "deep -> http://deep/\n[d] 0\n";
+    EXPECT_EQ(InFile(), moved);
 }

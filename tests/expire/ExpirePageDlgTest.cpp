@@ -191,6 +191,20 @@ TEST_F(ExpirePageDlgTest, AddModeAsksForBothFieldsAndWritesNothing)
     EXPECT_EQ(Contents(), before);
 }
 
+// The fields take 255 bytes; a longer page title given is cut to whole
+// characters.
+TEST_F(ExpirePageDlgTest, NamesAndAddressesTakeWhole255ByteTexts)
+{
+    Put(ExpireFile({}));
+    const std::string title = std::string(253, 't') + "日本";
+    EXPECT_EQ(Run(CExpirePageDlg::kAddMode, [](ExpireDlgProbe& dlg) {
+        for (int id : { IDC_EXP_NAME, IDC_EXP_ADDRESS })
+            EXPECT_EQ(::SendDlgItemMessageA(dlg, id, EM_GETLIMITTEXT, 0, 0), 255);
+        dlg.SendMessage(WM_COMMAND, IDOK);
+    }, title.c_str(), "http://p/"), IDOK);
+    EXPECT_EQ(Contents(), ExpireFile({ { title.substr(0, 255), "http://p/" } }));
+}
+
 TEST_F(ExpirePageDlgTest, OrganizeWritesFieldsBackOnLeavingThemOrOnEnter)
 {
     Put(ExpireFile(kThree));

@@ -5,6 +5,7 @@
 #include "core/collection/BookmarkReader.h"
 #include "core/collection/BookmarkWriter.h"
 #include "core/collection/CollectionNodeList.h"
+#include "core/TextRules.h"
 #include "tests/core/collection/ReferenceReader.h"
 #include "tests/core/collection/TreeDump.h"
 
@@ -21,11 +22,11 @@ void Fail(const char* what, const std::string& input, const std::string& expecte
     std::abort();
 }
 
-// What the reader makes of text the writer wrote: the first bytes, without
-// line breaks.
+// What the reader makes of text the writer wrote: the first bytes, whole
+// characters only, without line breaks.
 std::string AsReadBack(const std::string& written)
 {
-    std::string kept = written.substr(0, BookmarkReader::kMaxTextBytes);
+    std::string kept = CutText(written, BookmarkReader::kMaxTextBytes);
     std::string result;
     for (char c : kept) {
         if (c != '\r' && c != '\n')

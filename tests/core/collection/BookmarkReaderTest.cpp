@@ -141,3 +141,27 @@ TEST(BookmarkReader, MissingClosingBytesAreSyntaxErrors)
         EXPECT_FALSE(read.ok) << text;
     }
 }
+
+// A double-byte character whose second byte would be byte 256 goes whole.
+TEST(BookmarkReader, The255ByteCutNeverKeepsHalfACharacter)
+{
+    const std::string wide = "\x93\xFA";  // 日
+    struct Row {
+        std::string text;
+        std::size_t kept;
+    } rows[] = {
+        {std::string(254, 'a') + wide, 254},
+        {std::string(253, 'a') + wide + "b", 255},
+        {std::string(253, 'a') + wide, 255},
+        // Byte 254 looks like a lead byte: a forward walk tells trail from lead.
+        {"a" + std::string(256, '\x81'), 255},
+        {"aa" + std::string(256, '\x81'), 254},
+    };
+    for (const Row& row : rows) {
+        const std::string kept = row.text.substr(0, row.kept);
+        ReadOutcome link = ReadChecked("<A HREF=\"" + row.text + "\">" + row.text + "</A>");
+        EXPECT_EQ(link.tree, Printable(kept) + " -> " + Printable(kept) + "\n") << row.kept;
+        ReadOutcome heading = ReadChecked("<H3>" + row.text + "</H3><DL></DL>");
+        EXPECT_EQ(heading.tree, "[" + Printable(kept) + "] 0\n") << row.kept;
+    }
+}

@@ -51,8 +51,8 @@ TEST(BookmarkWriter, LongNamesAndLineBreaksReadBackCutAndJoined)
     root.Append(CollectionNode::MakeFolder("two\r\nlines"));
     CollectionNodeList back;
     EXPECT_TRUE(BookmarkReader::Read(BookmarkWriter::Write(&root), back));
-    EXPECT_EQ(back.head->name, std::string(255, 'n'));
-    EXPECT_EQ(back.head->next->name, "twolines");
+    EXPECT_EQ(back.At(0)->name, std::string(255, 'n'));
+    EXPECT_EQ(back.At(1)->name, "twolines");
 }
 
 // Text the format cannot hold as it is must not cost the rest of the file:

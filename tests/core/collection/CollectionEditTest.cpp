@@ -1,6 +1,7 @@
 #include "core/collection/CollectionEdit.h"
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
+#include "core/collection/CollectionWalk.h"
 #include "tests/core/collection/TreeDump.h"
 
 #include <gtest/gtest.h>
@@ -27,8 +28,8 @@ struct SampleTree {
     std::string Names(CollectionNodeList& list) const
     {
         std::string names;
-        for (CollectionNode* n = list.head; n; n = n->next)
-            names += (names.empty() ? "" : " ") + n->name;
+        for (std::size_t i = 0; i < list.Size(); ++i)
+            names += (names.empty() ? "" : " ") + list.At(i)->name;
         return names;
     }
 };
@@ -42,9 +43,9 @@ TEST(CollectionEdit, MovesLandWhereTheTreeShowsThem)
     ASSERT_TRUE(MoveNode(t.root, t.inner, t.beta));
     EXPECT_EQ(t.Names(*t.alpha->children), "a1 a2 a3");
     EXPECT_EQ(t.Names(*t.beta->children), "b1 Inner");
-    EXPECT_EQ(t.beta->children->FindLast(), t.inner);
+    EXPECT_EQ(t.beta->children->Back(), t.inner);
     EXPECT_EQ(t.Names(*t.inner->children), "i1 Deep");
-    EXPECT_EQ(t.deep->children->head, t.d1);
+    EXPECT_EQ(t.deep->children->Front(), t.d1);
 
     // Onto a link: directly after it, also onto the very next item.
     ASSERT_TRUE(MoveNode(t.root, t.a1, t.a3));
@@ -79,5 +80,5 @@ TEST(CollectionEdit, RefusedChangesLeaveTheTreeAsItWas)
     // A folder goes with its whole subtree (AddressSanitizer sees leaks).
     EXPECT_TRUE(DeleteChild(t.alpha, t.inner));
     EXPECT_EQ(t.Names(*t.alpha->children), "a1 a2 a3");
-    EXPECT_EQ(t.root.FindListContaining(t.b1), t.beta->children.get());
+    EXPECT_EQ(FindListContaining(t.root, t.b1), t.beta->children.get());
 }

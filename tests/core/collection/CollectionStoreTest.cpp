@@ -17,10 +17,8 @@ namespace {
 
 class RecordingStore : public CollectionStore {
 public:
+    RecordingStore() : CollectionStore([this](const std::string& text) { messages.push_back(text); }) {}
     std::vector<std::string> messages;
-
-protected:
-    void ShowStopMessage(const std::string& text) override { messages.push_back(text); }
 };
 
 std::string Contents(const fs::path& path)
@@ -83,7 +81,7 @@ TEST_F(CollectionStoreTest, SavedTreeLoadsBackInAnotherStore)
 {
     RecordingStore first;
     first.LoadFile(PathOf("Qvbookmark.htm"), nullptr);
-    CollectionNode* folder = first.GetRoot()->head;
+    CollectionNode* folder = first.GetRoot()->Front();
     folder->children->Append(CollectionNode::MakeFolder("中"))->children->Append(
         CollectionNode::MakeLink("ページ", "http://example.jp/"));
     EXPECT_TRUE(first.SaveFile());
@@ -146,7 +144,7 @@ TEST_F(CollectionStoreTest, ReadOnlyTargetKeepsItsContent)
     fs::permissions(dir_ / "Qvbookmark.htm",
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
-    store.GetRoot()->head->name = "New";
+    store.GetRoot()->Front()->name = "New";
 
     EXPECT_FALSE(store.SaveFile());
     ASSERT_EQ(store.messages.size(), 1u);
@@ -168,7 +166,7 @@ TEST_F(CollectionStoreTest, SavingOverAFileReadInPartKeepsItAsBak)
 
     EXPECT_TRUE(store.SaveFile());
     EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm.bak"), old);
-    store.GetRoot()->head->name = "changed";
+    store.GetRoot()->Front()->name = "changed";
     EXPECT_TRUE(store.SaveFile());
     EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm.bak"), old);
     EXPECT_NE(Contents(dir_ / "Qvbookmark.htm").find("changed"), std::string::npos);

@@ -31,9 +31,23 @@ int NextToken(const char*& cursor, const char** start = nullptr)
     return bestIndex;
 }
 
+// At most 255 bytes; a lead byte whose trail byte lies past them goes too.
+std::size_t KeptLength(const char* begin, std::size_t length)
+{
+    std::size_t kept = 0;
+    while (kept < length && kept < 255) {
+        const unsigned char c = static_cast<unsigned char>(begin[kept]);
+        const std::size_t width = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC) ? 2 : 1;
+        if (kept + width > 255)
+            break;
+        kept += width;
+    }
+    return kept < length ? kept : length;
+}
+
 std::string Kept(const char* begin, std::size_t length)
 {
-    std::string text(begin, length > 255 ? 255 : length);
+    std::string text(begin, KeptLength(begin, length));
     std::string stripped;
     for (char c : text) {
         if (c != '\r' && c != '\n')
@@ -42,7 +56,9 @@ std::string Kept(const char* begin, std::size_t length)
     return stripped;
 }
 
-int ParseList(CollectionNodeList& list, const char*& cursor)
+// 1: the list ended, 2: it ended holding a folder, 0: a syntax error ended
+// it, -1: a folder past level 256 ended the whole reading.
+int ParseList(CollectionNodeList& list, const char*& cursor, int depth)
 {
     int result = 1;
     int replay = -1;
@@ -68,8 +84,13 @@ int ParseList(CollectionNodeList& list, const char*& cursor)
                 replay = after;
                 break;
             }
+            if (depth == 256)
+                return -1;
             CollectionNode* folder = list.Append(CollectionNode::MakeFolder(name));
-            if (ParseList(*folder->children, cursor) == 2)
+            const int inner = ParseList(*folder->children, cursor, depth + 1);
+            if (inner < 0)
+                return -1;
+            if (inner == 2)
                 folder->hasSubfolders = 1;
             result = 2;
             break;
@@ -78,7 +99,7 @@ int ParseList(CollectionNodeList& list, const char*& cursor)
             const char* quote = std::strchr(cursor, '"');
             if (!quote)
                 return 0;
-            std::size_t kept = quote - cursor > 255 ? 255 : quote - cursor;
+            const std::size_t kept = KeptLength(cursor, quote - cursor);
             std::string url = Kept(cursor, kept);
             cursor += kept;
             const char* close = std::strchr(cursor, '>');
@@ -104,5 +125,5 @@ int ParseList(CollectionNodeList& list, const char*& cursor)
 bool ReferenceRead(const std::string& text, CollectionNodeList& list)
 {
     const char* cursor = text.c_str();
-    return ParseList(list, cursor) != 0;
+    return ParseList(list, cursor, 0) > 0;
 }

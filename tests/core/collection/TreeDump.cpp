@@ -1,9 +1,9 @@
 #include "tests/core/collection/TreeDump.h"
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
+#include "core/collection/CollectionWalk.h"
 
 #include <cstdio>
-#include <vector>
 
 std::string Printable(const std::string& text)
 {
@@ -24,8 +24,8 @@ namespace {
 
 bool HasFolderChild(const CollectionNode& folder)
 {
-    for (const CollectionNode* child = folder.children->head; child; child = child->next) {
-        if (child->IsFolder())
+    for (std::size_t i = 0; i < folder.children->Size(); ++i) {
+        if (folder.children->At(i)->IsFolder())
             return true;
     }
     return false;
@@ -40,20 +40,14 @@ std::string DumpTree(const CollectionNodeList* list, const TreeDumpOptions& opti
     std::string out;
     if (!list)
         return "(no tree)\n";
-    // Iterative: the trees under test include very deep ones.
-    std::vector<const CollectionNode*> pending{list->head};
-    while (!pending.empty()) {
-        const CollectionNode* node = pending.back();
-        if (!node) {
-            pending.pop_back();
+    for (CollectionWalk walk(*list); walk.Next();) {
+        const CollectionNode* node = &walk.Node();
+        if (walk.Leaving())
             continue;
-        }
-        pending.back() = node->next;
-        out.append(2 * (pending.size() - 1), ' ');
+        out.append(2 * walk.Depth(), ' ');
         if (node->IsFolder()) {
             int flag = options.flagsFromChildren ? HasFolderChild(*node) : node->hasSubfolders;
             out += "[" + name(node->name) + "] " + std::to_string(flag) + "\n";
-            pending.push_back(node->children->head);
         } else {
             out += name(node->name) + " -> " + url(node->url) + "\n";
         }
