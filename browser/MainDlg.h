@@ -2,7 +2,7 @@
 #include "framework/Dialog.h"
 #include "framework/Controls.h"
 #include "browser/AddressEdit.h"
-#include "browser/BrowserPanes.h"
+#include "browser/TabSet.h"
 #include "collection/CollectionMenu.h"
 #include "core/Settings.h"
 #include "stealth/StealthMode.h"
@@ -19,7 +19,7 @@ class CExpirePageDlg;
 class CMainDlg : public CDialog, public TabStripOwner, public StealthOwner {
 public:
     enum { IDD = IDD_MAIN };
-    enum { kMaxTabs = CBrowserPanes::kMaxPanes };
+    enum { kMaxTabs = CTabSet::kMaxTabs };
 
     // startDir: where the default collection and expire-page files live.
     CMainDlg(CWnd* parent, const CString& startDir);
@@ -36,14 +36,11 @@ public:
     void RecalcLayout() override;
     void RefreshTabCaptions();
 
-    int GetTabCount() const { return m_panes.GetCount(); }
-    CWebBrowser2* GetBrowser(int index) const { return m_panes.Get(index); }
-    CBrowserTabCtrl& GetTabCtrl() { return m_tabCtrl; }
+    int GetTabCount() const { return m_tabs.GetCount(); }
+    CWebBrowser2* GetPane(int index) const { return m_tabs.Get(index); }
 
     // The tab strip's requests.
     BOOL IsTabPinned(int index) const override;
-    void CloseTab(int index) override;
-    void TogglePin(int index) override;
     void OnTabCommand(UINT id, int index) override;
 
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -140,32 +137,21 @@ protected:
     void OnOrganizeExpirePages();
     void RunExpirePageDlg(CExpirePageDlg& dlg);
 
-    // The tab's caption: the title cut to the set tab text length, in bytes.
-    CString MakeCaption(const CString& title) const;
     void GetPaneRect(RECT* rect);
     BOOL InsertTab(const char* address, BOOL loadNow);
-    // Gives a pane in front that has no control yet its control and page.
-    void LoadPane(CWebBrowser2* pane);
-    // Closing tabs in a batch leaves the front to the caller, so that no page
-    // behind them loads on the way: RemoveTab selects nothing, and ShowFront
-    // keeps the tab now at kept in front, or with kept -1 selects fallback.
-    void RemoveTab(int index);
-    void CloseUnpinnedTabs();
+    // Closing tabs in a batch (CTabSet::Remove) leaves the front to the
+    // caller, so that no page behind them loads on the way: ShowFront keeps
+    // the tab now at kept in front, or with kept -1 selects fallback.
     void ShowFront(int kept, int fallback);
-    // Shows a pane on top of its siblings, in place when one is given.
-    void ShowPane(CWebBrowser2* pane, const RECT* place);
-    // Moves a pane that is not the current one out of sight: (-1, -1), no size.
-    void ParkPane(CWebBrowser2* pane);
-    void SetTabText(int index, const CString& text);
-    CWebBrowser2* CurrentBrowser() const;
     void CreateNavigationBar();
-    // Debug builds: the panes and the strip's items agree.
-    void CheckTabCount() const;
 
     const CString m_strStartDir;
-    CBrowserPanes m_panes;
     CAddressEdit m_edAddress;
     CBrowserTabCtrl m_tabCtrl;
+    Settings m_settings;
+    // The panes and the strip's items; declared after the strip and the
+    // settings it refers to.
+    CTabSet m_tabs;
     HICON m_hIcon = nullptr;
     HICON m_hMenuIcons[3] = {};
     CToolTipCtrl m_toolTip;
@@ -179,7 +165,6 @@ protected:
     // for the command that follows.
     CollectionNode* m_pHoveredNode = nullptr;
     std::unique_ptr<CollectionMenu> m_pExpireList;
-    Settings m_settings;
     CStealthMode m_stealth;
 
     DECLARE_MESSAGE_MAP()

@@ -151,7 +151,7 @@ void CMainDlg::OpenCollection(UINT)
     CollectionNode* folder = m_pHoveredNode;
     if (!folder || !folder->IsFolder() || folder->children->IsEmpty())
         return;
-    CloseUnpinnedTabs();
+    m_tabs.RemoveUnpinned();
     CollectionNodeList& pages = *folder->children;
     for (CollectionNode* page = pages.First(); page; page = pages.Next()) {
         if (!AddRestoredTab(page->url.c_str()))

@@ -63,12 +63,13 @@ set(QUENVO_FRAMEWORK_SOURCES
 set(QUENVO_PROGRAM_SOURCES
   collection/CollectionMenu.cpp
   browser/MainDlg.cpp
+  browser/MainDlgTabs.cpp
   browser/MainDlgNavigation.cpp
   browser/MainDlgExpire.cpp
   browser/MainDlgMenus.cpp
   browser/MainDlgOrganizer.cpp
   browser/WebBrowser2.cpp
-  browser/BrowserPanes.cpp
+  browser/TabSet.cpp
   browser/WindowArrange.cpp
   browser/MainDlgSettings.cpp
   browser/MainDlgDefaultTabs.cpp

@@ -248,12 +248,10 @@ void CBrowserTabCtrl::OnLButtonDown(UINT flags, CPoint point)
     // tab may be gone once the owner returns: nothing more is done here.
     switch (HitTabIcon(m_ptGrabOffset.x, m_ptGrabOffset.y)) {
     case kIconClose:
-        if (m_pOwner)
-            m_pOwner->CloseTab(index);
+        ::SendMessageA(::GetParent(m_hWnd), WM_APP_CLOSETAB, static_cast<WPARAM>(index), 0);
         return;
     case kIconPin:
-        if (m_pOwner)
-            m_pOwner->TogglePin(index);
+        ::SendMessageA(::GetParent(m_hWnd), WM_APP_TOGGLEPIN, static_cast<WPARAM>(index), 0);
         return;
     case kIconOutside:
         break;

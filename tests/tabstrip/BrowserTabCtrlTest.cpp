@@ -100,11 +100,11 @@ std::vector<LONG> TextEscapements(CBrowserTabCtrl& strip, int index)
 TEST_F(TabStripTest, IconSquareClosesOrPinsWithoutSelectingOutsideItSelectsAndArmsADrag)
 {
     OpenOnly({ "aa", "bb", "cc" });
-    CWebBrowser2* third = dlg->GetBrowser(2);
+    CWebBrowser2* third = dlg->GetPane(2);
 
     Down(InTab(1, 5, 7));
     EXPECT_EQ(dlg->GetTabCount(), 2);
-    EXPECT_EQ(dlg->GetBrowser(1), third);
+    EXPECT_EQ(dlg->GetPane(1), third);
     EXPECT_EQ(Strip().GetCurSel(), 0);
     EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
     EXPECT_EQ(::GetCapture(), nullptr);
@@ -145,7 +145,7 @@ TEST_F(TabStripTest, DragExchangesPastTheMarginsOnlyAndCarriesCaptionProgressAnd
     OpenOnly({ "aa", "bb", "cc", "dd", "ee" });
     for (int i = 0; i < 5; ++i)
         Fake(i)->FireProgressChange(10 * i + 5, 100);
-    CWebBrowser2* dragged = dlg->GetBrowser(0);
+    CWebBrowser2* dragged = dlg->GetPane(0);
     const HCURSOR before = ::GetCursor();
 
     Down(InTab(0, 20, 4));
@@ -154,14 +154,14 @@ TEST_F(TabStripTest, DragExchangesPastTheMarginsOnlyAndCarriesCaptionProgressAnd
     EXPECT_EQ(::GetCursor(), TabStripProbe::DragCursor(Strip()));
     Move({ next.right - kTabDragMargin, next.top + 4 });
     EXPECT_EQ(TabText(0), "aa") << "the outer 8 pixels take no drop";
-    EXPECT_EQ(dlg->GetBrowser(0), dragged);
+    EXPECT_EQ(dlg->GetPane(0), dragged);
 
     Move({ next.left + kTabDragMargin, next.top + 4 });
     EXPECT_EQ(TabText(0), "bb");
     EXPECT_EQ(TabText(1), "aa");
     EXPECT_EQ(TabParam(0), 15);
     EXPECT_EQ(TabParam(1), 5);
-    EXPECT_EQ(dlg->GetBrowser(1), dragged);
+    EXPECT_EQ(dlg->GetPane(1), dragged);
     EXPECT_EQ(Strip().GetCurSel(), 1);
     POINT pointer;
     ::GetCursorPos(&pointer);
@@ -184,12 +184,12 @@ TEST_F(TabStripTest, DragExchangesPastTheMarginsOnlyAndCarriesCaptionProgressAnd
     EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
     EXPECT_EQ(::GetCursor(), before);
     EXPECT_EQ(Strip().GetCurSel(), 4);
-    EXPECT_EQ(dlg->GetBrowser(4), dragged);
+    EXPECT_EQ(dlg->GetPane(4), dragged);
     EXPECT_FALSE(IsParked(dragged)) << "the dragged tab still shows its own page";
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(dlg->GetBrowser(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
+        EXPECT_EQ(dlg->GetPane(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
         if (i != 4) {
-            EXPECT_TRUE(IsParked(dlg->GetBrowser(i))) << i;
+            EXPECT_TRUE(IsParked(dlg->GetPane(i))) << i;
         }
     }
 }
