@@ -25,6 +25,7 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_WM_DRAWITEM()
     ON_WM_MEASUREITEM()
     ON_WM_LBUTTONDOWN()
+    AFX_ON_MOUSE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
     ON_WM_MENUSELECT()
     ON_WM_MOUSEMOVE()
     ON_COMMAND_RANGE(ID_TAB_BOTTOM, ID_TAB_RIGHT, OnTabOrientation)
@@ -117,13 +118,16 @@ void CMainDlg::CreateNavigationBar()
     m_toolTip.AddTool(m_btnForward, "進む");
     m_toolTip.AddTool(m_btnSearch, "タブコレクション");
     m_toolTip.AddTool(m_btnFunc, "オプション");
-    m_toolTip.AddTool(m_btnNew, "新しいタブで開く");
+    m_toolTip.AddTool(m_btnNew, "新しいタブで開く (Ctrl+T)");
     m_toolTip.AddTool(m_btnGo, "アドレスを開く");
+    m_toolTip.AddTool(m_edAddress, "アドレス (Ctrl+L)");
 }
 
 BOOL CMainDlg::PreTranslateMessage(MSG* msg)
 {
     m_toolTip.RelayEvent(msg);
+    if (OnTabKey(*msg))
+        return TRUE;
     if (CWebBrowser2* page = m_tabs.Current())
         if (page->TranslateAccelerator(msg))
             return TRUE;

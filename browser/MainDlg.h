@@ -4,6 +4,7 @@
 #include "browser/AddressEdit.h"
 #include "browser/TabSet.h"
 #include "collection/CollectionMenu.h"
+#include "core/ClosedTabs.h"
 #include "core/Settings.h"
 #include "stealth/StealthMode.h"
 #include "tabstrip/BrowserTabCtrl.h"
@@ -76,6 +77,7 @@ protected:
     void OnDestroy();
     void OnClose();
     void OnLButtonDown(UINT flags, CPoint point);
+    void OnLButtonDblClk(UINT flags, CPoint point);
     void OnMouseMove(UINT flags, CPoint point);
     void OnTimer(UINT_PTR id);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
@@ -145,6 +147,15 @@ protected:
     void ShowFront(int kept, int fallback);
     void CreateNavigationBar();
 
+    // The window's own keys, taken before the page and the dialog manager.
+    BOOL OnTabKey(const MSG& msg);
+    // Focus to the address box, its whole text selected; restore first puts
+    // the current tab's address back.
+    void FocusAddress(BOOL restore);
+    // Tabs the user closes one at a time are remembered to open again.
+    void RememberClosedTab(int index);
+    void ReopenClosedTab();
+
     const CString m_strStartDir;
     CAddressEdit m_edAddress;
     CBrowserTabCtrl m_tabCtrl;
@@ -152,6 +163,7 @@ protected:
     // The panes and the strip's items; declared after the strip and the
     // settings it refers to.
     CTabSet m_tabs;
+    ClosedTabs m_closedTabs;
     HICON m_hIcon = nullptr;
     HICON m_hMenuIcons[3] = {};
     CToolTipCtrl m_toolTip;

@@ -109,8 +109,10 @@ void CMainDlg::OnTabCommand(UINT id, int index)
 
 void CMainDlg::OnDeleteTab(int tab)
 {
-    if (m_tabs.GetCount() > 1)
-        DeleteTab(tab);
+    if (m_tabs.GetCount() <= 1)
+        return;
+    RememberClosedTab(tab);
+    DeleteTab(tab);
 }
 
 void CMainDlg::OnDeleteOtherTabs(int tab)
@@ -138,6 +140,17 @@ void CMainDlg::OnMultiLineTab()
     RecalcLayout();
 }
 
+// The strip lets the mouse beside its tabs through to this window: a double
+// click there opens a new tab, as NEW does.
+void CMainDlg::OnLButtonDblClk(UINT, CPoint point)
+{
+    const CRect strip = ChildRect(m_tabCtrl);
+    TCHITTESTINFO info = {};
+    info.pt = { point.x - strip.left, point.y - strip.top };
+    if (::PtInRect(&strip, point) && m_tabCtrl.HitTest(&info) < 0)
+        OnNew();
+}
+
 LRESULT CMainDlg::OnCloseTab(WPARAM wParam, LPARAM lParam)
 {
     int index = static_cast<int>(wParam);
@@ -146,6 +159,9 @@ LRESULT CMainDlg::OnCloseTab(WPARAM wParam, LPARAM lParam)
         index = m_tabs.Find(reinterpret_cast<CWebBrowser2*>(lParam));
     if (!m_tabs.Get(index))
         return 0;
+    // A refused page is no tab the user closed.
+    if (!lParam)
+        RememberClosedTab(index);
     HWND tips = m_tabCtrl.GetToolTips();
     ::SendMessageA(tips, TTM_ACTIVATE, FALSE, 0);
     DeleteTab(index);

@@ -23,16 +23,17 @@ int CTabSet::Find(const CWebBrowser2* pane) const
     return -1;
 }
 
-CWebBrowser2* CTabSet::Insert(const char* address, BOOL loadNow)
+CWebBrowser2* CTabSet::Insert(const char* address, BOOL loadNow, int position)
 {
     if (GetCount() >= kMaxTabs)
         return nullptr;
-    const int index = GetCount();
+    const int index = position >= 0 && position < GetCount() ? position : GetCount();
     auto pane = std::make_unique<CWebBrowser2>();
     // Born hidden where a pane in the background is parked: a window made
     // visible among hundreds of siblings costs more, and showing a tab moves
-    // only the panes that are in sight.
-    if (!pane->Create(WS_CHILD, CRect(-1, -1, -1, -1), &m_parent, IDC_BROWSER_FIRST + index))
+    // only the panes that are in sight. Until it is in the list its id is
+    // the one after the last, which no other pane has.
+    if (!pane->Create(WS_CHILD, CRect(-1, -1, -1, -1), &m_parent, IDC_BROWSER_FIRST + GetCount()))
         return nullptr;
     if (loadNow) {
         Show(pane.get(), nullptr);
@@ -47,8 +48,10 @@ CWebBrowser2* CTabSet::Insert(const char* address, BOOL loadNow)
     item.lParam = 0;
     if (m_strip.InsertItem(index, &item) < 0)
         return nullptr;
-    m_panes.push_back(std::move(pane));
-    CWebBrowser2* added = m_panes.back().get();
+    CWebBrowser2* added = pane.get();
+    m_panes.insert(m_panes.begin() + index, std::move(pane));
+    for (int i = index; i < GetCount(); ++i)
+        Renumber(i);
     // Automation on the pane needs nothing more: its dispatch is the control's.
     // The tab counts before it navigates: the control fires BeforeNavigate2
     // from inside Navigate, and that first event must be able to select it.

@@ -25,11 +25,12 @@ public:
     int GetCurSel() const { return m_strip.GetCurSel(); }
     CWebBrowser2* Current() const { return Get(GetCurSel()); }
 
-    // A new tab after the last one, its caption the address cut. A pane that
-    // loads now gets its control at once and navigates to the address; a
-    // restored one stays without a control until it is shown. Null, with
-    // nothing added, at the limit or when a window cannot be made.
-    CWebBrowser2* Insert(const char* address, BOOL loadNow);
+    // A new tab at position (-1: after the last one), its caption the
+    // address cut. A pane that loads now gets its control at once and
+    // navigates to the address; a restored one stays without a control until
+    // it is shown. Null, with nothing added, at the limit or when a window
+    // cannot be made.
+    CWebBrowser2* Insert(const char* address, BOOL loadNow, int position = -1);
     void Remove(int index);
     // Every tab whose pane is not pinned; the front is left to the caller.
     void RemoveUnpinned();

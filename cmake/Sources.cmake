@@ -9,6 +9,7 @@ set(QUENVO_CORE_SOURCES
   core/SettingsRules.cpp
   core/Settings.cpp
   core/StealthRules.cpp
+  core/ClosedTabs.cpp
   core/collection/CollectionNode.cpp
   core/collection/CollectionNodeList.cpp
   core/collection/BookmarkReader.cpp
@@ -64,6 +65,8 @@ set(QUENVO_PROGRAM_SOURCES
   collection/CollectionMenu.cpp
   browser/MainDlg.cpp
   browser/MainDlgTabs.cpp
+  browser/MainDlgKeys.cpp
+  browser/TabKeys.cpp
   browser/MainDlgNavigation.cpp
   browser/MainDlgExpire.cpp
   browser/MainDlgMenus.cpp
@@ -96,6 +99,7 @@ set(QUENVO_WIN32_TESTS
   tests/support/TestMain.cpp
   tests/browser/MainDlgTest.cpp
   tests/browser/NavigationTest.cpp
+  tests/browser/KeysTest.cpp
   tests/tabstrip/BrowserTabCtrlTest.cpp
   tests/tabstrip/TabDropTargetTest.cpp
   tests/tabstrip/TabStripSceneTest.cpp

@@ -292,3 +292,38 @@ TEST(TabStripCreation, AStripThatCreatesItsWindowSetsItselfUpAndRevokesItsDropTa
     EXPECT_EQ(OleDropTargetProbe::Interface(TabStripProbe::DropTarget(strip)), nullptr);
     ::DestroyWindow(parent);
 }
+
+TEST_F(TabStripTest, MiddleClickClosesTheTabUnderItAsItsIconDoes)
+{
+    OpenOnly({ "aa", "bb", "cc" });
+    CWebBrowser2* third = dlg->GetPane(2);
+    const RECT after = ItemRect(2);
+    Mouse(WM_MBUTTONUP, { after.right + 40, after.top + 3 }, 0);
+    EXPECT_EQ(dlg->GetTabCount(), 3) << "beside the tabs nothing closes";
+
+    Mouse(WM_MBUTTONUP, InTab(1, 20, 7), 0);
+    EXPECT_EQ(dlg->GetTabCount(), 2);
+    EXPECT_EQ(dlg->GetPane(1), third);
+    EXPECT_EQ(Strip().GetCurSel(), 0);
+    EXPECT_EQ(dlg->GetPane(1)->GetDlgCtrlID(), IDC_BROWSER_FIRST + 1);
+}
+
+TEST_F(TabStripTest, DoubleClickBesideTheTabsOpensANewTabAndOnATabDoesNot)
+{
+    OpenOnly({ "aa", "bb" });
+    Mouse(WM_LBUTTONDBLCLK, InTab(1, 20, 7), MK_LBUTTON);
+    EXPECT_EQ(dlg->GetTabCount(), 2);
+
+    const RECT last = ItemRect(1);
+    Mouse(WM_LBUTTONDBLCLK, { last.right + 40, last.top + 3 }, MK_LBUTTON);
+    ASSERT_EQ(dlg->GetTabCount(), 3);
+    EXPECT_EQ(Strip().GetCurSel(), 2) << "as NEW does, the new tab comes to the front";
+
+    // Beside its tabs the strip lets the mouse through to the window under it.
+    POINT beside = { ItemRect(2).right + 40, ItemRect(2).top + 3 };
+    ::MapWindowPoints(Strip().m_hWnd, dlg->m_hWnd, &beside, 1);
+    dlg->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(beside.x, beside.y));
+    EXPECT_EQ(dlg->GetTabCount(), 4);
+    dlg->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(beside.x, 2));
+    EXPECT_EQ(dlg->GetTabCount(), 4) << "above the strip nothing opens";
+}
