@@ -2,8 +2,9 @@
 #include "framework/Dialog.h"
 #include "framework/Controls.h"
 #include "browser/AddressEdit.h"
-#include "browser/BrowserPanes.h"
+#include "browser/TabSet.h"
 #include "collection/CollectionMenu.h"
+#include "core/ClosedTabs.h"
 #include "core/Settings.h"
 #include "stealth/StealthMode.h"
 #include "tabstrip/BrowserTabCtrl.h"
@@ -19,7 +20,7 @@ class CExpirePageDlg;
 class CMainDlg : public CDialog, public TabStripOwner, public StealthOwner {
 public:
     enum { IDD = IDD_MAIN };
-    enum { kMaxTabs = CBrowserPanes::kMaxPanes };
+    enum { kMaxTabs = CTabSet::kMaxTabs };
 
     // startDir: where the default collection and expire-page files live.
     CMainDlg(CWnd* parent, const CString& startDir);
@@ -36,17 +37,14 @@ public:
     void RecalcLayout() override;
     void RefreshTabCaptions();
 
-    int GetTabCount() const { return m_panes.GetCount(); }
-    CWebBrowser2* GetBrowser(int index) const { return m_panes.Get(index); }
-    CBrowserTabCtrl& GetTabCtrl() { return m_tabCtrl; }
+    int GetTabCount() const { return m_tabs.GetCount(); }
+    CWebBrowser2* GetPane(int index) const { return m_tabs.Get(index); }
 
     // The tab strip's requests.
     BOOL IsTabPinned(int index) const override;
-    void CloseTab(int index) override;
-    void TogglePin(int index) override;
     void OnTabCommand(UINT id, int index) override;
-    HWND GetTabPage(int index) const override { return m_panes.Get(index) ? m_panes.Get(index)->m_hWnd : nullptr; }
-    int FindTab(HWND page) const override { return m_panes.FindByWindow(page); }
+    HWND GetTabPage(int index) const override { return m_tabs.Get(index) ? m_tabs.Get(index)->m_hWnd : nullptr; }
+    int FindTab(HWND page) const override { return m_tabs.FindByWindow(page); }
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -82,6 +80,7 @@ protected:
     void OnDestroy();
     void OnClose();
     void OnLButtonDown(UINT flags, CPoint point);
+    void OnLButtonDblClk(UINT flags, CPoint point);
     void OnMouseMove(UINT flags, CPoint point);
     void OnTimer(UINT_PTR id);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
@@ -143,32 +142,31 @@ protected:
     void OnOrganizeExpirePages();
     void RunExpirePageDlg(CExpirePageDlg& dlg);
 
-    // The tab's caption: the title cut to the set tab text length, in bytes.
-    CString MakeCaption(const CString& title) const;
     void GetPaneRect(RECT* rect);
     BOOL InsertTab(const char* address, BOOL loadNow);
-    // Gives a pane in front that has no control yet its control and page.
-    void LoadPane(CWebBrowser2* pane);
-    // Closing tabs in a batch leaves the front to the caller, so that no page
-    // behind them loads on the way: RemoveTab selects nothing, and ShowFront
-    // keeps the tab now at kept in front, or with kept -1 selects fallback.
-    void RemoveTab(int index);
-    void CloseUnpinnedTabs();
+    // Closing tabs in a batch (CTabSet::Remove) leaves the front to the
+    // caller, so that no page behind them loads on the way: ShowFront keeps
+    // the tab now at kept in front, or with kept -1 selects fallback.
     void ShowFront(int kept, int fallback);
-    // Shows a pane on top of its siblings, in place when one is given.
-    void ShowPane(CWebBrowser2* pane, const RECT* place);
-    // Moves a pane that is not the current one out of sight: (-1, -1), no size.
-    void ParkPane(CWebBrowser2* pane);
-    void SetTabText(int index, const CString& text);
-    CWebBrowser2* CurrentBrowser() const;
     void CreateNavigationBar();
-    // Debug builds: the panes and the strip's items agree.
-    void CheckTabCount() const;
+
+    // The window's own keys, taken before the page and the dialog manager.
+    BOOL OnTabKey(const MSG& msg);
+    // Focus to the address box, its whole text selected; restore first puts
+    // the current tab's address back.
+    void FocusAddress(BOOL restore);
+    // Tabs the user closes one at a time are remembered to open again.
+    void RememberClosedTab(int index);
+    void ReopenClosedTab();
 
     const CString m_strStartDir;
-    CBrowserPanes m_panes;
     CAddressEdit m_edAddress;
     CBrowserTabCtrl m_tabCtrl;
+    Settings m_settings;
+    // The panes and the strip's items; declared after the strip and the
+    // settings it refers to.
+    CTabSet m_tabs;
+    ClosedTabs m_closedTabs;
     HICON m_hIcon = nullptr;
     HICON m_hMenuIcons[3] = {};
     CToolTipCtrl m_toolTip;
@@ -182,7 +180,6 @@ protected:
     // for the command that follows.
     const CollectionNode* m_pHoveredNode = nullptr;
     std::unique_ptr<CollectionStore> m_pExpireList;
-    Settings m_settings;
     CStealthMode m_stealth;
 
     DECLARE_MESSAGE_MAP()

@@ -22,7 +22,7 @@ void CMainDlg::SaveDefaultTabs()
     for (int i = 0; i < GetTabCount(); ++i) {
         // A line break inside a value would start a line of its own in the
         // file: "[x]" there would move every later key into another section.
-        CString address = GetBrowser(i)->GetTabLocation();
+        CString address = GetPane(i)->GetTabLocation();
         address.Remove('\r');
         address.Remove('\n');
         app->WriteProfileString(kSection, TabUrlKey(i).c_str(), address);
@@ -36,15 +36,15 @@ void CMainDlg::OpenDefaultTabs()
     if (count == 0) {
         AddTab("");
         if (GetTabCount() > 0)
-            GetBrowser(0)->GoHome();
+            GetPane(0)->GoHome();
         return;
     }
     // A pinned front stays; a closed one is not looked for again, since a
     // new pane may take its place in memory.
-    CWebBrowser2* front = CurrentBrowser();
+    CWebBrowser2* front = m_tabs.Current();
     const bool frontPinned = front && front->GetPinned();
-    CloseUnpinnedTabs();
-    const int kept = frontPinned ? m_panes.Find(front) : -1;
+    m_tabs.RemoveUnpinned();
+    const int kept = frontPinned ? m_tabs.Find(front) : -1;
     // Past the tab limit every further address would be dropped anyway.
     const ProfileSection saved(app->GetProfileSection(kSection));
     for (int i = 0; i < count && GetTabCount() < kMaxTabs; ++i) {

@@ -16,7 +16,7 @@ void CMainDlg::OnExpireEnable()
 
 void CMainDlg::OnRegisterExpirePage(int tab)
 {
-    CWebBrowser2* pane = GetBrowser(tab);
+    CWebBrowser2* pane = GetPane(tab);
     if (!pane)
         return;
     CExpirePageDlg dlg;

@@ -152,7 +152,7 @@ void CMainDlg::OpenCollection(UINT)
     const CollectionNode* folder = m_pHoveredNode;
     if (!folder || !folder->IsFolder() || folder->children->IsEmpty())
         return;
-    CloseUnpinnedTabs();
+    m_tabs.RemoveUnpinned();
     const CollectionNodeList& links = *folder->children;
     for (std::size_t i = 0; i < links.Size(); ++i) {
         const CollectionNode* link = links.At(i);

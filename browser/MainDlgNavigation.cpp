@@ -22,25 +22,25 @@ void CMainDlg::OnGo()
 {
     CString address;
     m_edAddress.GetWindowText(address);
-    CWebBrowser2* browser = CurrentBrowser();
-    if (!browser) {
+    CWebBrowser2* pane = m_tabs.Current();
+    if (!pane) {
         // A refused page can close the last tab; the address then gets a new one.
         AddTab(address);
         return;
     }
     // A pane whose control could not be made when it came to the front tries
     // again, with the address now typed.
-    if (!browser->HasBrowser()) {
-        browser->SetGivenLocation(address);
-        LoadPane(browser);
+    if (!pane->HasBrowser()) {
+        pane->SetGivenLocation(address);
+        m_tabs.Load(pane);
         return;
     }
     // The page's own address decides: one given earlier may never have loaded.
-    if (address != browser->GetLocation()) {
-        browser->SetGivenLocation(address);
-        browser->Navigate(address, nullptr, nullptr, nullptr, nullptr);
+    if (address != pane->GetLocation()) {
+        pane->SetGivenLocation(address);
+        pane->Navigate(address, nullptr, nullptr, nullptr, nullptr);
     } else
-        browser->Refresh();
+        pane->Refresh();
 }
 
 void CMainDlg::OnNew()
@@ -53,26 +53,26 @@ void CMainDlg::OnNew()
 
 void CMainDlg::OnBack()
 {
-    CWebBrowser2* browser = CurrentBrowser();
-    if (browser && browser->GetCanGoBack())
-        browser->GoBack();
+    CWebBrowser2* pane = m_tabs.Current();
+    if (pane && pane->GetCanGoBack())
+        pane->GoBack();
 }
 
 void CMainDlg::OnForward()
 {
-    CWebBrowser2* browser = CurrentBrowser();
-    if (browser && browser->GetCanGoForward())
-        browser->GoForward();
+    CWebBrowser2* pane = m_tabs.Current();
+    if (pane && pane->GetCanGoForward())
+        pane->GoForward();
 }
 
 void CMainDlg::UpdateLocation(int index)
 {
-    CWebBrowser2* browser = GetBrowser(index);
-    if (!browser)
+    CWebBrowser2* pane = GetPane(index);
+    if (!pane)
         return;
-    browser->SetLocation(browser->GetLocationURL());
-    if (index == m_tabCtrl.GetCurSel())
-        m_edAddress.SetWindowText(browser->GetTabLocation());
+    pane->SetLocation(pane->GetLocationURL());
+    if (index == m_tabs.GetCurSel())
+        m_edAddress.SetWindowText(pane->GetTabLocation());
 }
 
 void CMainDlg::OnNavigateComplete2(UINT id, IDispatch*, VARIANT*)
@@ -88,12 +88,12 @@ void CMainDlg::OnDocumentComplete(UINT id, IDispatch*, VARIANT*)
 void CMainDlg::OnTitleChange(UINT id, const wchar_t* text)
 {
     const int index = static_cast<int>(id) - IDC_BROWSER_FIRST;
-    if (!GetBrowser(index))
+    if (!GetPane(index))
         return;
     const CString title = CString::FromWide(text);
-    if (index == m_tabCtrl.GetCurSel())
+    if (index == m_tabs.GetCurSel())
         SetWindowText(title);
-    SetTabText(index, MakeCaption(title));
+    m_tabs.SetCaption(index, title);
     RecalcLayout();
     UpdateLocation(index);
 }
@@ -101,31 +101,31 @@ void CMainDlg::OnTitleChange(UINT id, const wchar_t* text)
 void CMainDlg::OnBeforeNavigate2(UINT id, IDispatch*, VARIANT* url, VARIANT*, VARIANT*, VARIANT*, VARIANT*,
                                  VARIANT_BOOL* cancel)
 {
-    const int current = m_tabCtrl.GetCurSel();
+    const int current = m_tabs.GetCurSel();
     const int index = static_cast<int>(id) - IDC_BROWSER_FIRST;
-    CWebBrowser2* browser = GetBrowser(index);
-    if (!browser)
+    CWebBrowser2* pane = GetPane(index);
+    if (!pane)
         return;
-    if (browser->GetFirstNavigate()) {
+    if (pane->GetFirstNavigate()) {
         if (index == current) {
-            CRect pane;
-            GetPaneRect(&pane);
-            browser->MoveWindow(pane, TRUE);
+            CRect place;
+            GetPaneRect(&place);
+            pane->MoveWindow(place, TRUE);
         } else {
-            ParkPane(browser);
+            m_tabs.Park(pane);
         }
     }
     if (m_settings.m_bExpireEnabled) {
         const CString address = CString::FromWide(url && url->vt == VT_BSTR ? url->bstrVal : L"");
         if (MatchesExpirePage(address)) {
-            browser->SetFirstNavigate(FALSE);
-            PostMessage(WM_APP_CLOSETAB, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(browser));
+            pane->SetFirstNavigate(FALSE);
+            PostMessage(WM_APP_CLOSETAB, 0, reinterpret_cast<LPARAM>(pane));
             *cancel = VARIANT_TRUE;
             return;
         }
     }
-    if (browser->SetFirstNavigate(FALSE)) {
-        CWebBrowser2* front = GetBrowser(current);
+    if (pane->SetFirstNavigate(FALSE)) {
+        CWebBrowser2* front = GetPane(current);
         if (front && !front->GetPinned())
             SelectTab(index);
     }
@@ -139,37 +139,31 @@ void CMainDlg::OnNewWindow2(UINT, IDispatch** disp, VARIANT_BOOL* cancel)
         *cancel = VARIANT_TRUE;
         return;
     }
-    *disp = GetBrowser(GetTabCount() - 1)->GetApplication();
+    *disp = GetPane(GetTabCount() - 1)->GetApplication();
 }
 
 void CMainDlg::OnProgressChange(UINT id, long progress, long progressMax)
 {
     const int index = static_cast<int>(id) - IDC_BROWSER_FIRST;
-    if (!GetBrowser(index))
+    if (!GetPane(index))
         return;
-    TCITEMA item = {};
-    item.mask = TCIF_PARAM;
-    item.lParam = progress > 0 && progressMax != 0
-        ? static_cast<LPARAM>(static_cast<long long>(progress) * 100 / progressMax) : 100;
-    m_tabCtrl.SetItem(index, &item);
-    CRect r;
-    m_tabCtrl.GetItemRect(index, &r);
-    m_tabCtrl.InvalidateRect(&r, TRUE);
+    m_tabs.SetProgress(index, progress > 0 && progressMax != 0
+        ? static_cast<LPARAM>(static_cast<long long>(progress) * 100 / progressMax) : 100);
 }
 
 void CMainDlg::OnCommandStateChange(UINT id, long command, BOOL enable)
 {
     const int index = static_cast<int>(id) - IDC_BROWSER_FIRST;
-    CWebBrowser2* browser = GetBrowser(index);
-    if (!browser)
+    CWebBrowser2* pane = GetPane(index);
+    if (!pane)
         return;
-    const bool current = index == m_tabCtrl.GetCurSel();
+    const bool current = index == m_tabs.GetCurSel();
     if (command == CSC_NAVIGATEFORWARD) {
-        browser->SetCanGoForward(enable);
+        pane->SetCanGoForward(enable);
         if (current)
             m_btnForward.EnableWindow(enable);
     } else if (command == CSC_NAVIGATEBACK) {
-        browser->SetCanGoBack(enable);
+        pane->SetCanGoBack(enable);
         if (current)
             m_btnBack.EnableWindow(enable);
     }

@@ -5,7 +5,7 @@
 // The tab the context menu was opened on, which need not be the current one.
 void CMainDlg::AddPage(int tab)
 {
-    CWebBrowser2* pane = GetBrowser(tab);
+    CWebBrowser2* pane = GetPane(tab);
     if (!pane)
         return;
     CCollectionDlg dlg(this);

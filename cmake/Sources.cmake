@@ -9,6 +9,7 @@ set(QUENVO_CORE_SOURCES
   core/SettingsRules.cpp
   core/Settings.cpp
   core/StealthRules.cpp
+  core/ClosedTabs.cpp
   core/collection/CollectionNode.cpp
   core/collection/CollectionNodeList.cpp
   core/collection/CollectionWalk.cpp
@@ -65,12 +66,15 @@ set(QUENVO_PROGRAM_SOURCES
   collection/CollectionMenu.cpp
   collection/StopMessage.cpp
   browser/MainDlg.cpp
+  browser/MainDlgTabs.cpp
+  browser/MainDlgKeys.cpp
+  browser/TabKeys.cpp
   browser/MainDlgNavigation.cpp
   browser/MainDlgExpire.cpp
   browser/MainDlgMenus.cpp
   browser/MainDlgOrganizer.cpp
   browser/WebBrowser2.cpp
-  browser/BrowserPanes.cpp
+  browser/TabSet.cpp
   browser/WindowArrange.cpp
   browser/MainDlgSettings.cpp
   browser/MainDlgDefaultTabs.cpp
@@ -98,6 +102,7 @@ set(QUENVO_WIN32_TESTS
   tests/support/TestMain.cpp
   tests/browser/MainDlgTest.cpp
   tests/browser/NavigationTest.cpp
+  tests/browser/KeysTest.cpp
   tests/tabstrip/BrowserTabCtrlTest.cpp
   tests/tabstrip/TabDropTargetTest.cpp
   tests/tabstrip/TabStripSceneTest.cpp

@@ -17,6 +17,8 @@ BEGIN_MESSAGE_MAP(CBrowserTabCtrl, CTabCtrl)
     ON_WM_LBUTTONDOWN()
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
+    AFX_ON_MOUSE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
+    AFX_ON_MOUSE(WM_MBUTTONUP, OnMButtonUp)
     ON_WM_CONTEXTMENU()
     ON_WM_CAPTURECHANGED()
     ON_WM_DROPFILES()
@@ -248,12 +250,10 @@ void CBrowserTabCtrl::OnLButtonDown(UINT flags, CPoint point)
     // tab may be gone once the owner returns: nothing more is done here.
     switch (HitTabIcon(m_ptGrabOffset.x, m_ptGrabOffset.y)) {
     case kIconClose:
-        if (m_pOwner)
-            m_pOwner->CloseTab(index);
+        ::SendMessageA(::GetParent(m_hWnd), WM_APP_CLOSETAB, static_cast<WPARAM>(index), 0);
         return;
     case kIconPin:
-        if (m_pOwner)
-            m_pOwner->TogglePin(index);
+        ::SendMessageA(::GetParent(m_hWnd), WM_APP_TOGGLEPIN, static_cast<WPARAM>(index), 0);
         return;
     case kIconOutside:
         break;
@@ -262,6 +262,25 @@ void CBrowserTabCtrl::OnLButtonDown(UINT flags, CPoint point)
     m_bDragging = TRUE;
     m_nDragTab = index;
     CTabCtrl::OnLButtonDown(flags, point);
+}
+
+// A double click where there is no tab opens one, as NEW does.
+void CBrowserTabCtrl::OnLButtonDblClk(UINT, CPoint point)
+{
+    if (HitTab(point) < 0)
+        ::SendMessageA(::GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(IDC_NEW, BN_CLICKED), 0);
+    else
+        Default();
+}
+
+// The middle button closes the tab under it, as its close icon does.
+void CBrowserTabCtrl::OnMButtonUp(UINT, CPoint point)
+{
+    const int index = HitTab(point);
+    if (index >= 0)
+        ::SendMessageA(::GetParent(m_hWnd), WM_APP_CLOSETAB, static_cast<WPARAM>(index), 0);
+    else
+        Default();
 }
 
 void CBrowserTabCtrl::OnMouseMove(UINT flags, CPoint point)

@@ -35,6 +35,8 @@ protected:
     void OnLButtonDown(UINT flags, CPoint point);
     void OnMouseMove(UINT flags, CPoint point);
     void OnLButtonUp(UINT flags, CPoint point);
+    void OnLButtonDblClk(UINT flags, CPoint point);
+    void OnMButtonUp(UINT flags, CPoint point);
     void OnContextMenu(HWND wnd, CPoint point);
     void OnCaptureChanged(HWND gaining);
     void OnDropFiles(HDROP drop);

@@ -3,6 +3,8 @@
 
 // What the tab strip asks of the window that owns the pages behind its tabs.
 // Indexes are the strip's own, straight from its hit tests and selection.
+// The two halves of a tab's icon are the messages WM_APP_CLOSETAB and
+// WM_APP_TOGGLEPIN to the strip's parent, with the tab's index.
 class TabStripOwner {
 public:
     virtual BOOL SelectTab(int index) = 0;
@@ -11,9 +13,6 @@ public:
     // A dropped link or shortcut: a new tab at the end.
     virtual BOOL AddTab(const char* address) = 0;
     virtual BOOL IsTabPinned(int index) const = 0;
-    // The two halves of a tab's icon. The tab may be gone afterwards.
-    virtual void CloseTab(int index) = 0;
-    virtual void TogglePin(int index) = 0;
     // A command of the tab context menu, for the tab it was opened on.
     virtual void OnTabCommand(UINT id, int index) = 0;
     // The window of the page behind a tab: it stays with that tab while other

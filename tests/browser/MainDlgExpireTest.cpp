@@ -70,7 +70,7 @@ protected:
 TEST_F(MainDlgExpireTest, ListedAddressesCloseTheirTabsWhileRefusalIsOn)
 {
     ASSERT_EQ(dlg->GetTabCount(), 1);
-    CWebBrowser2* opener = dlg->GetBrowser(0);
+    CWebBrowser2* opener = dlg->GetPane(0);
     bool cancel = false;
     IDispatch* target = Fake(0)->FireNewWindow2(&cancel);
     if (target) target->Release();
@@ -79,7 +79,7 @@ TEST_F(MainDlgExpireTest, ListedAddressesCloseTheirTabsWhileRefusalIsOn)
     EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 0) << "the pop-up is never current";
     Pump();
     ASSERT_EQ(dlg->GetTabCount(), 1);
-    EXPECT_EQ(dlg->GetBrowser(0), opener);
+    EXPECT_EQ(dlg->GetPane(0), opener);
     EXPECT_FALSE(Refused(0, L"http://ADS.example/")) << "letter case counts";
 
     ASSERT_TRUE(dlg->AddTab("http://news.example/"));
@@ -88,7 +88,7 @@ TEST_F(MainDlgExpireTest, ListedAddressesCloseTheirTabsWhileRefusalIsOn)
     Command(IDC_GO);
     Pump();
     ASSERT_EQ(dlg->GetTabCount(), 1);
-    EXPECT_EQ(dlg->GetBrowser(0), opener);
+    EXPECT_EQ(dlg->GetPane(0), opener);
 
     EXPECT_TRUE(Refused(0, L"http://ads.example/"));
     Pump();
@@ -104,7 +104,7 @@ TEST_F(MainDlgExpireTest, ARestoredTabOfAListedPageIsClosedWhenFirstShown)
     ASSERT_TRUE(dlg->SelectTab(1));
     Pump();
     ASSERT_EQ(dlg->GetTabCount(), 2);
-    EXPECT_EQ(dlg->GetBrowser(1)->GetTabLocation(), "http://news.example/");
+    EXPECT_EQ(dlg->GetPane(1)->GetTabLocation(), "http://news.example/");
 }
 
 TEST_F(MainDlgExpireTest, WithRefusalOffNothingIsRefused)

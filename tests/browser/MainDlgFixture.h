@@ -44,7 +44,7 @@ protected:
 
     FakeWebBrowser* Fake(int index) const
     {
-        CWebBrowser2* pane = dlg->GetBrowser(index);
+        CWebBrowser2* pane = dlg->GetPane(index);
         return pane ? FakeWebBrowser::FromHost(pane->m_hWnd) : nullptr;
     }
     // Opens tabs until there are count of them.

@@ -84,7 +84,7 @@ protected:
         ASSERT_TRUE(dlg->Create(CMainDlg::IDD));
     }
     // The address the tab holds, whether its page has loaded or not.
-    CString Opened(int index) const { return dlg->GetBrowser(index)->GetTabLocation(); }
+    CString Opened(int index) const { return dlg->GetPane(index)->GetTabLocation(); }
 
     bool rightGreyed = false;
 };
@@ -141,14 +141,14 @@ TEST_F(MainDlgMenusTest, ChosenFolderReplacesTheUnpinnedTabs)
                         "Qvbookmark.htm");
     dlg->RebuildCollectionMenu();
     OpenTabs(5);
-    CWebBrowser2* pinned[] = { dlg->GetBrowser(1), dlg->GetBrowser(3) };
+    CWebBrowser2* pinned[] = { dlg->GetPane(1), dlg->GetPane(3) };
     dlg->SendMessage(WM_APP_TOGGLEPIN, 1);
     dlg->SendMessage(WM_APP_TOGGLEPIN, 3);
 
     Press(IDC_SEARCH, { Keys({ VK_DOWN, VK_RETURN }) });
     ASSERT_EQ(dlg->GetTabCount(), 5);
-    EXPECT_EQ(dlg->GetBrowser(0), pinned[0]);
-    EXPECT_EQ(dlg->GetBrowser(1), pinned[1]);
+    EXPECT_EQ(dlg->GetPane(0), pinned[0]);
+    EXPECT_EQ(dlg->GetPane(1), pinned[1]);
     EXPECT_EQ(Opened(2), "http://three/1");
     EXPECT_EQ(Opened(4), "http://three/3");
     EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 4);
@@ -167,7 +167,7 @@ TEST_F(MainDlgMenusTest, ChosenFolderReplacesTheUnpinnedTabs)
     // Beside 250 pinned tabs there is room for six.
     OpenTabs(250);
     for (int i = 0; i < 250; ++i)
-        if (!dlg->GetBrowser(i)->GetPinned())
+        if (!dlg->GetPane(i)->GetPinned())
             dlg->SendMessage(WM_APP_TOGGLEPIN, static_cast<WPARAM>(i));
     Press(IDC_SEARCH, { Keys({ VK_DOWN, VK_DOWN, VK_RETURN }) });
     ASSERT_EQ(dlg->GetTabCount(), CMainDlg::kMaxTabs);

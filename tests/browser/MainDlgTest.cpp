@@ -34,7 +34,7 @@ TEST_F(MainDlgTest, RefusesTheTabAfter256AndReleasesEveryControl)
     EXPECT_EQ(dlg->m_tabCtrl.GetItemCount(), CMainDlg::kMaxTabs);
     EXPECT_EQ(FakeWebBrowser::LiveCount(), CMainDlg::kMaxTabs);
     for (int i = 0; i < CMainDlg::kMaxTabs; ++i)
-        ASSERT_EQ(dlg->GetBrowser(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
+        ASSERT_EQ(dlg->GetPane(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
     const DWORD selectStart = ::GetTickCount();
     for (int i = 0; i < 64; ++i)
         ASSERT_TRUE(dlg->SelectTab(i * 4));
@@ -46,14 +46,14 @@ TEST_F(MainDlgTest, RefusesTheTabAfter256AndReleasesEveryControl)
 TEST_F(MainDlgTest, IdsFollowPositionsAfterDeleteAndSwapSoEventsReachTheRightTab)
 {
     OpenTabs(4);
-    CWebBrowser2* third = dlg->GetBrowser(2);
-    CWebBrowser2* fourth = dlg->GetBrowser(3);
+    CWebBrowser2* third = dlg->GetPane(2);
+    CWebBrowser2* fourth = dlg->GetPane(3);
     ASSERT_TRUE(dlg->DeleteTab(0));
     ASSERT_TRUE(dlg->SwapTabs(1, 2));
-    EXPECT_EQ(dlg->GetBrowser(1), fourth);
-    EXPECT_EQ(dlg->GetBrowser(2), third);
+    EXPECT_EQ(dlg->GetPane(1), fourth);
+    EXPECT_EQ(dlg->GetPane(2), third);
     for (int i = 0; i < dlg->GetTabCount(); ++i)
-        EXPECT_EQ(dlg->GetBrowser(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
+        EXPECT_EQ(dlg->GetPane(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
 
     FakeWebBrowser::FromHost(third->m_hWnd)->FireTitleChange(L"third");
     EXPECT_EQ(TabText(2), "third");
@@ -74,9 +74,9 @@ TEST_F(MainDlgTest, DeletingSelectsTheNeighbourOnlyWhenTheCurrentTabGoes)
 
     OpenTabs(3);
     ASSERT_TRUE(dlg->SelectTab(2));
-    CWebBrowser2* current = dlg->GetBrowser(2);
+    CWebBrowser2* current = dlg->GetPane(2);
     ASSERT_TRUE(dlg->DeleteTab(0));
-    EXPECT_EQ(dlg->GetBrowser(dlg->m_tabCtrl.GetCurSel()), current);
+    EXPECT_EQ(dlg->GetPane(dlg->m_tabCtrl.GetCurSel()), current);
     EXPECT_FALSE(dlg->SelectTab(2));
 }
 
@@ -84,9 +84,9 @@ TEST_F(MainDlgTest, OnlyTheCurrentPaneHasASizeTheOthersAreParked)
 {
     OpenTabs(3);
     ASSERT_TRUE(dlg->SelectTab(1));
-    EXPECT_TRUE(IsParked(dlg->GetBrowser(0), dlg->m_hWnd));
-    EXPECT_TRUE(IsParked(dlg->GetBrowser(2), dlg->m_hWnd));
-    RECT r = ChildRect(dlg->GetBrowser(1)->m_hWnd);
+    EXPECT_TRUE(IsParked(dlg->GetPane(0), dlg->m_hWnd));
+    EXPECT_TRUE(IsParked(dlg->GetPane(2), dlg->m_hWnd));
+    RECT r = ChildRect(dlg->GetPane(1)->m_hWnd);
     EXPECT_GT(r.right - r.left, 0);
     EXPECT_GT(r.bottom - r.top, 0);
 }
@@ -102,7 +102,7 @@ TEST_F(MainDlgTest, APaneWhoseControlCannotBeCreatedAddsNoTab)
     EXPECT_EQ(dlg->m_tabCtrl.GetItemCount(), before);
     EXPECT_EQ(::GetDlgItem(dlg->m_hWnd, IDC_BROWSER_FIRST + before), nullptr) << "no window is left behind";
     ASSERT_TRUE(dlg->AddTab("about:blank"));
-    EXPECT_EQ(dlg->GetBrowser(before)->GetDlgCtrlID(), IDC_BROWSER_FIRST + before);
+    EXPECT_EQ(dlg->GetPane(before)->GetDlgCtrlID(), IDC_BROWSER_FIRST + before);
 
     // A restored tab keeps its place when its control fails, and tries again
     // when it is shown again.
@@ -112,7 +112,7 @@ TEST_F(MainDlgTest, APaneWhoseControlCannotBeCreatedAddsNoTab)
     ASSERT_TRUE(dlg->SelectTab(later));
     FakeWebBrowser::Behaviour().refuseCreation = false;
     EXPECT_EQ(Fake(later), nullptr);
-    EXPECT_EQ(dlg->GetBrowser(later)->GetTabLocation(), "http://later.example/");
+    EXPECT_EQ(dlg->GetPane(later)->GetTabLocation(), "http://later.example/");
     ASSERT_TRUE(dlg->SelectTab(0));
     ASSERT_TRUE(dlg->SelectTab(later));
     ASSERT_NE(Fake(later), nullptr);
@@ -125,16 +125,16 @@ TEST_F(MainDlgTest, DeleteCommandsActOnTheContextTab)
     EXPECT_EQ(dlg->GetTabCount(), 1) << "the last tab cannot be deleted";
 
     OpenTabs(3);
-    CWebBrowser2* middle = dlg->GetBrowser(1);
+    CWebBrowser2* middle = dlg->GetPane(1);
     dlg->OnTabCommand(ID_TAB_DELETE_OTHERS, 1);
     ASSERT_EQ(dlg->GetTabCount(), 1);
-    EXPECT_EQ(dlg->GetBrowser(0), middle);
+    EXPECT_EQ(dlg->GetPane(0), middle);
     EXPECT_EQ(middle->GetDlgCtrlID(), IDC_BROWSER_FIRST);
 
     OpenTabs(2);
     dlg->OnTabCommand(ID_TAB_DELETE, 1);
     EXPECT_EQ(dlg->GetTabCount(), 1);
-    EXPECT_EQ(dlg->GetBrowser(0), middle);
+    EXPECT_EQ(dlg->GetPane(0), middle);
 
     // Closing the others from behind the front loads none of them on the way.
     for (int i = 0; i < 4; ++i)
@@ -160,13 +160,13 @@ TEST_F(MainDlgTest, DeleteCommandsOnAContextTabOutsideTheStripDoNothing)
 TEST_F(MainDlgTest, PostedCloseFindsItsPaneByPointer)
 {
     OpenTabs(3);
-    CWebBrowser2* target = dlg->GetBrowser(2);
+    CWebBrowser2* target = dlg->GetPane(2);
     dlg->PostMessage(WM_APP_CLOSETAB, 2, reinterpret_cast<LPARAM>(target));
     ASSERT_TRUE(dlg->SwapTabs(0, 2));  // the tab moved before the message arrived
     dlg->SendMessage(WM_APP_CLOSETAB, 2, reinterpret_cast<LPARAM>(target));
     EXPECT_EQ(dlg->GetTabCount(), 2);
     for (int i = 0; i < dlg->GetTabCount(); ++i)
-        EXPECT_NE(dlg->GetBrowser(i), target);
+        EXPECT_NE(dlg->GetPane(i), target);
 
     // The same close again: the pane is gone, nothing more closes.
     MSG msg;
@@ -184,10 +184,10 @@ TEST_F(MainDlgTest, PinToggleFlipsOnlyInRange)
 {
     OpenTabs(2);
     dlg->SendMessage(WM_APP_TOGGLEPIN, 1, 0);
-    EXPECT_TRUE(dlg->GetBrowser(1)->GetPinned());
-    EXPECT_FALSE(dlg->GetBrowser(0)->GetPinned());
+    EXPECT_TRUE(dlg->GetPane(1)->GetPinned());
+    EXPECT_FALSE(dlg->GetPane(0)->GetPinned());
     dlg->SendMessage(WM_APP_TOGGLEPIN, 1, 0);
-    EXPECT_FALSE(dlg->GetBrowser(1)->GetPinned());
+    EXPECT_FALSE(dlg->GetPane(1)->GetPinned());
     dlg->SendMessage(WM_APP_TOGGLEPIN, 7, 0);
 }
 
@@ -222,7 +222,7 @@ TEST_F(MainDlgTest, EverySideKeepsTheCurrentPaneInTheDisplayArea)
         dlg->m_tabCtrl.AdjustDisplayRect(FALSE, &display);
         RECT strip = ChildRect(dlg->m_tabCtrl);
         ::OffsetRect(&display, strip.left, strip.top);
-        RECT pane = ChildRect(dlg->GetBrowser(1)->m_hWnd);
+        RECT pane = ChildRect(dlg->GetPane(1)->m_hWnd);
         EXPECT_TRUE(::EqualRect(&pane, &display)) << "side command " << side << ": pane " << pane.left << "," << pane.top << "," << pane.right << "," << pane.bottom << " display " << display.left << "," << display.top << "," << display.right << "," << display.bottom;
         EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 1);
     }

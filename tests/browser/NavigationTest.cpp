@@ -20,7 +20,7 @@ void PressEnterIn(CWnd& edit)
 TEST_F(MainDlgTest, GoNavigatesAnEditedAddressAndReloadsAnUnchangedOne)
 {
     ASSERT_TRUE(dlg->SelectTab(0));
-    dlg->GetBrowser(0)->SetLocation("http://example.test/");
+    dlg->GetPane(0)->SetLocation("http://example.test/");
     Fake(0)->ClearCalls();
 
     dlg->m_edAddress.SetWindowText("http://example.test/");
@@ -74,7 +74,7 @@ TEST_F(MainDlgTest, PopUpGetsATabThatComesToTheFrontUnlessTheCurrentTabIsPinned)
     if (target) target->Release();
     Fake(2)->FireBeforeNavigate2(L"http://example.test/behind", &cancel);
     EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 1) << "a pinned current tab keeps the front";
-    RECT r = ChildRect(dlg->GetBrowser(2)->m_hWnd);
+    RECT r = ChildRect(dlg->GetPane(2)->m_hWnd);
     EXPECT_EQ(r.right - r.left, 0) << "a page opened behind stays parked";
 }
 
@@ -99,7 +99,7 @@ TEST_F(MainDlgTest, TitleOfABackgroundTabChangesOnlyItsCaption)
     EXPECT_EQ(TabText(1), "Back");
     EXPECT_EQ(WindowText(dlg->m_hWnd), "front");
     EXPECT_EQ(WindowText(dlg->m_edAddress), "front-address");
-    EXPECT_EQ(dlg->GetBrowser(1)->GetLocation(), "http://example.test/back");
+    EXPECT_EQ(dlg->GetPane(1)->GetLocation(), "http://example.test/back");
 
     Fake(0)->locationURL = L"http://example.test/front";
     Fake(0)->FireTitleChange(L"\u65E5\u672C");
@@ -214,7 +214,7 @@ TEST_F(SynchronousNavigationTest, ANewTabIsSelectedByTheFirstNavigationItStarts)
     Command(IDC_NEW);
     ASSERT_EQ(dlg->GetTabCount(), 2);
     EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 1);
-    RECT r = ChildRect(dlg->GetBrowser(1)->m_hWnd);
+    RECT r = ChildRect(dlg->GetPane(1)->m_hWnd);
     EXPECT_GT(r.right - r.left, 0) << "the new tab's page is shown";
     EXPECT_FALSE(::IsWindowEnabled(dlg->m_btnBack)) << "a fresh tab has no history";
 
@@ -226,7 +226,7 @@ TEST_F(SynchronousNavigationTest, AGivenAddressStandsForTheTabOnlyUntilThePageRe
 {
     dlg->m_edAddress.SetWindowText("http://example.test/given");
     Command(IDC_NEW);
-    EXPECT_EQ(dlg->GetBrowser(1)->GetTabLocation(), "http://example.test/given");
+    EXPECT_EQ(dlg->GetPane(1)->GetTabLocation(), "http://example.test/given");
     EXPECT_EQ(WindowText(dlg->m_edAddress), "http://example.test/given");
 
     Fake(1)->locationURL = L"http://example.test/page";

@@ -146,7 +146,7 @@ protected:
 
     FakeWebBrowser* Fake(int index) const
     {
-        CWebBrowser2* pane = dlg->GetBrowser(index);
+        CWebBrowser2* pane = dlg->GetPane(index);
         return pane ? FakeWebBrowser::FromHost(pane->m_hWnd) : nullptr;
     }
     // What the pane's control was last asked to do, with its address.
@@ -314,8 +314,8 @@ TEST_F(SettingsTest, SaveTabsAtExitTogglesAndClosingThenSavesTheTabsAfterTheSett
     EXPECT_FALSE(dlg->m_settings.m_bSaveLastTab);
     Command(ID_SAVE_TABS_AT_EXIT);
     ASSERT_TRUE(dlg->AddTab("http://b.example/"));
-    dlg->GetBrowser(0)->SetLocation("http://a.example/");
-    dlg->GetBrowser(1)->SetLocation("http://b.example/");
+    dlg->GetPane(0)->SetLocation("http://a.example/");
+    dlg->GetPane(1)->SetLocation("http://b.example/");
     const RECT normal = NormalRect();
     Close();
 
@@ -348,7 +348,7 @@ TEST_F(SettingsTest, SavingFewerTabsRemovesTheStaleKeys)
     EXPECT_EQ(LastCall(4), "Navigate http://4/");
     ASSERT_TRUE(dlg->DeleteTab(4));
     ASSERT_TRUE(dlg->DeleteTab(0));
-    dlg->GetBrowser(1)->SetLocation("http://moved-on/");
+    dlg->GetPane(1)->SetLocation("http://moved-on/");
     Command(ID_SAVE_DEFAULT_TABS);
     EXPECT_EQ(ReadIni(), Section("TAB", { { "COUNT", "3" }, { "URL000", "http://1/" },
                                           { "URL001", "http://moved-on/" }, { "URL002", "http://3/" } }));
@@ -358,7 +358,7 @@ TEST_F(SettingsTest, LineBreaksInAnAddressNeverReachTheFile)
 {
     Open();
     ASSERT_TRUE(dlg->AddTab("http://b/"));
-    dlg->GetBrowser(0)->SetLocation("http://a/\r\n[x]\nz");
+    dlg->GetPane(0)->SetLocation("http://a/\r\n[x]\nz");
     Command(ID_SAVE_DEFAULT_TABS);
     EXPECT_EQ(ReadIni(), Section("TAB", { { "COUNT", "2" }, { "URL000", "http://a/[x]z" }, { "URL001", "http://b/" } }));
 }
@@ -370,20 +370,20 @@ TEST_F(SettingsTest, OpeningKeepsPinnedTabsFirstAndReplacesTheOthersWhosePagesLo
     ASSERT_TRUE(dlg->AddTab("http://c/"));
     const char* addresses[3] = { "http://a/", "http://b/", "http://c/" };
     for (int i = 0; i < 3; ++i)
-        dlg->GetBrowser(i)->SetLocation(addresses[i]);
+        dlg->GetPane(i)->SetLocation(addresses[i]);
     dlg->SendMessage(WM_APP_TOGGLEPIN, 0, 0);
-    CWebBrowser2* pinned = dlg->GetBrowser(0);
+    CWebBrowser2* pinned = dlg->GetPane(0);
     Command(ID_SAVE_DEFAULT_TABS);
     Command(ID_OPEN_DEFAULT_TABS);
 
     ASSERT_EQ(dlg->GetTabCount(), 4);
     EXPECT_EQ(FakeWebBrowser::LiveCount(), 1) << "the unpinned panes are gone, the new ones wait to be shown";
-    EXPECT_EQ(dlg->GetBrowser(0), pinned);
+    EXPECT_EQ(dlg->GetPane(0), pinned);
     EXPECT_TRUE(pinned->GetPinned());
     EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 0) << "the pinned tab keeps the front";
     for (int i = 1; i < 4; ++i) {
-        EXPECT_EQ(dlg->GetBrowser(i)->GetTabLocation(), addresses[i - 1]);
-        EXPECT_EQ(dlg->GetBrowser(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
+        EXPECT_EQ(dlg->GetPane(i)->GetTabLocation(), addresses[i - 1]);
+        EXPECT_EQ(dlg->GetPane(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
     }
     EXPECT_EQ(dlg->m_tabCtrl.GetItemCount(), 4);
 
@@ -392,7 +392,7 @@ TEST_F(SettingsTest, OpeningKeepsPinnedTabsFirstAndReplacesTheOthersWhosePagesLo
     ASSERT_TRUE(dlg->SelectTab(0));
     ASSERT_TRUE(dlg->SelectTab(2));
     EXPECT_EQ(FakeWebBrowser::LiveCount(), 2);
-    EXPECT_TRUE(dlg->GetBrowser(2)->GetStyle() & WS_VISIBLE);
+    EXPECT_TRUE(dlg->GetPane(2)->GetStyle() & WS_VISIBLE);
     ASSERT_NE(Fake(2), nullptr);
     EXPECT_EQ(Fake(2)->Calls().size(), 1u);
     EXPECT_EQ(LastCall(2), "Navigate http://b/");
@@ -415,10 +415,10 @@ TEST_F(SettingsTest, TabsThatNeverLoadedKeepTheirAddressesThroughExchangesCloses
     ASSERT_TRUE(dlg->DeleteTab(2));
     EXPECT_EQ(FakeWebBrowser::LiveCount(), 1) << "only the front tab ever loaded";
     // What the organizer and the expire-page dialog take as name and address.
-    EXPECT_EQ(dlg->GetBrowser(0)->GetLocationName(), "http://1/");
-    EXPECT_EQ(dlg->GetBrowser(0)->GetLocationURL(), "http://1/");
+    EXPECT_EQ(dlg->GetPane(0)->GetLocationName(), "http://1/");
+    EXPECT_EQ(dlg->GetPane(0)->GetLocationURL(), "http://1/");
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(dlg->GetBrowser(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
+        EXPECT_EQ(dlg->GetPane(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
     Command(ID_SAVE_DEFAULT_TABS);
     EXPECT_EQ(ReadIni(), Section("TAB", { { "COUNT", "3" }, { "URL000", "http://1/" }, { "URL001", "http://0/" },
                                           { "URL002", "http://3/" } }));
@@ -429,12 +429,12 @@ TEST_F(SettingsTest, AnEmptySetSendsTheFirstTabHomeAndAddsAnEmptyOne)
     Open();
     ASSERT_TRUE(dlg->AddTab("http://b/"));
     ASSERT_TRUE(dlg->AddTab("http://c/"));
-    CWebBrowser2* before[3] = { dlg->GetBrowser(0), dlg->GetBrowser(1), dlg->GetBrowser(2) };
+    CWebBrowser2* before[3] = { dlg->GetPane(0), dlg->GetPane(1), dlg->GetPane(2) };
     Fake(0)->ClearCalls();
     Command(ID_OPEN_DEFAULT_TABS);
     ASSERT_EQ(dlg->GetTabCount(), 4);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(dlg->GetBrowser(i), before[i]);
+        EXPECT_EQ(dlg->GetPane(i), before[i]);
     EXPECT_EQ(LastCall(0), "GoHome ");
     EXPECT_EQ(LastCall(1), "Navigate http://b/");
     EXPECT_EQ(LastCall(3), "Navigate ");
@@ -449,10 +449,10 @@ TEST_F(SettingsTest, ANegativeCountClosesTheUnpinnedTabsAndOpensNothing)
     ASSERT_TRUE(dlg->AddTab("http://b/"));
     ASSERT_TRUE(dlg->AddTab("http://c/"));
     dlg->SendMessage(WM_APP_TOGGLEPIN, 1, 0);
-    CWebBrowser2* pinned = dlg->GetBrowser(1);
+    CWebBrowser2* pinned = dlg->GetPane(1);
     Command(ID_OPEN_DEFAULT_TABS);
     ASSERT_EQ(dlg->GetTabCount(), 1);
-    EXPECT_EQ(dlg->GetBrowser(0), pinned);
+    EXPECT_EQ(dlg->GetPane(0), pinned);
     EXPECT_EQ(pinned->GetDlgCtrlID(), IDC_BROWSER_FIRST);
 }
 
@@ -460,7 +460,7 @@ TEST_F(SettingsTest, AddressesWithSeparatorsAndJapaneseReadBackUnchanged)
 {
     const std::string address = "http://例え.jp/a?x=1;y=2&z==3 ; end=";
     Open();
-    dlg->GetBrowser(0)->SetLocation(address.c_str());
+    dlg->GetPane(0)->SetLocation(address.c_str());
     Command(ID_SAVE_DEFAULT_TABS);
     EXPECT_EQ(ReadIni(), Section("TAB", { { "COUNT", "1" }, { "URL000", address } }));
     dlg->DestroyWindow();
@@ -468,7 +468,7 @@ TEST_F(SettingsTest, AddressesWithSeparatorsAndJapaneseReadBackUnchanged)
 
     Open();
     ASSERT_EQ(dlg->GetTabCount(), 1);
-    EXPECT_EQ(dlg->GetBrowser(0)->GetTabLocation(), address.c_str());
+    EXPECT_EQ(dlg->GetPane(0)->GetTabLocation(), address.c_str());
     EXPECT_EQ(LastCall(0), "Navigate " + address);
 }
 
@@ -480,7 +480,7 @@ TEST_F(SettingsTest, AHugeCountStopsAtTheTabLimitWithOnlyTheFrontTabLoadedAndSav
     EXPECT_EQ(FakeWebBrowser::LiveCount(), 1);
     EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), CMainDlg::kMaxTabs - 1);
     EXPECT_EQ(LastCall(CMainDlg::kMaxTabs - 1), "Navigate ");
-    EXPECT_EQ(dlg->GetBrowser(0)->GetTabLocation(), "http://0/");
+    EXPECT_EQ(dlg->GetPane(0)->GetTabLocation(), "http://0/");
     while (dlg->GetTabCount() > 1)
         dlg->DeleteTab(dlg->GetTabCount() - 1);
     EXPECT_EQ(LastCall(0), "Navigate http://0/") << "each tab that came to the front loaded";

@@ -100,11 +100,11 @@ std::vector<LONG> TextEscapements(CBrowserTabCtrl& strip, int index)
 TEST_F(TabStripTest, IconSquareClosesOrPinsWithoutSelectingOutsideItSelectsAndArmsADrag)
 {
     OpenOnly({ "aa", "bb", "cc" });
-    CWebBrowser2* third = dlg->GetBrowser(2);
+    CWebBrowser2* third = dlg->GetPane(2);
 
     Down(InTab(1, 5, 7));
     EXPECT_EQ(dlg->GetTabCount(), 2);
-    EXPECT_EQ(dlg->GetBrowser(1), third);
+    EXPECT_EQ(dlg->GetPane(1), third);
     EXPECT_EQ(Strip().GetCurSel(), 0);
     EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
     EXPECT_EQ(::GetCapture(), nullptr);
@@ -145,7 +145,7 @@ TEST_F(TabStripTest, DragExchangesPastTheMarginsOnlyAndCarriesCaptionProgressAnd
     OpenOnly({ "aa", "bb", "cc", "dd", "ee" });
     for (int i = 0; i < 5; ++i)
         Fake(i)->FireProgressChange(10 * i + 5, 100);
-    CWebBrowser2* dragged = dlg->GetBrowser(0);
+    CWebBrowser2* dragged = dlg->GetPane(0);
     const HCURSOR before = ::GetCursor();
 
     Down(InTab(0, 20, 4));
@@ -154,14 +154,14 @@ TEST_F(TabStripTest, DragExchangesPastTheMarginsOnlyAndCarriesCaptionProgressAnd
     EXPECT_EQ(::GetCursor(), TabStripProbe::DragCursor(Strip()));
     Move({ next.right - kTabDragMargin, next.top + 4 });
     EXPECT_EQ(TabText(0), "aa") << "the outer 8 pixels take no drop";
-    EXPECT_EQ(dlg->GetBrowser(0), dragged);
+    EXPECT_EQ(dlg->GetPane(0), dragged);
 
     Move({ next.left + kTabDragMargin, next.top + 4 });
     EXPECT_EQ(TabText(0), "bb");
     EXPECT_EQ(TabText(1), "aa");
     EXPECT_EQ(TabParam(0), 15);
     EXPECT_EQ(TabParam(1), 5);
-    EXPECT_EQ(dlg->GetBrowser(1), dragged);
+    EXPECT_EQ(dlg->GetPane(1), dragged);
     EXPECT_EQ(Strip().GetCurSel(), 1);
     POINT pointer;
     ::GetCursorPos(&pointer);
@@ -184,12 +184,12 @@ TEST_F(TabStripTest, DragExchangesPastTheMarginsOnlyAndCarriesCaptionProgressAnd
     EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
     EXPECT_EQ(::GetCursor(), before);
     EXPECT_EQ(Strip().GetCurSel(), 4);
-    EXPECT_EQ(dlg->GetBrowser(4), dragged);
+    EXPECT_EQ(dlg->GetPane(4), dragged);
     EXPECT_FALSE(IsParked(dragged)) << "the dragged tab still shows its own page";
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(dlg->GetBrowser(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
+        EXPECT_EQ(dlg->GetPane(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i);
         if (i != 4) {
-            EXPECT_TRUE(IsParked(dlg->GetBrowser(i))) << i;
+            EXPECT_TRUE(IsParked(dlg->GetPane(i))) << i;
         }
     }
 }
@@ -333,4 +333,39 @@ TEST(TabStripCreation, AStripThatCreatesItsWindowSetsItselfUpAndRevokesItsDropTa
     ::DestroyWindow(hWnd);
     EXPECT_EQ(OleDropTargetProbe::Interface(TabStripProbe::DropTarget(strip)), nullptr);
     ::DestroyWindow(parent);
+}
+
+TEST_F(TabStripTest, MiddleClickClosesTheTabUnderItAsItsIconDoes)
+{
+    OpenOnly({ "aa", "bb", "cc" });
+    CWebBrowser2* third = dlg->GetPane(2);
+    const RECT after = ItemRect(2);
+    Mouse(WM_MBUTTONUP, { after.right + 40, after.top + 3 }, 0);
+    EXPECT_EQ(dlg->GetTabCount(), 3) << "beside the tabs nothing closes";
+
+    Mouse(WM_MBUTTONUP, InTab(1, 20, 7), 0);
+    EXPECT_EQ(dlg->GetTabCount(), 2);
+    EXPECT_EQ(dlg->GetPane(1), third);
+    EXPECT_EQ(Strip().GetCurSel(), 0);
+    EXPECT_EQ(dlg->GetPane(1)->GetDlgCtrlID(), IDC_BROWSER_FIRST + 1);
+}
+
+TEST_F(TabStripTest, DoubleClickBesideTheTabsOpensANewTabAndOnATabDoesNot)
+{
+    OpenOnly({ "aa", "bb" });
+    Mouse(WM_LBUTTONDBLCLK, InTab(1, 20, 7), MK_LBUTTON);
+    EXPECT_EQ(dlg->GetTabCount(), 2);
+
+    const RECT last = ItemRect(1);
+    Mouse(WM_LBUTTONDBLCLK, { last.right + 40, last.top + 3 }, MK_LBUTTON);
+    ASSERT_EQ(dlg->GetTabCount(), 3);
+    EXPECT_EQ(Strip().GetCurSel(), 2) << "as NEW does, the new tab comes to the front";
+
+    // Beside its tabs the strip lets the mouse through to the window under it.
+    POINT beside = { ItemRect(2).right + 40, ItemRect(2).top + 3 };
+    ::MapWindowPoints(Strip().m_hWnd, dlg->m_hWnd, &beside, 1);
+    dlg->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(beside.x, beside.y));
+    EXPECT_EQ(dlg->GetTabCount(), 4);
+    dlg->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(beside.x, 2));
+    EXPECT_EQ(dlg->GetTabCount(), 4) << "above the strip nothing opens";
 }

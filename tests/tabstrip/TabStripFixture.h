@@ -68,7 +68,7 @@ protected:
 
     FakeWebBrowser* Fake(int index) const
     {
-        CWebBrowser2* pane = dlg->GetBrowser(index);
+        CWebBrowser2* pane = dlg->GetPane(index);
         return pane ? FakeWebBrowser::FromHost(pane->m_hWnd) : nullptr;
     }
     // The address the tab's control was last told to open.

@@ -1,0 +1,199 @@
+// The tab operations and the tab strip's requests; the tab set keeps the
+// panes and the strip's items together.
+#include "browser/MainDlg.h"
+#include "core/TextRules.h"
+
+BOOL CMainDlg::AddTab(const char* address)
+{
+    return InsertTab(address, TRUE);
+}
+
+BOOL CMainDlg::AddRestoredTab(const char* address)
+{
+    return InsertTab(address, FALSE);
+}
+
+BOOL CMainDlg::InsertTab(const char* address, BOOL loadNow)
+{
+    CWebBrowser2* pane = m_tabs.Insert(address, loadNow);
+    if (!pane)
+        return FALSE;
+    // The address box shows the current tab only: a page opened behind a
+    // pinned tab must not become what Enter navigates that tab to.
+    if (address && m_tabs.Current() == pane)
+        m_edAddress.SetWindowText(address);
+    return TRUE;
+}
+
+void CMainDlg::GetPaneRect(RECT* rect)
+{
+    m_tabCtrl.GetClientRect(rect);
+    m_tabCtrl.AdjustDisplayRect(FALSE, rect);
+    CRect go;
+    m_btnGo.GetWindowRect(&go);
+    ::OffsetRect(rect, 0, go.Height());
+}
+
+BOOL CMainDlg::SelectTab(int index)
+{
+    CRect place;
+    GetPaneRect(&place);
+    CWebBrowser2* pane = m_tabs.Select(index, place);
+    if (!pane)
+        return FALSE;
+    CString name = pane->GetLocationName();
+    SetWindowText(name.IsEmpty() ? pane->GetTabLocation() : name);
+    m_edAddress.SetWindowText(pane->GetTabLocation());
+    m_btnForward.EnableWindow(pane->GetCanGoForward());
+    m_btnBack.EnableWindow(pane->GetCanGoBack());
+    return TRUE;
+}
+
+BOOL CMainDlg::DeleteTab(int index)
+{
+    if (!m_tabs.Get(index))
+        return FALSE;
+    const int current = m_tabs.GetCurSel();
+    m_tabs.Remove(index);
+    const int count = m_tabs.GetCount();
+    if (index == current && count > 0)
+        SelectTab(index < count ? index : count - 1);
+    else
+        RecalcLayout();
+    return TRUE;
+}
+
+void CMainDlg::ShowFront(int kept, int fallback)
+{
+    if (kept >= 0) {
+        // The strip may have lost its selection while the tabs before it went.
+        m_tabs.SetCurSel(kept);
+        RecalcLayout();
+    } else if (GetTabCount() > 0) {
+        SelectTab(fallback);
+    }
+}
+
+BOOL CMainDlg::SwapTabs(int i, int j)
+{
+    if (i == j)
+        return TRUE;
+    if (!m_tabs.Get(i) || !m_tabs.Get(j))
+        return FALSE;
+    m_tabs.Exchange(i, j);
+    return TRUE;
+}
+
+void CMainDlg::RefreshTabCaptions()
+{
+    for (int i = 0; i < m_tabs.GetCount(); ++i)
+        m_tabs.SetCaption(i, m_tabs.Get(i)->GetLocationName());
+    RecalcLayout();
+}
+
+void CMainDlg::OnTabCommand(UINT id, int index)
+{
+    static const struct {
+        UINT id;
+        void (CMainDlg::*handler)(int tab);
+    } kTabCommands[] = {
+        { ID_TAB_DELETE, &CMainDlg::OnDeleteTab },
+        { ID_TAB_DELETE_OTHERS, &CMainDlg::OnDeleteOtherTabs },
+        { ID_ADD_TO_COLLECTION, &CMainDlg::AddPage },
+        { ID_REGISTER_EXPIRE, &CMainDlg::OnRegisterExpirePage },
+    };
+    for (const auto& command : kTabCommands)
+        if (command.id == id)
+            (this->*command.handler)(index);
+}
+
+void CMainDlg::OnDeleteTab(int tab)
+{
+    if (m_tabs.GetCount() <= 1)
+        return;
+    RememberClosedTab(tab);
+    DeleteTab(tab);
+}
+
+void CMainDlg::OnDeleteOtherTabs(int tab)
+{
+    if (m_tabs.GetCount() <= 1 || !m_tabs.Get(tab))
+        return;
+    const int kept = m_tabs.GetCurSel() == tab ? 0 : -1;
+    for (int i = m_tabs.GetCount() - 1; i > tab; --i)
+        m_tabs.Remove(i);
+    for (int i = 0; i < tab; ++i)
+        m_tabs.Remove(0);
+    ShowFront(kept, 0);
+}
+
+void CMainDlg::OnTabOrientation(UINT id)
+{
+    m_tabCtrl.SetLayout(TabSideOfCommand(static_cast<int>(id) - ID_TAB_BOTTOM), m_settings.m_bMultiLineTab != 0);
+    SelectTab(m_tabs.GetCurSel());
+}
+
+void CMainDlg::OnMultiLineTab()
+{
+    m_settings.m_bMultiLineTab = !m_settings.m_bMultiLineTab;
+    m_tabCtrl.SetLayout(m_tabCtrl.GetOrientation(), m_settings.m_bMultiLineTab != 0);
+    RecalcLayout();
+}
+
+// The strip lets the mouse beside its tabs through to this window: a double
+// click there opens a new tab, as NEW does.
+void CMainDlg::OnLButtonDblClk(UINT, CPoint point)
+{
+    const CRect strip = ChildRect(m_tabCtrl);
+    TCHITTESTINFO info = {};
+    info.pt = { point.x - strip.left, point.y - strip.top };
+    if (::PtInRect(&strip, point) && m_tabCtrl.HitTest(&info) < 0)
+        OnNew();
+}
+
+LRESULT CMainDlg::OnCloseTab(WPARAM wParam, LPARAM lParam)
+{
+    int index = static_cast<int>(wParam);
+    // A posted close finds its pane by pointer: tabs may have moved or closed since.
+    if (lParam)
+        index = m_tabs.Find(reinterpret_cast<CWebBrowser2*>(lParam));
+    if (!m_tabs.Get(index))
+        return 0;
+    // A refused page is no tab the user closed.
+    if (!lParam)
+        RememberClosedTab(index);
+    HWND tips = m_tabCtrl.GetToolTips();
+    ::SendMessageA(tips, TTM_ACTIVATE, FALSE, 0);
+    DeleteTab(index);
+    ::SendMessageA(tips, TTM_ACTIVATE, TRUE, 0);
+    return 0;
+}
+
+LRESULT CMainDlg::OnTogglePin(WPARAM wParam, LPARAM)
+{
+    m_tabs.TogglePin(static_cast<int>(wParam));
+    return 0;
+}
+
+BOOL CMainDlg::IsTabPinned(int index) const
+{
+    return m_tabs.IsPinned(index);
+}
+
+BOOL CMainDlg::OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result)
+{
+    NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(nm);
+    if (nm->hwndFrom != m_tabCtrl.GetToolTips() || (info->uFlags & TTF_IDISHWND) ||
+        !m_tabs.Get(static_cast<int>(id)))
+        return FALSE;
+    CWebBrowser2* pane = m_tabs.Get(static_cast<int>(id));
+    CString text = pane->GetLocationName();
+    if (text.IsEmpty())
+        text = pane->GetTabLocation();
+    const size_t length = SafeCutLength(text.str(), sizeof info->szText - 1);
+    memcpy(info->szText, static_cast<const char*>(text), length);
+    info->szText[length] = '\0';
+    info->lpszText = info->szText;
+    *result = 0;
+    return TRUE;
+}

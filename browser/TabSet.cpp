@@ -1,0 +1,198 @@
+#include "browser/TabSet.h"
+#include "core/TextRules.h"
+#include "res/resource.h"
+
+static_assert(IDC_BROWSER_FIRST + CTabSet::kMaxTabs <= IDC_BROWSER_LAST,
+              "every pane's id must lie in the range the event sink covers");
+
+CTabSet::CTabSet(CWnd& parent, CBrowserTabCtrl& strip, const Settings& settings)
+    : m_parent(parent), m_strip(strip), m_settings(settings)
+{
+}
+
+CWebBrowser2* CTabSet::Get(int index) const
+{
+    return index >= 0 && index < GetCount() ? m_panes[static_cast<size_t>(index)].get() : nullptr;
+}
+
+int CTabSet::Find(const CWebBrowser2* pane) const
+{
+    for (int i = 0; i < GetCount(); ++i)
+        if (m_panes[static_cast<size_t>(i)].get() == pane)
+            return i;
+    return -1;
+}
+
+int CTabSet::FindByWindow(HWND window) const
+{
+    for (int i = 0; window && i < GetCount(); ++i)
+        if (m_panes[static_cast<size_t>(i)]->m_hWnd == window)
+            return i;
+    return -1;
+}
+
+CWebBrowser2* CTabSet::Insert(const char* address, BOOL loadNow, int position)
+{
+    if (GetCount() >= kMaxTabs)
+        return nullptr;
+    const int index = position >= 0 && position < GetCount() ? position : GetCount();
+    auto pane = std::make_unique<CWebBrowser2>();
+    // Born hidden where a pane in the background is parked: a window made
+    // visible among hundreds of siblings costs more, and showing a tab moves
+    // only the panes that are in sight. Until it is in the list its id is
+    // the one after the last, which no other pane has.
+    if (!pane->Create(WS_CHILD, CRect(-1, -1, -1, -1), &m_parent, IDC_BROWSER_FIRST + GetCount()))
+        return nullptr;
+    if (loadNow) {
+        Show(pane.get(), nullptr);
+        if (!pane->CreateBrowser())
+            return nullptr;
+    }
+    CString caption(CutText(address ? address : "", static_cast<size_t>(m_settings.m_nTabTextLength)));
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM;
+    item.pszText = const_cast<char*>(static_cast<const char*>(caption));
+    item.iImage = 0;
+    // A page that waits to be shown is not loading: no shading until it is.
+    item.lParam = loadNow ? 0 : 100;
+    if (m_strip.InsertItem(index, &item) < 0)
+        return nullptr;
+    CWebBrowser2* added = pane.get();
+    m_panes.insert(m_panes.begin() + index, std::move(pane));
+    for (int i = index; i < GetCount(); ++i)
+        Renumber(i);
+    // Automation on the pane needs nothing more: its dispatch is the control's.
+    // The tab counts before it navigates: the control fires BeforeNavigate2
+    // from inside Navigate, and that first event must be able to select it.
+    if (address) {
+        added->SetGivenLocation(address);
+        if (loadNow)
+            added->Navigate(address, nullptr, nullptr, nullptr, nullptr);
+    }
+    return added;
+}
+
+void CTabSet::Remove(int index)
+{
+    if (!Get(index))
+        return;
+    m_strip.DeleteItem(index);
+    m_panes.erase(m_panes.begin() + index);
+    for (int i = index; i < GetCount(); ++i)
+        Renumber(i);
+}
+
+void CTabSet::RemoveUnpinned()
+{
+    for (int i = GetCount() - 1; i >= 0; --i)
+        if (!Get(i)->GetPinned())
+            Remove(i);
+}
+
+void CTabSet::RemoveAll()
+{
+    while (GetCount() > 0)
+        Remove(GetCount() - 1);
+}
+
+void CTabSet::Exchange(int i, int j)
+{
+    if (!Get(i) || !Get(j))
+        return;
+    std::swap(m_panes[static_cast<size_t>(i)], m_panes[static_cast<size_t>(j)]);
+    Renumber(i);
+    Renumber(j);
+}
+
+CWebBrowser2* CTabSet::Select(int index, const RECT& place)
+{
+    CWebBrowser2* selected = Get(index);
+    if (!selected)
+        return nullptr;
+    m_strip.SetCurSel(index);
+    for (int i = 0; i < GetCount(); ++i) {
+        if (i == index)
+            Show(selected, &place);
+        else
+            Park(Get(i));
+    }
+    if (!selected->HasBrowser())
+        Load(selected);
+    return selected;
+}
+
+void CTabSet::Load(CWebBrowser2* pane)
+{
+    if (!pane->CreateBrowser())
+        return;
+    // The tab is in front already: its first navigation has nothing to select.
+    pane->SetFirstNavigate(FALSE);
+    pane->Navigate(pane->GetTabLocation(), nullptr, nullptr, nullptr, nullptr);
+}
+
+void CTabSet::Show(CWebBrowser2* pane, const RECT* place)
+{
+    // Above the tab strip, whose display area it covers.
+    UINT flags = SWP_SHOWWINDOW;
+    CRect r;
+    if (place)
+        r = *place;
+    else
+        flags |= SWP_NOMOVE | SWP_NOSIZE;
+    pane->SetWindowPos(HWND_TOP, r.left, r.top, r.Width(), r.Height(), flags);
+}
+
+void CTabSet::Park(CWebBrowser2* pane)
+{
+    // Moving a window is costly; with 256 tabs almost every pane is parked
+    // already, so selecting a tab touches only the ones that are not.
+    const CRect r = m_parent.ChildRect(*pane);
+    if (r.left == -1 && r.top == -1 && r.IsRectEmpty())
+        return;
+    pane->SetWindowPos(nullptr, -1, -1, 0, 0, SWP_NOZORDER);
+}
+
+void CTabSet::SetCaption(int index, const CString& title)
+{
+    CString caption(CutText(title.str(), static_cast<size_t>(m_settings.m_nTabTextLength)));
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(static_cast<const char*>(caption));
+    m_strip.SetItem(index, &item);
+}
+
+void CTabSet::SetProgress(int index, LPARAM percent)
+{
+    TCITEMA item = {};
+    item.mask = TCIF_PARAM;
+    item.lParam = percent;
+    m_strip.SetItem(index, &item);
+    InvalidateTab(index);
+}
+
+void CTabSet::TogglePin(int index)
+{
+    CWebBrowser2* pane = Get(index);
+    if (!pane)
+        return;
+    pane->SetPinned(!pane->GetPinned());
+    InvalidateTab(index);
+}
+
+BOOL CTabSet::IsPinned(int index) const
+{
+    const CWebBrowser2* pane = Get(index);
+    return pane && pane->GetPinned();
+}
+
+void CTabSet::InvalidateTab(int index)
+{
+    CRect r;
+    m_strip.GetItemRect(index, &r);
+    m_strip.InvalidateRect(&r, TRUE);
+}
+
+void CTabSet::Renumber(int index)
+{
+    m_panes[static_cast<size_t>(index)]->SetDlgCtrlID(IDC_BROWSER_FIRST + index);
+}

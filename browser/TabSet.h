@@ -1,0 +1,70 @@
+#pragma once
+#include "browser/WebBrowser2.h"
+#include "core/Settings.h"
+#include "tabstrip/BrowserTabCtrl.h"
+#include <memory>
+#include <vector>
+
+// The tabs of the main window: one pane per tab in tab order and the tab
+// strip's items beside them, kept equal in count and order because only
+// this class adds or removes either. Pane i always answers to control id
+// IDC_BROWSER_FIRST + i, so its events name its tab.
+class CTabSet {
+public:
+    enum { kMaxTabs = 256 };
+
+    // The panes become children of parent; captions are cut to the set tab
+    // text length.
+    CTabSet(CWnd& parent, CBrowserTabCtrl& strip, const Settings& settings);
+
+    int GetCount() const { return static_cast<int>(m_panes.size()); }
+    // Null out of range.
+    CWebBrowser2* Get(int index) const;
+    // -1 when the pane is no longer here.
+    int Find(const CWebBrowser2* pane) const;
+    // The same by the pane's window; -1 for a null one.
+    int FindByWindow(HWND window) const;
+    int GetCurSel() const { return m_strip.GetCurSel(); }
+    CWebBrowser2* Current() const { return Get(GetCurSel()); }
+
+    // A new tab at position (-1: after the last one), its caption the
+    // address cut. A pane that loads now gets its control at once and
+    // navigates to the address; a restored one stays without a control until
+    // it is shown. Null, with nothing added, at the limit or when a window
+    // cannot be made.
+    CWebBrowser2* Insert(const char* address, BOOL loadNow, int position = -1);
+    void Remove(int index);
+    // Every tab whose pane is not pinned; the front is left to the caller.
+    void RemoveUnpinned();
+    void RemoveAll();
+    // The strip exchanges its own items while it drags a tab; this exchanges
+    // the panes behind them.
+    void Exchange(int i, int j);
+
+    // Makes the tab current: its pane shown at place, loaded when it has no
+    // control yet, every other pane parked. Null out of range.
+    CWebBrowser2* Select(int index, const RECT& place);
+    // The strip's selection alone, for a pane that is in front already.
+    void SetCurSel(int index) { m_strip.SetCurSel(index); }
+    // Gives a pane in front that has no control yet its control and page.
+    void Load(CWebBrowser2* pane);
+    // Moves a pane that is not the current one out of sight: (-1, -1), no size.
+    void Park(CWebBrowser2* pane);
+
+    void SetCaption(int index, const CString& title);
+    // The item's load shading, 0..100, redrawn.
+    void SetProgress(int index, LPARAM percent);
+    void TogglePin(int index);
+    BOOL IsPinned(int index) const;
+
+private:
+    // Shows a pane on top of its siblings, in place when one is given.
+    void Show(CWebBrowser2* pane, const RECT* place);
+    void InvalidateTab(int index);
+    void Renumber(int index);
+
+    CWnd& m_parent;
+    CBrowserTabCtrl& m_strip;
+    const Settings& m_settings;
+    std::vector<std::unique_ptr<CWebBrowser2>> m_panes;
+};
