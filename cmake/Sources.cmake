@@ -8,12 +8,13 @@ set(QUENVO_CORE_SOURCES
   core/TabGeometry.cpp
   core/SettingsRules.cpp
   core/Settings.cpp
+  core/IniDocument.cpp
   core/StealthRules.cpp
   core/collection/CollectionNode.cpp
   core/collection/CollectionNodeList.cpp
   core/collection/BookmarkReader.cpp
   core/collection/BookmarkWriter.cpp
-  core/collection/FileReplace.cpp
+  core/FileReplace.cpp
   core/collection/CollectionStore.cpp
   core/expire/ExpireRules.cpp
   core/collection/CollectionEdit.cpp
@@ -26,6 +27,7 @@ set(QUENVO_CORE_TESTS
   tests/core/TabGeometryTest.cpp
   tests/core/SettingsRulesTest.cpp
   tests/core/SettingsTest.cpp
+  tests/core/IniDocumentTest.cpp
   tests/core/StealthRulesTest.cpp
   tests/core/collection/ReferenceReader.cpp
   tests/core/collection/TreeDump.cpp
