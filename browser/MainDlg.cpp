@@ -41,6 +41,9 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_COMMAND(ID_TAB_MULTILINE, OnMultiLineTab)
     ON_COMMAND(ID_ORGANIZE_EXPIRE, OnOrganizeExpirePages)
     ON_COMMAND(ID_EXPIRE_ENABLE, OnExpireEnable)
+    ON_MESSAGE(WM_MOVE, OnMove)
+    ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
+    ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 END_MESSAGE_MAP()
 
 namespace {
@@ -100,6 +103,7 @@ BOOL CMainDlg::OnInitDialog()
 
     CreateCollections();
     OpenDefaultTabs();
+    m_bTrackChanges = TRUE;
     return TRUE;
 }
 
@@ -192,6 +196,7 @@ BOOL CMainDlg::InsertTab(const char* address, BOOL loadNow)
         return FALSE;
     }
     CheckTabCount();
+    NoteChange();
     // Automation on the pane needs nothing more: its dispatch is the control's.
     // The tab counts before it navigates: the control fires BeforeNavigate2
     // from inside Navigate, and that first event must be able to select it.
@@ -286,6 +291,7 @@ void CMainDlg::RemoveTab(int index)
     m_tabCtrl.DeleteItem(index);
     m_panes.Remove(index);
     CheckTabCount();
+    NoteChange();
 }
 
 void CMainDlg::CloseUnpinnedTabs()
@@ -313,6 +319,7 @@ BOOL CMainDlg::SwapTabs(int i, int j)
     if (!m_panes.Get(i) || !m_panes.Get(j))
         return FALSE;
     m_panes.Swap(i, j);
+    NoteChange();
     return TRUE;
 }
 
@@ -386,6 +393,7 @@ void CMainDlg::OnSize(UINT type, int cx, int cy)
         return;
     CDialog::OnSize(type, cx, cy);
     RecalcLayout();
+    NoteChange();
 }
 
 void CMainDlg::OnDestroy()
@@ -403,9 +411,8 @@ void CMainDlg::OnCancel()
 
 void CMainDlg::OnClose()
 {
-    SaveSettings();
-    if (m_settings.m_bSaveLastTab)
-        SaveDefaultTabs();
+    StopNotingChanges();
+    WriteProfileFile(PartsDue(), FALSE);
     m_stealth.End();
     for (HICON& icon : m_hMenuIcons) {
         if (icon) ::DestroyIcon(icon);
@@ -435,7 +442,8 @@ void CMainDlg::OnMouseMove(UINT flags, CPoint point)
 
 void CMainDlg::OnTimer(UINT_PTR id)
 {
-    m_stealth.OnTimer(id);
+    if (!OnSaveTimer(id))
+        m_stealth.OnTimer(id);
 }
 
 LRESULT CMainDlg::OnTrayNotify(WPARAM, LPARAM lParam)
@@ -488,6 +496,7 @@ void CMainDlg::OnTabOrientation(UINT id)
 {
     m_tabCtrl.SetLayout(TabSideOfCommand(static_cast<int>(id) - ID_TAB_BOTTOM), m_settings.m_bMultiLineTab != 0);
     SelectTab(m_tabCtrl.GetCurSel());
+    NoteChange();
 }
 
 void CMainDlg::OnMultiLineTab()
@@ -495,6 +504,7 @@ void CMainDlg::OnMultiLineTab()
     m_settings.m_bMultiLineTab = !m_settings.m_bMultiLineTab;
     m_tabCtrl.SetLayout(m_tabCtrl.GetOrientation(), m_settings.m_bMultiLineTab != 0);
     RecalcLayout();
+    NoteChange();
 }
 
 LRESULT CMainDlg::OnCloseTab(WPARAM wParam, LPARAM lParam)

@@ -70,7 +70,10 @@ void CMainDlg::UpdateLocation(int index)
     CWebBrowser2* browser = GetBrowser(index);
     if (!browser)
         return;
-    browser->SetLocation(browser->GetLocationURL());
+    const CString location = browser->GetLocationURL();
+    if (location != browser->GetLocation())
+        NoteChange();
+    browser->SetLocation(location);
     if (index == m_tabCtrl.GetCurSel())
         m_edAddress.SetWindowText(browser->GetTabLocation());
 }

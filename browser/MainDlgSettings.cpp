@@ -1,5 +1,5 @@
-// The settings: read once at start-up and applied to the window, written
-// whole at close.
+// The settings: read once at start-up and applied to the window; the
+// window's placement joins them whenever they are written.
 #include "browser/MainDlg.h"
 #include "core/SettingsRules.h"
 #include "framework/WinApp.h"
@@ -48,7 +48,7 @@ void CMainDlg::LoadSettings()
     ToggleStealthMode();
 }
 
-void CMainDlg::SaveSettings()
+void CMainDlg::StoreSettings(Profile& profile)
 {
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
@@ -60,8 +60,6 @@ void CMainDlg::SaveSettings()
     m_settings.m_nRight = r.right;
     m_settings.m_nBottom = r.bottom;
     m_settings.m_nTabOrientation = m_tabCtrl.GetOrientation();
-
-    CAppProfile profile;
     m_settings.Save(profile);
 }
 
@@ -78,6 +76,7 @@ CString CMainDlg::GetExpireFile() const
 void CMainDlg::OnSaveTabsAtExit()
 {
     m_settings.m_bSaveLastTab = m_settings.m_bSaveLastTab ? FALSE : TRUE;
+    NoteChange();
 }
 
 void CMainDlg::ToggleStealthMode()
@@ -87,4 +86,5 @@ void CMainDlg::ToggleStealthMode()
         m_stealth.SwitchOn();
     else
         m_stealth.SwitchOff();
+    NoteChange();
 }

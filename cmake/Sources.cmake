@@ -74,6 +74,7 @@ set(QUENVO_PROGRAM_SOURCES
   browser/WindowArrange.cpp
   browser/MainDlgSettings.cpp
   browser/MainDlgDefaultTabs.cpp
+  browser/MainDlgProfileFile.cpp
   browser/MainDlgOptions.cpp
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
@@ -126,4 +127,6 @@ set(QUENVO_WIN32_TESTS
   tests/browser/OptionsTest.cpp
   tests/options/OptionsSceneTest.cpp
   tests/stealth/StealthModeTest.cpp
+  tests/browser/ProfileSaveTest.cpp
+  tests/core/IniFileWin32Test.cpp
 )

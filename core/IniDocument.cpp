@@ -55,10 +55,11 @@ IniDocument::Line IniDocument::MakeLine(std::string text, std::string end)
     const std::string trimmed = Trim(line.text);
     if (trimmed.empty())
         return line;
-    if (trimmed[0] == '[') {
-        const size_t close = trimmed.find(']');
+    // Without its ']' a header is read as a key of the section before.
+    const size_t close = trimmed[0] == '[' ? trimmed.find(']') : npos;
+    if (close != npos) {
         line.kind = kSection;
-        line.name = Trim(trimmed.substr(1, close == npos ? npos : close - 1));
+        line.name = Trim(trimmed.substr(1, close - 1));
         return line;
     }
     const size_t equals = trimmed.find('=');
