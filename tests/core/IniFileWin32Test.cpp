@@ -214,7 +214,7 @@ TEST(IniFileWin32, AKilledWriterLeavesTheOldOrTheNewFile)
     char temp[MAX_PATH] = "";
     ::GetTempPathA(sizeof temp, temp);
     std::mt19937 random(12345);
-    int replaced = 0;
+    int replaced = 0, interrupted = 0;
     for (int i = 0; i < kills; ++i) {
         STARTUPINFOA si = {};
         si.cb = sizeof si;
@@ -230,13 +230,17 @@ TEST(IniFileWin32, AKilledWriterLeavesTheOldOrTheNewFile)
         ::CloseHandle(pi.hProcess);
         // A killed test program leaves its start directory behind, empty.
         ::RemoveDirectoryA((temp + std::string("quenvo-tests-") + std::to_string(pi.dwProcessId)).c_str());
+        // The temporary file is there from the start of a write to its end.
+        interrupted += ::GetFileAttributesA((path + ".tmp").c_str()) != INVALID_FILE_ATTRIBUTES;
         std::string text;
         ASSERT_TRUE(ReadWholeFile(path, text));
         ASSERT_TRUE(text == wholes[0] || text == wholes[1] || text == wholes[2]) << "after kill " << i;
         replaced += text != wholes[0];
     }
-    std::printf("%d kills while writing, the file whole every time (%d times replaced)\n", kills, replaced);
+    std::printf("%d kills, %d of them in the middle of a write: the file whole every time, %d times replaced\n",
+                kills, interrupted, replaced);
     EXPECT_GT(replaced, 0);
+    EXPECT_GT(interrupted, 0);
     ::CloseHandle(ready);
     ::CloseHandle(nul);
     ::SetEnvironmentVariableA("QUENVO_KILL_FILE", nullptr);
