@@ -8,8 +8,7 @@
 #include <cerrno>
 
 namespace {
-// Stealth mode's timer has id 1.
-const UINT_PTR kSaveTimerId = 2;
+const UINT_PTR kSaveTimerId = CStealthMode::kTimerId + 1;
 const UINT kSaveDelayMs = 2000;
 }
 
@@ -46,6 +45,7 @@ void CMainDlg::WriteProfileFile(UINT parts, BOOL quiet)
     IniDocument doc;
     // A file that is there but cannot be read would lose what the program
     // does not own, so it is not replaced.
+    errno = 0;
     bool ok = (ReadWholeFile(path, old) || errno == ENOENT) && doc.Parse(old);
     if (ok) {
         if (parts & kSettingsPart)

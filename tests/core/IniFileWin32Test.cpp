@@ -8,6 +8,7 @@
 #include "core/SettingsRules.h"
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -221,19 +222,21 @@ TEST(IniFileWin32, AKilledWriterLeavesTheOldOrTheNewFile)
         si.dwFlags = STARTF_USESTDHANDLES;
         si.hStdOutput = si.hStdError = nul;
         PROCESS_INFORMATION pi = {};
-        ASSERT_TRUE(::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi));
-        ASSERT_EQ(::WaitForSingleObject(ready, 20000), WAIT_OBJECT_0);
-        ::Sleep(random() % 40);
+        ASSERT_TRUE(::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) << i;
+        const DWORD began = ::WaitForSingleObject(ready, 60000);
+        if (began == WAIT_OBJECT_0)
+            ::Sleep(random() % 40);
         ::TerminateProcess(pi.hProcess, 9);
         ::WaitForSingleObject(pi.hProcess, INFINITE);
         ::CloseHandle(pi.hThread);
         ::CloseHandle(pi.hProcess);
+        ASSERT_EQ(began, WAIT_OBJECT_0) << "writer " << i << " never began";
         // A killed test program leaves its start directory behind, empty.
         ::RemoveDirectoryA((temp + std::string("quenvo-tests-") + std::to_string(pi.dwProcessId)).c_str());
         // The temporary file is there from the start of a write to its end.
         interrupted += ::GetFileAttributesA((path + ".tmp").c_str()) != INVALID_FILE_ATTRIBUTES;
         std::string text;
-        ASSERT_TRUE(ReadWholeFile(path, text));
+        ASSERT_TRUE(ReadWholeFile(path, text)) << "after kill " << i << ", errno " << errno;
         ASSERT_TRUE(text == wholes[0] || text == wholes[1] || text == wholes[2]) << "after kill " << i;
         replaced += text != wholes[0];
     }
