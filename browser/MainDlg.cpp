@@ -40,6 +40,9 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_COMMAND(ID_TAB_MULTILINE, OnMultiLineTab)
     ON_COMMAND(ID_ORGANIZE_EXPIRE, OnOrganizeExpirePages)
     ON_COMMAND(ID_EXPIRE_ENABLE, OnExpireEnable)
+    ON_MESSAGE(WM_MOVE, OnMove)
+    ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
+    ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 END_MESSAGE_MAP()
 
 namespace {
@@ -100,6 +103,7 @@ BOOL CMainDlg::OnInitDialog()
 
     CreateCollections();
     OpenDefaultTabs();
+    m_bTrackChanges = TRUE;
     return TRUE;
 }
 
@@ -197,6 +201,7 @@ void CMainDlg::OnSize(UINT type, int cx, int cy)
         return;
     CDialog::OnSize(type, cx, cy);
     RecalcLayout();
+    NoteChange();
 }
 
 void CMainDlg::OnDestroy()
@@ -214,9 +219,8 @@ void CMainDlg::OnCancel()
 
 void CMainDlg::OnClose()
 {
-    SaveSettings();
-    if (m_settings.m_bSaveLastTab)
-        SaveDefaultTabs();
+    StopNotingChanges();
+    WriteProfileFile(PartsDue(), FALSE);
     m_stealth.End();
     for (HICON& icon : m_hMenuIcons) {
         if (icon) ::DestroyIcon(icon);
@@ -246,7 +250,8 @@ void CMainDlg::OnMouseMove(UINT flags, CPoint point)
 
 void CMainDlg::OnTimer(UINT_PTR id)
 {
-    m_stealth.OnTimer(id);
+    if (!OnSaveTimer(id))
+        m_stealth.OnTimer(id);
 }
 
 LRESULT CMainDlg::OnTrayNotify(WPARAM, LPARAM lParam)

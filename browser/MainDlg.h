@@ -14,6 +14,7 @@
 struct CollectionNode;
 class CCollectionDlg;
 class CExpirePageDlg;
+class IniDocument;
 
 // The main window: navigation bar, tab strip and one browser pane per tab.
 // Pane i always has control id IDC_BROWSER_FIRST + i.
@@ -49,6 +50,8 @@ public:
     BOOL PreTranslateMessage(MSG* msg) override;
 
     // The settings, read from and written to the INI file; the files they name.
+    // Each write replaces the whole file: SaveSettings writes the settings
+    // into it, SaveDefaultTabs the tab set.
     void LoadSettings();
     void SaveSettings();
     const Settings& GetSettings() const { return m_settings; }
@@ -83,6 +86,9 @@ protected:
     void OnLButtonDblClk(UINT flags, CPoint point);
     void OnMouseMove(UINT flags, CPoint point);
     void OnTimer(UINT_PTR id);
+    LRESULT OnMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEndSession(WPARAM ending, LPARAM lParam);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
     BOOL IsCollectionMenuOpen() const override { return m_bCollectionMenuOpen; }
@@ -142,6 +148,20 @@ protected:
     void OnOrganizeExpirePages();
     void RunExpirePageDlg(CExpirePageDlg& dlg);
 
+    // The INI file written whole, with the parts given in their place and
+    // the rest as it was. A failure is shown once until a write succeeds;
+    // quiet shows nothing.
+    enum ProfilePart : UINT { kSettingsPart = 1, kTabSetPart = 2 };
+    void WriteProfileFile(UINT parts, BOOL quiet);
+    // The settings, and the tab set when it is kept at exit.
+    UINT PartsDue() const;
+    void StoreSettings(Profile& profile);
+    void StoreDefaultTabs(IniDocument& doc);
+    // A change to keep: (re)starts the short wait after which the file is
+    // written. From the end of start-up until the window closes.
+    void NoteChange();
+    void StopNotingChanges();
+    BOOL OnSaveTimer(UINT_PTR id);
     void GetPaneRect(RECT* rect);
     BOOL InsertTab(const char* address, BOOL loadNow);
     // Closing tabs in a batch (CTabSet::Remove) leaves the front to the
@@ -181,6 +201,8 @@ protected:
     const CollectionNode* m_pHoveredNode = nullptr;
     std::unique_ptr<CollectionStore> m_pExpireList;
     CStealthMode m_stealth;
+    BOOL m_bTrackChanges = FALSE;
+    BOOL m_bWriteFailShown = FALSE;
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()

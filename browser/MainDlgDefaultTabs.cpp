@@ -1,6 +1,7 @@
 // The default tab set: the addresses in the INI file's "TAB" section, opened
 // at every start.
 #include "browser/MainDlg.h"
+#include "core/IniDocument.h"
 #include "core/SettingsRules.h"
 #include "framework/WinApp.h"
 
@@ -9,24 +10,19 @@ const char kSection[] = "TAB";
 const char kCount[] = "COUNT";
 }
 
-void CMainDlg::SaveDefaultTabs()
+void CMainDlg::StoreDefaultTabs(IniDocument& doc)
 {
-    CWinApp* app = AfxGetApp();
-    const int oldCount = static_cast<int>(app->GetProfileInt(kSection, kCount, 0));
-    app->WriteProfileInt(kSection, kCount, GetTabCount());
+    const int oldCount = doc.ReadInt(kSection, kCount, 0);
+    doc.WriteInt(kSection, kCount, GetTabCount());
     // Our own sets never pass URL255; a hand-edited huge COUNT must not turn
-    // closing the window into billions of profile writes.
+    // saving into billions of removals.
     const int staleEnd = oldCount < kMaxTabs ? oldCount : kMaxTabs;
     for (int i = GetTabCount(); i < staleEnd; ++i)
-        app->WriteProfileString(kSection, TabUrlKey(i).c_str(), nullptr);
-    for (int i = 0; i < GetTabCount(); ++i) {
-        // A line break inside a value would start a line of its own in the
-        // file: "[x]" there would move every later key into another section.
-        CString address = GetPane(i)->GetTabLocation();
-        address.Remove('\r');
-        address.Remove('\n');
-        app->WriteProfileString(kSection, TabUrlKey(i).c_str(), address);
-    }
+        doc.Remove(kSection, TabUrlKey(i));
+    // The document drops line breaks inside a value: "[x]" on a line of its
+    // own would move every later key into another section.
+    for (int i = 0; i < GetTabCount(); ++i)
+        doc.Set(kSection, TabUrlKey(i), GetPane(i)->GetTabLocation().str());
 }
 
 void CMainDlg::OpenDefaultTabs()

@@ -79,5 +79,6 @@ void CMainDlg::ReopenClosedTab()
     if (!m_tabs.Insert(tab.address.c_str(), TRUE, index))
         return;
     m_closedTabs.ForgetNewest();
+    NoteChange();
     SelectTab(index);
 }

@@ -70,7 +70,10 @@ void CMainDlg::UpdateLocation(int index)
     CWebBrowser2* pane = GetPane(index);
     if (!pane)
         return;
-    pane->SetLocation(pane->GetLocationURL());
+    const CString location = pane->GetLocationURL();
+    if (location != pane->GetLocation())
+        NoteChange();
+    pane->SetLocation(location);
     if (index == m_tabs.GetCurSel())
         m_edAddress.SetWindowText(pane->GetTabLocation());
 }

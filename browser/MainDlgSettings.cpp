@@ -1,5 +1,5 @@
-// The settings: read once at start-up and applied to the window, written
-// whole at close.
+// The settings: read once at start-up and applied to the window; the
+// window's placement joins them whenever they are written.
 #include "browser/MainDlg.h"
 #include "core/SettingsRules.h"
 #include "framework/WinApp.h"
@@ -50,7 +50,7 @@ void CMainDlg::LoadSettings()
     SetStealthMode(s.m_bStealthMode != 0);
 }
 
-void CMainDlg::SaveSettings()
+void CMainDlg::StoreSettings(Profile& profile)
 {
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
@@ -62,8 +62,6 @@ void CMainDlg::SaveSettings()
     m_settings.m_nRight = r.right;
     m_settings.m_nBottom = r.bottom;
     m_settings.m_nTabOrientation = m_tabCtrl.GetOrientation();
-
-    CAppProfile profile;
     m_settings.Save(profile);
 }
 
@@ -80,6 +78,7 @@ CString CMainDlg::GetExpireFile() const
 void CMainDlg::OnSaveTabsAtExit()
 {
     m_settings.m_bSaveLastTab = m_settings.m_bSaveLastTab ? FALSE : TRUE;
+    NoteChange();
 }
 
 void CMainDlg::ToggleStealthMode()
@@ -94,4 +93,5 @@ void CMainDlg::SetStealthMode(bool on)
         m_stealth.SwitchOn();
     else
         m_stealth.SwitchOff();
+    NoteChange();
 }

@@ -18,6 +18,7 @@ BOOL CMainDlg::InsertTab(const char* address, BOOL loadNow)
     CWebBrowser2* pane = m_tabs.Insert(address, loadNow);
     if (!pane)
         return FALSE;
+    NoteChange();
     // The address box shows the current tab only: a page opened behind a
     // pinned tab must not become what Enter navigates that tab to.
     if (address && m_tabs.Current() == pane)
@@ -55,6 +56,7 @@ BOOL CMainDlg::DeleteTab(int index)
         return FALSE;
     const int current = m_tabs.GetCurSel();
     m_tabs.Remove(index);
+    NoteChange();
     const int count = m_tabs.GetCount();
     if (index == current && count > 0)
         SelectTab(index < count ? index : count - 1);
@@ -81,6 +83,7 @@ BOOL CMainDlg::SwapTabs(int i, int j)
     if (!m_tabs.Get(i) || !m_tabs.Get(j))
         return FALSE;
     m_tabs.Exchange(i, j);
+    NoteChange();
     return TRUE;
 }
 
@@ -124,6 +127,7 @@ void CMainDlg::OnDeleteOtherTabs(int tab)
         m_tabs.Remove(i);
     for (int i = 0; i < tab; ++i)
         m_tabs.Remove(0);
+    NoteChange();
     ShowFront(kept, 0);
 }
 
@@ -131,6 +135,7 @@ void CMainDlg::OnTabOrientation(UINT id)
 {
     m_tabCtrl.SetLayout(TabSideOfCommand(static_cast<int>(id) - ID_TAB_BOTTOM), m_settings.m_bMultiLineTab != 0);
     SelectTab(m_tabs.GetCurSel());
+    NoteChange();
 }
 
 void CMainDlg::OnMultiLineTab()
@@ -138,6 +143,7 @@ void CMainDlg::OnMultiLineTab()
     m_settings.m_bMultiLineTab = !m_settings.m_bMultiLineTab;
     m_tabCtrl.SetLayout(m_tabCtrl.GetOrientation(), m_settings.m_bMultiLineTab != 0);
     RecalcLayout();
+    NoteChange();
 }
 
 // The strip lets the mouse beside its tabs through to this window: a double

@@ -8,6 +8,7 @@ set(QUENVO_CORE_SOURCES
   core/TabGeometry.cpp
   core/SettingsRules.cpp
   core/Settings.cpp
+  core/IniDocument.cpp
   core/StealthRules.cpp
   core/ClosedTabs.cpp
   core/collection/CollectionNode.cpp
@@ -15,7 +16,7 @@ set(QUENVO_CORE_SOURCES
   core/collection/CollectionWalk.cpp
   core/collection/BookmarkReader.cpp
   core/collection/BookmarkWriter.cpp
-  core/collection/FileReplace.cpp
+  core/FileReplace.cpp
   core/collection/CollectionStore.cpp
   core/expire/ExpireRules.cpp
   core/collection/CollectionEdit.cpp
@@ -28,6 +29,7 @@ set(QUENVO_CORE_TESTS
   tests/core/TabGeometryTest.cpp
   tests/core/SettingsRulesTest.cpp
   tests/core/SettingsTest.cpp
+  tests/core/IniDocumentTest.cpp
   tests/core/StealthRulesTest.cpp
   tests/core/collection/ReferenceReader.cpp
   tests/core/collection/TreeDump.cpp
@@ -78,6 +80,7 @@ set(QUENVO_PROGRAM_SOURCES
   browser/WindowArrange.cpp
   browser/MainDlgSettings.cpp
   browser/MainDlgDefaultTabs.cpp
+  browser/MainDlgProfileFile.cpp
   browser/MainDlgOptions.cpp
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
@@ -132,4 +135,6 @@ set(QUENVO_WIN32_TESTS
   tests/browser/OptionsTest.cpp
   tests/options/OptionsSceneTest.cpp
   tests/stealth/StealthModeTest.cpp
+  tests/browser/ProfileSaveTest.cpp
+  tests/core/IniFileWin32Test.cpp
 )

@@ -3,7 +3,7 @@
 #include "core/collection/BookmarkWriter.h"
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
-#include "core/collection/FileReplace.h"
+#include "core/FileReplace.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -13,38 +13,6 @@
 const char kDefaultCollectionTitle[] = "Quenvo \x83\x5E\x83\x75\x83\x52\x83\x8C\x83\x4E\x83\x56\x83\x87\x83\x93";
 // Quenvo 無効ページ
 const char kDefaultExpireTitle[] = "Quenvo \x96\xB3\x8C\xF8\x83\x79\x81\x5B\x83\x57";
-
-namespace {
-
-// に書き込めません (cannot write to), after the path.
-const char kCannotWrite[] = "\x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1";
-
-bool ReadWholeFile(const std::string& path, std::string& text)
-{
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return false;
-    text.clear();
-    char chunk[65536];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        text.append(chunk, got);
-    bool ok = !std::ferror(file);
-    std::fclose(file);
-    return ok;
-}
-
-bool WriteWholeFile(const std::string& path, const std::string& text)
-{
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    ok = FlushFileToDisk(file) && ok;
-    return std::fclose(file) == 0 && ok;
-}
-
-}  // namespace
 
 CollectionStore::CollectionStore(StopMessage showStopMessage) : stopMessage(std::move(showStopMessage))
 {
@@ -92,7 +60,7 @@ bool CollectionStore::SaveFile(const CollectionNodeList* list)
     // whatever it holds by an empty list.
     const CollectionNodeList* tree = list ? list : rootList.get();
     if (!tree) {
-        stopMessage(filePath + kCannotWrite);
+        stopMessage(filePath + kCannotWriteSuffix);
         return false;
     }
     const std::string tempPath = filePath + ".tmp";
@@ -100,13 +68,13 @@ bool CollectionStore::SaveFile(const CollectionNodeList* list)
     // the tree would let the user believe a change was kept.
     if (!WriteWholeFile(tempPath, BookmarkWriter::Write(tree))) {
         std::remove(tempPath.c_str());
-        stopMessage(filePath + kCannotWrite);
+        stopMessage(filePath + kCannotWriteSuffix);
         return false;
     }
     // Saving what was read in part would lose the rest of the file.
     if ((unreadPart && !KeepOldFile()) || !ReplaceFileAtomically(tempPath, filePath)) {
         // The new content stays in the ".tmp" file, where the user can find it.
-        stopMessage(filePath + kCannotWrite);
+        stopMessage(filePath + kCannotWriteSuffix);
         return false;
     }
     unreadPart = false;

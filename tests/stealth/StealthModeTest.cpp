@@ -266,3 +266,14 @@ TEST_F(StealthTest, TheOptionsSheetChangesTheTrayIconOnlyOnOk)
     EXPECT_EQ(S().m_nTrayIcon, 6);
     EXPECT_NE(g_tray[1].second.hIcon, g_tray[0].second.hIcon);
 }
+
+// At the end of the session the icon leaves the notification area with the
+// program, as at close.
+TEST_F(StealthTest, EndOfSessionRemovesTheTrayIcon)
+{
+    Command(ID_STEALTH_MODE);
+    ASSERT_EQ(g_tray.size(), 1u);
+    dlg->SendMessage(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    ASSERT_EQ(g_tray.size(), 2u);
+    EXPECT_EQ(g_tray[1].first, DWORD(NIM_DELETE));
+}

@@ -1,4 +1,4 @@
-#include "core/collection/FileReplace.h"
+#include "core/FileReplace.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -7,6 +7,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+
+// に書き込めません
+const char kCannotWriteSuffix[] = "\x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1";
 
 namespace {
 
@@ -48,4 +51,38 @@ bool ReplaceFileAtomically(const std::string& source, const std::string& target)
 #else
     return std::rename(source.c_str(), target.c_str()) == 0;
 #endif
+}
+
+bool ReadWholeFile(const std::string& path, std::string& text)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    text.clear();
+    char chunk[65536];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        text.append(chunk, got);
+    bool ok = !std::ferror(file);
+    std::fclose(file);
+    return ok;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& text)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    ok = FlushFileToDisk(file) && ok;
+    return std::fclose(file) == 0 && ok;
+}
+
+bool ReplaceFileContent(const std::string& path, const std::string& text)
+{
+    const std::string tempPath = path + ".tmp";
+    if (WriteWholeFile(tempPath, text) && ReplaceFileAtomically(tempPath, path))
+        return true;
+    std::remove(tempPath.c_str());
+    return false;
 }
