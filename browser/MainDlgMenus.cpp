@@ -153,9 +153,12 @@ void CMainDlg::OpenCollection(UINT)
         return;
     m_tabs.RemoveUnpinned();
     CollectionNodeList& pages = *folder->children;
-    for (CollectionNode* page = pages.First(); page; page = pages.Next()) {
-        if (!AddRestoredTab(page->url.c_str()))
-            break;
+    {
+        CTabSet::InsertBatch batch(m_tabs);
+        for (CollectionNode* page = pages.First(); page; page = pages.Next()) {
+            if (!AddRestoredTab(page->url.c_str()))
+                break;
+        }
     }
     // Only the tab shown loads its page; the others load when first shown.
     SelectTab(GetTabCount() - 1);
