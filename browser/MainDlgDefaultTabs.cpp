@@ -43,9 +43,12 @@ void CMainDlg::OpenDefaultTabs()
     const int kept = frontPinned ? m_tabs.Find(front) : -1;
     // Past the tab limit every further address would be dropped anyway.
     const ProfileSection saved(app->GetProfileSection(kSection));
-    for (int i = 0; i < count && GetTabCount() < kMaxTabs; ++i) {
-        if (!AddRestoredTab(saved.Get(TabUrlKey(i), "").c_str()))
-            break;
+    {
+        CTabSet::InsertBatch batch(m_tabs);
+        for (int i = 0; i < count && GetTabCount() < kMaxTabs; ++i) {
+            if (!AddRestoredTab(saved.Get(TabUrlKey(i), "").c_str()))
+                break;
+        }
     }
     // The set's last tab comes to the front, as each of its pages would
     // take it on opening, unless a pinned tab holds it. Only that one loads.

@@ -154,13 +154,16 @@ void CMainDlg::OpenCollection(UINT)
         return;
     m_tabs.RemoveUnpinned();
     const CollectionNodeList& links = *folder->children;
-    for (std::size_t i = 0; i < links.Size(); ++i) {
-        const CollectionNode* link = links.At(i);
-        // A folder's own entry stands for its links, not its subfolders.
-        if (link->IsFolder())
-            continue;
-        if (!AddRestoredTab(link->url.c_str()))
-            break;
+    {
+        CTabSet::InsertBatch batch(m_tabs);
+        for (std::size_t i = 0; i < links.Size(); ++i) {
+            const CollectionNode* link = links.At(i);
+            // A folder's own entry stands for its links, not its subfolders.
+            if (link->IsFolder())
+                continue;
+            if (!AddRestoredTab(link->url.c_str()))
+                break;
+        }
     }
     // Only the tab shown loads its page; the others load when first shown.
     SelectTab(GetTabCount() - 1);

@@ -17,6 +17,19 @@ public:
     // text length.
     CTabSet(CWnd& parent, CBrowserTabCtrl& strip, const Settings& settings);
 
+    // While one lives, the strip lays out its items once, when it ends,
+    // rather than on every insert: for a whole set of tabs opened at once.
+    class InsertBatch {
+    public:
+        explicit InsertBatch(CTabSet& tabs) : m_strip(tabs.m_strip) { m_strip.BeginInsertBatch(); }
+        ~InsertBatch() { m_strip.EndInsertBatch(); }
+        InsertBatch(const InsertBatch&) = delete;
+        InsertBatch& operator=(const InsertBatch&) = delete;
+
+    private:
+        CBrowserTabCtrl& m_strip;
+    };
+
     int GetCount() const { return static_cast<int>(m_panes.size()); }
     // Null out of range.
     CWebBrowser2* Get(int index) const;

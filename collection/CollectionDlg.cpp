@@ -2,13 +2,11 @@
 #include "core/collection/CollectionEdit.h"
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
-#include "core/collection/CollectionWalk.h"
 #include "core/TextRules.h"
 #include "framework/DataExchange.h"
 #include "framework/Menu.h"
 #include "framework/WinApp.h"
 #include <algorithm>
-#include <vector>
 
 BEGIN_MESSAGE_MAP(CCollectionDlg, CDialog)
     ON_WM_SIZE()
@@ -16,6 +14,7 @@ BEGIN_MESSAGE_MAP(CCollectionDlg, CDialog)
     ON_NOTIFY(TVN_SELCHANGED, IDC_COLL_TREE, OnSelChanged)
     ON_NOTIFY(TVN_BEGINLABELEDIT, IDC_COLL_TREE, OnBeginLabelEdit)
     ON_NOTIFY(TVN_ENDLABELEDIT, IDC_COLL_TREE, OnEndLabelEdit)
+    ON_NOTIFY(TVN_ITEMEXPANDING, IDC_COLL_TREE, OnItemExpanding)
     ON_BN_CLICKED(IDC_COLL_NEWFOLDER, OnNewFolder)
     ON_CONTROL(EN_KILLFOCUS, IDC_COLL_NAME, OnBoxLeft)
     ON_CONTROL(EN_KILLFOCUS, IDC_COLL_ADDRESS, OnBoxLeft)
@@ -61,8 +60,9 @@ BOOL CCollectionDlg::OnInitDialog()
     m_tree.SetImageList(&m_imageList, TVSIL_NORMAL);
 
     m_collection.LoadFile(m_strCollectionFile.str(), nullptr);
-    FillTree(m_collection.GetRoot());
+    FillLevel(m_collection.GetRoot(), TVI_ROOT);
     HTREEITEM first = m_tree.GetRootItem();
+    FillFolder(first);
     m_tree.SelectItem(first);
     m_tree.Expand(first, TVE_EXPAND);
 
@@ -87,30 +87,43 @@ void CCollectionDlg::CreateImageList()
     }
 }
 
-// One walk of the tree, on its own stack: a file may nest folders deep.
-// Each item's data is its node, which the dialog's own tree lets it change.
-void CCollectionDlg::FillTree(const CollectionNodeList* list)
+void CCollectionDlg::FillLevel(CollectionNodeList* list, HTREEITEM parent)
 {
     if (!list)
         return;
-    std::vector<HTREEITEM> folders{ TVI_ROOT };
-    for (CollectionWalk walk(*list); walk.Next();) {
-        if (walk.Leaving()) {
-            folders.pop_back();
-            continue;
-        }
-        const CollectionNode& node = walk.Node();
-        const bool folder = node.IsFolder();
-        HTREEITEM item = m_tree.InsertItem(node.name.c_str(), folder ? kImageFolder : kImageLink,
-                                           folder ? kImageFolderOpen : kImageLink, folders.back());
-        if (item)
-            m_tree.SetItemData(item, reinterpret_cast<DWORD_PTR>(&node));
-        if (!folder)
-            continue;
-        folders.push_back(item);
-        if (!item)
-            walk.SkipChildren();
+    for (std::size_t i = 0; i < list->Size(); ++i) {
+        CollectionNode* node = list->At(i);
+        const bool folder = node->IsFolder();
+        TVINSERTSTRUCTA insert = {};
+        insert.hParent = parent;
+        insert.hInsertAfter = TVI_LAST;
+        TVITEMA& item = insert.item;
+        item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_CHILDREN;
+        item.pszText = const_cast<char*>(node->name.c_str());
+        item.iImage = folder ? kImageFolder : kImageLink;
+        item.iSelectedImage = folder ? kImageFolderOpen : kImageLink;
+        item.lParam = reinterpret_cast<LPARAM>(node);
+        // The button shows before the items are there.
+        item.cChildren = folder && !node->children->IsEmpty() ? 1 : 0;
+        m_tree.InsertItem(&insert);
     }
+}
+
+// A folder is filled once it has items or when it has nothing to show; a
+// moved copy of an unfilled folder carries its node, and fills the same way.
+void CCollectionDlg::FillFolder(HTREEITEM item)
+{
+    CollectionNode* node = NodeOf(item);
+    if (node && node->IsFolder() && !m_tree.GetChildItem(item))
+        FillLevel(node->children.get(), item);
+}
+
+void CCollectionDlg::OnItemExpanding(NMHDR* nm, LRESULT* result)
+{
+    const NMTREEVIEWA* tv = reinterpret_cast<NMTREEVIEWA*>(nm);
+    if (tv->action & TVE_EXPAND)
+        FillFolder(tv->itemNew.hItem);
+    *result = FALSE;
 }
 
 CollectionNode* CCollectionDlg::NodeOf(HTREEITEM item) const
@@ -208,6 +221,8 @@ void CCollectionDlg::OnEndLabelEdit(NMHDR* nm, LRESULT* result)
 
 void CCollectionDlg::OnNewFolder()
 {
+    // The new item goes after those already in the folder.
+    FillFolder(m_hTargetFolder);
     CollectionNode* node = CollectionEdit::AppendFolder(NodeOf(m_hTargetFolder), "新しいフォルダ");
     if (!node)
         return;
@@ -247,6 +262,8 @@ void CCollectionDlg::OnDelete()
 // tree changes as the control is about to show.
 LRESULT CCollectionDlg::OnMoveItem(WPARAM wParam, LPARAM lParam)
 {
+    // A folder dropped on gets its own items first, for the copy to follow them.
+    FillFolder(reinterpret_cast<HTREEITEM>(wParam));
     if (CollectionNodeList* root = m_collection.GetRoot())
         CollectionEdit::MoveNode(*root, NodeOf(reinterpret_cast<HTREEITEM>(lParam)),
                                  NodeOf(reinterpret_cast<HTREEITEM>(wParam)));

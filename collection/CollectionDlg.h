@@ -56,8 +56,14 @@ protected:
 
     bool BoxesFit() const;
     bool StoreBoxes(bool tell);
+    void OnItemExpanding(NMHDR* nm, LRESULT* result);
+
     void CreateImageList();
-    void FillTree(const CollectionNodeList* list);
+    // The tree holds a folder's items only from the first time it opens:
+    // a large file shows at once. FillLevel inserts one list's nodes under
+    // parent; FillFolder puts in the items of a folder not filled yet.
+    void FillLevel(CollectionNodeList* list, HTREEITEM parent);
+    void FillFolder(HTREEITEM item);
     CollectionNode* NodeOf(HTREEITEM item) const;
     void Layout(int cx, int cy);
 

@@ -202,5 +202,13 @@ HTREEITEM CFolderTreeCtrl::CopyItem(HTREEITEM item, HTREEITEM newParent, HTREEIT
         return nullptr;
     SetItemData(copy, GetItemData(item));
     SetItemState(copy, GetItemState(item, TVIS_STATEIMAGEMASK), TVIS_STATEIMAGEMASK);
+    // A folder whose items are not in the tree yet keeps its button.
+    TVITEMA children = {};
+    children.mask = TVIF_CHILDREN;
+    children.hItem = item;
+    if (GetItem(&children)) {
+        children.hItem = copy;
+        SetItem(&children);
+    }
     return copy;
 }

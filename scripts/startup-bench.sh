@@ -4,11 +4,12 @@
 # directory whose Quenvo.ini holds N default tabs, and times it until its main
 # window is visible with the last of them in front (the window alone may show
 # before the tabs are made). Prints the median of several starts for every N
-# and the largest N against the smallest.
+# and the largest N against the smallest, with the load average after each
+# count (the figures mean little on a busy machine).
 #   QUENVO_BENCH_TABS  the tab counts (default "1 64 256")
 #   QUENVO_BENCH_RUNS  runs per count (default 5)
 # Usage: scripts/startup-bench.sh [path/to/Quenvo.exe]
-#        (without one: builds the target `make run` uses and times that)
+#        (without one: builds and times every target this host's Wine runs)
 set -euo pipefail
 
 tab_counts=${QUENVO_BENCH_TABS:-1 64 256}
@@ -21,9 +22,15 @@ if [ $# -gt 1 ] || { [ $# -eq 1 ] && [ ! -f "$1" ]; }; then
   exit 2
 fi
 if [ $# -eq 0 ]; then
-  arch=$("$QUENVO_ROOT/scripts/wine-arch.sh")
-  make --no-print-directory -C "$QUENVO_ROOT" "$arch"
-  set -- "$QUENVO_ROOT/build/$arch/Quenvo.exe"
+  wine_detect
+  [ -n "$wine_runnable" ] || { echo "startup: this host runs no Wine ($wine_skipped)" >&2; exit 1; }
+  [ -z "$wine_skipped" ] || echo "startup: left out: $wine_skipped"
+  status=0
+  for arch in $wine_runnable; do
+    make --no-print-directory -C "$QUENVO_ROOT" "$arch"
+    "$0" "$QUENVO_ROOT/build/$arch/Quenvo.exe" || status=1
+  done
+  exit $status
 fi
 exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 arch=$(basename "$(dirname "$exe")")   # the folder names the target, as for `make run`
@@ -119,7 +126,7 @@ for n in $tab_counts; do
   sorted=$(printf '%s\n' "${times[@]}" | sort -n | tr '\n' ' ')
   median=$(awk '{ print $(int((NF + 1) / 2)) }' <<<"$sorted")
   medians+=("$n $median")
-  say "$n saved tab$([ "$n" = 1 ] || echo s): median $median s (${sorted% })"
+  say "$n saved tab$([ "$n" = 1 ] || echo s): median $median s (${sorted% }), load $(cut -d' ' -f1-3 /proc/loadavg)"
 done
 
 if [ ${#medians[@]} -gt 1 ]; then

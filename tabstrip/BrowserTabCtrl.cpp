@@ -169,6 +169,24 @@ void CBrowserTabCtrl::AdjustDisplayRect(BOOL larger, RECT* rect)
     rect->bottom += c.bottom * cy;
 }
 
+// The control lays out all its items on each insert and measures every
+// caption to do so, which makes a long row of inserts quadratic. With a
+// fixed width it still places them but measures nothing; taking the style
+// away again lays the row out once with the true widths.
+void CBrowserTabCtrl::BeginInsertBatch()
+{
+    if (m_nInsertBatch++ == 0)
+        ModifyStyle(0, TCS_FIXEDWIDTH);
+}
+
+void CBrowserTabCtrl::EndInsertBatch()
+{
+    if (m_nInsertBatch == 0 || --m_nInsertBatch > 0)
+        return;
+    ModifyStyle(TCS_FIXEDWIDTH, 0);
+    Invalidate();
+}
+
 void CBrowserTabCtrl::OnSelChange(NMHDR*, LRESULT* result)
 {
     if (m_pOwner)

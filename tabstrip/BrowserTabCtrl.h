@@ -24,6 +24,11 @@ public:
     void SetLayout(TabSide side, bool multiLine);
     void AdjustDisplayRect(BOOL larger, RECT* rect);
     void CancelDrag();
+    // Many items in a row: between these the strip does not measure every
+    // caption again at each insert, and it lays itself out once at the end.
+    // Pairs nest; only the outermost counts.
+    void BeginInsertBatch();
+    void EndInsertBatch();
 
 protected:
     void PreSubclassWindow() override;
@@ -52,6 +57,7 @@ protected:
     HCURSOR m_hCursorDrag = nullptr;
     int m_nDragTab = 0;
     BOOL m_bDragging = FALSE;
+    int m_nInsertBatch = 0;
 
 private:
     void SetUp();

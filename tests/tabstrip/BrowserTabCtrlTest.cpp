@@ -369,3 +369,64 @@ TEST_F(TabStripTest, DoubleClickBesideTheTabsOpensANewTabAndOnATabDoesNot)
     dlg->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(beside.x, 2));
     EXPECT_EQ(dlg->GetTabCount(), 4) << "above the strip nothing opens";
 }
+
+namespace {
+// Every item's rectangle and the row count, as the control lays them out.
+std::vector<RECT> ItemRects(CBrowserTabCtrl& strip)
+{
+    std::vector<RECT> rects;
+    for (int i = 0; i < strip.GetItemCount(); ++i) {
+        RECT r = {};
+        strip.GetItemRect(i, &r);
+        rects.push_back(r);
+    }
+    rects.push_back({ static_cast<LONG>(strip.SendMessage(TCM_GETROWCOUNT)), 0, 0, 0 });
+    return rects;
+}
+
+std::vector<RECT> RectsAfterInserts(CBrowserTabCtrl& strip, int count, bool batch)
+{
+    strip.SendMessage(TCM_DELETEALLITEMS);
+    if (batch)
+        strip.BeginInsertBatch();
+    for (int i = 0; i < count; ++i) {
+        // Captions of different widths, so that a fixed width would show.
+        std::string caption = "タブ" + std::string(static_cast<size_t>(i % 7) * 3, 'w') + std::to_string(i);
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT | TCIF_IMAGE;
+        item.pszText = &caption[0];
+        strip.InsertItem(i, &item);
+    }
+    if (batch)
+        strip.EndInsertBatch();
+    // As a set of tabs is shown: its last one comes to the front afterwards.
+    strip.SetCurSel(count - 1);
+    return ItemRects(strip);
+}
+}
+
+TEST(TabStripBatch, ItemsInsertedInOneBatchLieWhereOneByOneInsertsPutThem)
+{
+    HWND parent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 640, 400, nullptr, nullptr, nullptr, nullptr);
+    HWND hWnd = ::CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE, 0, 0, 640, 400, parent, nullptr,
+                                  nullptr, nullptr);
+    CBrowserTabCtrl strip;
+    ASSERT_TRUE(strip.SubclassWindow(hWnd));
+    ::SendMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    const struct { TabSide side; bool multiLine; int count; } layouts[] = {
+        { kTabSideBottom, false, 60 }, { kTabSideTop, true, 60 }, { kTabSideLeft, true, 40 },
+        { kTabSideRight, true, 3 }, { kTabSideTop, false, 1 },
+    };
+    for (const auto& layout : layouts) {
+        strip.SetLayout(layout.side, layout.multiLine);
+        const std::vector<RECT> single = RectsAfterInserts(strip, layout.count, false);
+        const std::vector<RECT> batched = RectsAfterInserts(strip, layout.count, true);
+        ASSERT_EQ(single.size(), batched.size());
+        for (size_t i = 0; i < single.size(); ++i)
+            EXPECT_TRUE(::EqualRect(&single[i], &batched[i]))
+                << "side " << layout.side << " multi-line " << layout.multiLine << " item " << i;
+        EXPECT_FALSE(strip.GetStyle() & TCS_FIXEDWIDTH);
+    }
+    strip.DestroyWindow();
+    ::DestroyWindow(parent);
+}
