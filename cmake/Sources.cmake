@@ -50,6 +50,7 @@ set(QUENVO_CORE_TESTS
   tests/core/collection/BookmarkReaderTest.cpp
   tests/core/collection/ReaderEquivalenceTest.cpp
   tests/core/collection/BookmarkWriterTest.cpp
+  tests/core/collection/DeclaredCharsetTest.cpp
   tests/core/collection/CollectionStoreTest.cpp
   tests/core/expire/ExpireRulesTest.cpp
   tests/core/collection/CollectionEditTest.cpp
