@@ -57,7 +57,22 @@ BookmarkReader::BookmarkReader(const char* text, std::size_t size)
 {
     const void* zero = std::memchr(text, '\0', size);
     size_ = zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - text) : size;
-    charset_ = DetectCharset(text_, size_);
+    charset_ = DetectCharset(text_, HeadLength());
+}
+
+// The bytes before the first heading, link or list: a declaration further on
+// could be the text of an entry, which must not change how the file reads.
+std::size_t BookmarkReader::HeadLength() const
+{
+    for (std::size_t at = 0; at < size_; ++at) {
+        const void* open = std::memchr(text_ + at, '<', size_ - at);
+        if (!open)
+            break;
+        at = static_cast<std::size_t>(static_cast<const char*>(open) - text_);
+        if (TokenAt(text_, size_, at) >= kHeading)
+            return at;
+    }
+    return size_;
 }
 
 bool BookmarkReader::Read(const char* text, std::size_t size, CollectionNodeList& list, BookmarkCharset* charset)

@@ -55,6 +55,7 @@ public:
 
 private:
     BookmarkReader(const char* text, std::size_t size);
+    std::size_t HeadLength() const;
     std::unique_ptr<CollectionNode> MakeNode(const std::string& name, const std::string* url) const;
 
     bool ReadInto(CollectionNodeList& list);

@@ -13,7 +13,8 @@ enum class BookmarkCharset {
 
 // The declaration of the size bytes at text: a UTF-8 byte order mark at its
 // start, or the first charset= in a META element before the first "<DL>",
-// in any letter case, quoted or not.
+// in any letter case, quoted or not. The reader passes only the part before
+// the first entry.
 BookmarkCharset DetectCharset(const char* text, std::size_t size);
 
 // Text of a declared file turned into what the program shows and opens.

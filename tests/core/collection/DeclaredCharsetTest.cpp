@@ -116,9 +116,12 @@ TEST(DeclaredCharset, DeclarationsThatCountAndThoseThatDoNot)
         {"<META CONTENT=\"text/html; charset=EUC-JP\">", BookmarkCharset::kUndeclared},
         {"<TITLE>charset=UTF-8</TITLE>", BookmarkCharset::kUndeclared},
         {"<DL></DL><META charset=UTF-8>", BookmarkCharset::kUndeclared},
+        {"<A HREF=\"u\"><meta charset=utf-8></A>", BookmarkCharset::kUndeclared},
     };
     for (const auto& row : rows) {
-        const std::string file = std::string(row.head) + "<H3>x</H3><DL></DL>";
-        EXPECT_EQ(DetectCharset(file.data(), file.size()), row.charset) << row.head;
+        CollectionNodeList tree;
+        BookmarkCharset charset;
+        BookmarkReader::Read(std::string(row.head) + "<H3>x</H3><DL></DL>", tree, &charset);
+        EXPECT_EQ(charset, row.charset) << row.head;
     }
 }
