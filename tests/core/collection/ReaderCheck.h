@@ -12,7 +12,8 @@ struct ReadOutcome {
 };
 
 // Reads text with the real reader, expects the reference to agree (on the
-// file's own text where the file declares a character set), and
+// file's own text where the file declares a character set, whose addresses
+// here are short enough for the reference to keep them whole), and
 // returns the outcome for the test's own expectations.
 inline ReadOutcome ReadChecked(const std::string& text)
 {
