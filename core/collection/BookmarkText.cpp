@@ -91,12 +91,8 @@ void ForEachChar(const std::string& text, BookmarkCharset charset, Take take)
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::uint32_t c;
-        if (text[pos] == '&' && DecodeReference(text, pos, c)) {
-        } else if (utf8) {
-            c = DecodeUtf8(text.data(), text.size(), pos);
-        } else {
-            c = DecodeCp932(text.data(), text.size(), pos);
-        }
+        if (text[pos] != '&' || !DecodeReference(text, pos, c))
+            c = utf8 ? DecodeUtf8(text.data(), text.size(), pos) : DecodeCp932(text.data(), text.size(), pos);
         if (c != '\r' && c != '\n')
             take(c);
     }
