@@ -4,8 +4,10 @@
 set(QUENVO_COLLECTION_TEST_SUPPORT
   tests/core/collection/ReferenceReader.cpp
   tests/core/collection/TreeDump.cpp
+  tests/core/collection/RoundTripCheck.cpp
 )
 set(QUENVO_BOOKMARK_FUZZ_TARGET tests/core/collection/BookmarkFuzzTarget.cpp)
+set(QUENVO_ROUND_TRIP_FUZZ_TARGET tests/core/collection/RoundTripFuzzTarget.cpp)
 
 add_executable(bookmark_corpus_replay
   tests/core/collection/CorpusReplay.cpp ${QUENVO_BOOKMARK_FUZZ_TARGET} ${QUENVO_COLLECTION_TEST_SUPPORT})
@@ -13,9 +15,15 @@ target_compile_options(bookmark_corpus_replay PRIVATE ${QUENVO_SANITIZE})
 target_link_options(bookmark_corpus_replay PRIVATE ${QUENVO_SANITIZE})
 target_link_libraries(bookmark_corpus_replay PRIVATE quenvo_core)
 add_test(NAME bookmark_corpus COMMAND bookmark_corpus_replay ${CMAKE_SOURCE_DIR}/tests/core/collection/corpus)
+add_executable(round_trip_corpus_replay
+  tests/core/collection/CorpusReplay.cpp ${QUENVO_ROUND_TRIP_FUZZ_TARGET} ${QUENVO_COLLECTION_TEST_SUPPORT})
+target_compile_options(round_trip_corpus_replay PRIVATE ${QUENVO_SANITIZE})
+target_link_options(round_trip_corpus_replay PRIVATE ${QUENVO_SANITIZE})
+target_link_libraries(round_trip_corpus_replay PRIVATE quenvo_core)
+add_test(NAME round_trip_corpus COMMAND round_trip_corpus_replay ${CMAKE_SOURCE_DIR}/tests/core/collection/corpus)
 
 # scripts/fuzz.sh: configure with clang and -DQUENVO_FUZZ=ON.
-option(QUENVO_FUZZ "Build the libFuzzer target for the bookmark reader (clang)" OFF)
+option(QUENVO_FUZZ "Build the libFuzzer targets for the bookmark reader (clang)" OFF)
 if(QUENVO_FUZZ)
   add_library(quenvo_core_fuzz STATIC ${QUENVO_CORE_SOURCES})
   target_include_directories(quenvo_core_fuzz PUBLIC ${CMAKE_SOURCE_DIR})
@@ -24,6 +32,10 @@ if(QUENVO_FUZZ)
   target_compile_options(bookmark_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(bookmark_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
   target_link_libraries(bookmark_fuzz PRIVATE quenvo_core_fuzz)
+  add_executable(round_trip_fuzz ${QUENVO_ROUND_TRIP_FUZZ_TARGET} ${QUENVO_COLLECTION_TEST_SUPPORT})
+  target_compile_options(round_trip_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(round_trip_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_libraries(round_trip_fuzz PRIVATE quenvo_core_fuzz)
 endif()
 
 # scripts/bench.sh: configure a Release build with -DQUENVO_BENCH=ON. The

@@ -20,7 +20,19 @@ set(QUENVO_CORE_SOURCES
   core/collection/CollectionStore.cpp
   core/expire/ExpireRules.cpp
   core/collection/CollectionEdit.cpp
+  core/Cp932.cpp
+  core/collection/BookmarkText.cpp
+  ${CMAKE_BINARY_DIR}/generated/Cp932Table.cpp
 )
+
+# The code page 932 tables, made from Python's codec at build time.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/generated/Cp932Table.cpp
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/mkcp932.py ${CMAKE_BINARY_DIR}/generated/Cp932Table.cpp
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/mkcp932.py
+  COMMENT "Writing the code page 932 tables")
 
 set(QUENVO_CORE_TESTS
   tests/core/StartDirTest.cpp
@@ -38,6 +50,7 @@ set(QUENVO_CORE_TESTS
   tests/core/collection/BookmarkReaderTest.cpp
   tests/core/collection/ReaderEquivalenceTest.cpp
   tests/core/collection/BookmarkWriterTest.cpp
+  tests/core/collection/DeclaredCharsetTest.cpp
   tests/core/collection/CollectionStoreTest.cpp
   tests/core/expire/ExpireRulesTest.cpp
   tests/core/collection/CollectionEditTest.cpp

@@ -257,15 +257,19 @@ write_ini() {
     "URL002=file:///C:/windows/system32/" "URL003=file:///C:/users/" >"$rundir/Quenvo.ini"
 }
 
-# Tab collections with nested folders, in code page 932 as the program keeps them.
+# Tab collections with nested folders, exported as today's browsers do: UTF-8
+# with a byte order mark and escaped text, so the popup shows what the
+# program makes of such a file ("?" for what code page 932 cannot show).
 write_collections() {
-  local links='<DT><A HREF="about:blank">p</A>'
-  printf '%s\r\n' "<HTML>" "<BODY>" \
+  local links='<DT><A HREF="about:blank?a=1&amp;b=2">p</A>'
+  { printf '\xEF\xBB\xBF'
+    printf '%s\r\n' "<HTML>" "<BODY>" \
     "<H3>ニュース</H3>" "<DL>" "<H3>国内</H3>" "<DL>" "$links" "</DL><P>" \
     "<H3>海外</H3>" "<DL>" "$links" "</DL><P>" "$links" "</DL><P>" \
     "<H3>毎日見るページ</H3>" "<DL>" "$links" "$links" "</DL><P>" \
-    "<H3>Quenvo タブコレクション</H3>" "<DL>" "</DL><P>" "</BODY>" "</HTML>" |
-    iconv -f UTF-8 -t CP932 >"$rundir/Qvbookmark.htm"
+    "<H3>Café &amp; Crème 😀</H3>" "<DL>" "$links" "</DL><P>" \
+    "<H3>Quenvo タブコレクション</H3>" "<DL>" "</DL><P>" "</BODY>" "</HTML>"
+  } >"$rundir/Qvbookmark.htm"
 }
 
 # Starts the program with tab side $1 and plays the scenes named after it.

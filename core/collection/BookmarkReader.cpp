@@ -57,17 +57,55 @@ BookmarkReader::BookmarkReader(const char* text, std::size_t size)
 {
     const void* zero = std::memchr(text, '\0', size);
     size_ = zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - text) : size;
+    charset_ = DetectCharset(text_, HeadLength());
 }
 
-bool BookmarkReader::Read(const char* text, std::size_t size, CollectionNodeList& list)
+// The bytes before the first heading, link or list: a declaration further on
+// could be the text of an entry, which must not change how the file reads.
+std::size_t BookmarkReader::HeadLength() const
+{
+    for (std::size_t at = 0; at < size_; ++at) {
+        const void* open = std::memchr(text_ + at, '<', size_ - at);
+        if (!open)
+            break;
+        at = static_cast<std::size_t>(static_cast<const char*>(open) - text_);
+        if (TokenAt(text_, size_, at) >= kHeading)
+            return at;
+    }
+    return size_;
+}
+
+bool BookmarkReader::Read(const char* text, std::size_t size, CollectionNodeList& list, BookmarkCharset* charset)
 {
     BookmarkReader reader(text, size);
+    if (charset)
+        *charset = reader.charset_;
     return reader.ReadInto(list);
 }
 
-bool BookmarkReader::Read(const std::string& text, CollectionNodeList& list)
+bool BookmarkReader::Read(const std::string& text, CollectionNodeList& list, BookmarkCharset* charset)
 {
-    return Read(text.data(), text.size(), list);
+    return Read(text.data(), text.size(), list, charset);
+}
+
+// A folder when url is null. Text of a declared file is the file's own,
+// whole; the node shows it converted.
+std::unique_ptr<CollectionNode> BookmarkReader::MakeNode(const std::string& name, const std::string* url) const
+{
+    const bool declared = charset_ != BookmarkCharset::kUndeclared;
+    const std::string shown = declared ? ShownName(name, charset_, kMaxTextBytes) : name;
+    if (!url) {
+        std::unique_ptr<CollectionNode> folder = CollectionNode::MakeFolder(shown);
+        if (declared)
+            folder->fileName = name;
+        return folder;
+    }
+    if (!declared)
+        return CollectionNode::MakeLink(name, *url);
+    std::unique_ptr<CollectionNode> link = CollectionNode::MakeLink(shown, ShownUrl(*url, charset_, kMaxTextBytes));
+    link->fileName = name;
+    link->fileUrl = *url;
+    return link;
 }
 
 BookmarkReader::Token BookmarkReader::TokenAt(const char* text, std::size_t size, std::size_t pos)
@@ -129,6 +167,8 @@ std::size_t BookmarkReader::FindByte(char byte, std::size_t& memo)
 
 std::string BookmarkReader::TextBetween(std::size_t begin, std::size_t end) const
 {
+    if (charset_ != BookmarkCharset::kUndeclared)
+        return std::string(text_ + begin, end - begin);
     return StripLineBreaks(text_ + begin, SafeCutLength(text_ + begin, end - begin, kMaxTextBytes));
 }
 
@@ -168,8 +208,10 @@ bool BookmarkReader::ReadAnchor(std::string& url, std::string& title)
     std::size_t quote = FindByte('"', quoteAt_);
     if (quote == size_)
         return false;
-    const std::size_t kept = SafeCutLength(text_ + pos_, quote - pos_, kMaxTextBytes);
-    url = StripLineBreaks(text_ + pos_, kept);
+    const std::size_t kept = charset_ != BookmarkCharset::kUndeclared
+                                 ? quote - pos_
+                                 : SafeCutLength(text_ + pos_, quote - pos_, kMaxTextBytes);
+    url = TextBetween(pos_, pos_ + kept);
     // Past the kept bytes only: the rest of a long address is skipped like
     // an attribute by the search for ">".
     pos_ += kept;
@@ -208,7 +250,7 @@ bool BookmarkReader::ReadInto(CollectionNodeList& list)
             // levels holds the top level besides the open folders.
             if (levels.size() > kMaxDepth)
                 return false;
-            CollectionNode* folder = level.list->Append(CollectionNode::MakeFolder(name));
+            CollectionNode* folder = level.list->Append(MakeNode(name, nullptr));
             level.holdsFolder = true;
             levels.push_back(Level{folder->children.get(), folder, false});
             break;
@@ -218,7 +260,7 @@ bool BookmarkReader::ReadInto(CollectionNodeList& list)
                 ok = false;
                 break;
             }
-            level.list->Append(CollectionNode::MakeLink(name, url));
+            level.list->Append(MakeNode(name, &url));
             break;
         case kList:
         case kHeadingEnd:

@@ -1,12 +1,17 @@
 #pragma once
 #include <cstddef>
+#include <memory>
+#include "core/collection/BookmarkText.h"
 #include <string>
 
 class CollectionNodeList;
+struct CollectionNode;
 
-// Reads the HTML bookmark format: upper-case tags only, no entity decoding,
-// names and addresses cut to 255 bytes without splitting a double-byte
-// character. A heading with no list after it is no folder: it is passed
+// Reads the HTML bookmark format: upper-case tags only, names and addresses
+// cut to 255 bytes without splitting a double-byte character. A file that
+// declares its character set gets its text converted (see BookmarkText.h),
+// each node keeping the file's own text beside it; any other file is read
+// byte for byte, with no entity decoding. A heading with no list after it is no folder: it is passed
 // over, and what follows it is read as usual. Runs in time linear in the text:
 // one forward scan finds the earliest token, and every forward search
 // remembers its result so that levels resuming after a syntax error or at
@@ -39,8 +44,10 @@ public:
     // or after size bytes. False when the top level stopped at a syntax
     // error or a folder would open level kMaxDepth + 1; everything read
     // before it stays in list.
-    static bool Read(const char* text, std::size_t size, CollectionNodeList& list);
-    static bool Read(const std::string& text, CollectionNodeList& list);
+    // charset, when given, receives the file's declaration.
+    static bool Read(const char* text, std::size_t size, CollectionNodeList& list,
+                     BookmarkCharset* charset = nullptr);
+    static bool Read(const std::string& text, CollectionNodeList& list, BookmarkCharset* charset = nullptr);
 
     // The token starting at text[pos], or kNoToken.
     static Token TokenAt(const char* text, std::size_t size, std::size_t pos);
@@ -48,6 +55,8 @@ public:
 
 private:
     BookmarkReader(const char* text, std::size_t size);
+    std::size_t HeadLength() const;
+    std::unique_ptr<CollectionNode> MakeNode(const std::string& name, const std::string* url) const;
 
     bool ReadInto(CollectionNodeList& list);
     Token NextToken();
@@ -60,6 +69,7 @@ private:
 
     const char* text_;
     std::size_t size_;
+    BookmarkCharset charset_;
     std::size_t pos_ = 0;
     // Results of earlier forward searches, valid while they lie at or after
     // pos_ (pos_ only moves forward). kUnknown before the first search; size_

@@ -82,23 +82,43 @@ void Indent(std::size_t depth, std::string& out)
     out.append(depth < BookmarkWriter::kMaxIndent ? depth : BookmarkWriter::kMaxIndent, '\t');
 }
 
-void WriteFolderHeading(const CollectionNode& folder, std::size_t depth, std::string& out)
+void AppendNodeName(const CollectionNode& node, BookmarkCharset charset, std::string& out)
+{
+    if (charset == BookmarkCharset::kUndeclared)
+        AppendName(node.name, out);
+    else if (ShownName(node.fileName, charset, BookmarkReader::kMaxTextBytes) == node.name)
+        out += node.fileName;
+    else
+        out += DeclaredFileName(node.name, charset);
+}
+
+void AppendNodeUrl(const CollectionNode& node, BookmarkCharset charset, std::string& out)
+{
+    if (charset == BookmarkCharset::kUndeclared)
+        AppendUrl(node.url, out);
+    else if (ShownUrl(node.fileUrl, charset, BookmarkReader::kMaxTextBytes) == node.url)
+        out += node.fileUrl;
+    else
+        out += DeclaredFileUrl(node.url, charset);
+}
+
+void WriteFolderHeading(const CollectionNode& folder, std::size_t depth, BookmarkCharset charset, std::string& out)
 {
     Indent(depth, out);
     out += "<H3>";
-    AppendName(folder.name, out);
+    AppendNodeName(folder, charset, out);
     out += "</H3>\r\n";
     Indent(depth, out);
     out += "<DL>\r\n";
 }
 
-void WriteLink(const CollectionNode& link, std::size_t depth, std::string& out)
+void WriteLink(const CollectionNode& link, std::size_t depth, BookmarkCharset charset, std::string& out)
 {
     Indent(depth, out);
     out += "<DT><A HREF=\"";
-    AppendUrl(link.url, out);
+    AppendNodeUrl(link, charset, out);
     out += "\">";
-    AppendName(link.name, out);
+    AppendNodeName(link, charset, out);
     out += "</A>\r\n";
 }
 
@@ -119,7 +139,8 @@ std::string BookmarkWriter::FileUrl(const std::string& url)
 }
 
 // The walk's stack, not the call stack, follows the depth of the tree.
-void BookmarkWriter::WriteList(const CollectionNodeList* list, std::size_t depth, std::string& out)
+void BookmarkWriter::WriteList(const CollectionNodeList* list, std::size_t depth, std::string& out,
+                               BookmarkCharset charset)
 {
     if (!list)
         return;
@@ -130,23 +151,29 @@ void BookmarkWriter::WriteList(const CollectionNodeList* list, std::size_t depth
             Indent(level, out);
             out += "</DL><P>\r\n";
         } else if (node.IsFolder()) {
-            WriteFolderHeading(node, level, out);
+            WriteFolderHeading(node, level, charset, out);
         } else {
-            WriteLink(node, level, out);
+            WriteLink(node, level, charset, out);
         }
     }
 }
 
-std::string BookmarkWriter::Write(const CollectionNodeList* list)
+std::string BookmarkWriter::Write(const CollectionNodeList* list, BookmarkCharset charset)
 {
     std::string out;
-    Write(list, out);
+    Write(list, out, charset);
     return out;
 }
 
-void BookmarkWriter::Write(const CollectionNodeList* list, std::string& out)
+void BookmarkWriter::Write(const CollectionNodeList* list, std::string& out, BookmarkCharset charset)
 {
     out.assign(kHeader);
-    WriteList(list, 0, out);
+    if (charset != BookmarkCharset::kUndeclared) {
+        const std::string head = "<HEAD>\n\r";
+        out.insert(out.find(head) + head.size(), CharsetDeclaration(charset) + "\n\r");
+        if (charset == BookmarkCharset::kUtf8Bom)
+            out.insert(0, "\xEF\xBB\xBF");
+    }
+    WriteList(list, 0, out, charset);
     out += kFooter;
 }

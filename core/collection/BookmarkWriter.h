@@ -1,4 +1,5 @@
 #pragma once
+#include "core/collection/BookmarkText.h"
 #include <cstddef>
 #include <string>
 
@@ -10,12 +11,18 @@ class CollectionNodeList;
 class BookmarkWriter {
 public:
     // The whole file: header, the entries of list (none when it is null),
-    // footer.
-    static std::string Write(const CollectionNodeList* list);
+    // footer. A tree read from a declared file is written in its character
+    // set, with the declaration after "<HEAD>" (and the byte order mark it
+    // came with): a name or address that still shows what was read from the
+    // file is written as the file held it, any other converted and escaped.
+    static std::string Write(const CollectionNodeList* list,
+                             BookmarkCharset charset = BookmarkCharset::kUndeclared);
     // The same into out, replacing its content but keeping its capacity.
-    static void Write(const CollectionNodeList* list, std::string& out);
+    static void Write(const CollectionNodeList* list, std::string& out,
+                      BookmarkCharset charset = BookmarkCharset::kUndeclared);
     // Appends the entries of list at the given depth.
-    static void WriteList(const CollectionNodeList* list, std::size_t depth, std::string& out);
+    static void WriteList(const CollectionNodeList* list, std::size_t depth, std::string& out,
+                          BookmarkCharset charset = BookmarkCharset::kUndeclared);
 
     // Text as it is written. The reader knows no escapes, so the few bytes
     // that would end an entry early are replaced: in a name, a "<" that would

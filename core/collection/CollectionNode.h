@@ -23,5 +23,10 @@ struct CollectionNode {
     std::int32_t hasSubfolders = 0;
     std::string name;
     std::string url;
+    // In a tree read from a file that declares its character set: name and
+    // url exactly as the file held them. The writer puts them back as they
+    // were while name and url still show what was read from them.
+    std::string fileName;
+    std::string fileUrl;
     std::unique_ptr<CollectionNodeList> children;
 };

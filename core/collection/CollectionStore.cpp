@@ -24,6 +24,7 @@ bool CollectionStore::LoadFile(const std::string& path, const char* defaultTitle
 {
     filePath = path;
     unreadPart = false;
+    charset = BookmarkCharset::kUndeclared;
     std::FILE* probe = std::fopen(path.c_str(), "rb");
     if (probe) {
         std::fclose(probe);
@@ -39,7 +40,7 @@ bool CollectionStore::LoadFile(const std::string& path, const char* defaultTitle
         return false;
     }
     rootList.reset(new CollectionNodeList);
-    unreadPart = !BookmarkReader::Read(text, *rootList);
+    unreadPart = !BookmarkReader::Read(text, *rootList, &charset);
     return !unreadPart;
 }
 
@@ -66,7 +67,7 @@ bool CollectionStore::SaveFile(const CollectionNodeList* list)
     const std::string tempPath = filePath + ".tmp";
     // Every failure is told, once: a caller that goes on as if the file held
     // the tree would let the user believe a change was kept.
-    if (!WriteWholeFile(tempPath, BookmarkWriter::Write(tree))) {
+    if (!WriteWholeFile(tempPath, BookmarkWriter::Write(tree, charset))) {
         std::remove(tempPath.c_str());
         stopMessage(filePath + kCannotWriteSuffix);
         return false;

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/collection/BookmarkText.h"
 #include <functional>
 #include <memory>
 #include <string>
@@ -40,6 +41,8 @@ public:
     bool CreateDefaultFile(const char* title);
 
     CollectionNodeList* GetRoot() const { return rootList.get(); }
+    // What the file read last declared; SaveFile writes it the same way.
+    BookmarkCharset GetCharset() const { return charset; }
     const std::string& GetFilePath() const { return filePath; }
 
 private:
@@ -48,6 +51,7 @@ private:
     StopMessage stopMessage;
     std::string filePath;
     std::unique_ptr<CollectionNodeList> rootList;
+    BookmarkCharset charset = BookmarkCharset::kUndeclared;
     // The file holds what the tree does not: it stopped at a syntax error
     // or could not be read.
     bool unreadPart = false;

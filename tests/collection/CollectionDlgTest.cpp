@@ -439,7 +439,7 @@ TEST_F(CollectionDlgTest, RoundTripOfA200NodeFile)
 }
 
 // Not a check: the organizer in both modes over nested folders with
-// Japanese names, once during a drag, saved as organizer-add.bmp,
+// Japanese names in a UTF-8 file, once during a drag, saved as organizer-add.bmp,
 // organizer-organize.bmp and organizer-drag.bmp in the current directory.
 // Run it on a prefix with a display, with --gtest_also_run_disabled_tests.
 TEST_F(CollectionDlgTest, DISABLED_Scenes)
@@ -453,7 +453,8 @@ TEST_F(CollectionDlgTest, DISABLED_Scenes)
     AppendLink(root.Append(CollectionNode::MakeFolder("天気")), "週間予報", "http://weather.example.jp/week/");
     CollectionNode* hobby = root.Append(CollectionNode::MakeFolder("趣味"));
     AppendLink(AppendFolder(hobby, "料理"), "今日の献立", "http://food.example.jp/today/");
-    Write(BookmarkWriter::Write(&root));
+    // A UTF-8 file, as browsers export them.
+    Write(BookmarkWriter::Write(&root, BookmarkCharset::kUtf8Bom));
     // A repaint now would cover a drag image.
     auto picture = [&](const char* file, bool repaint = true) {
         if (repaint)

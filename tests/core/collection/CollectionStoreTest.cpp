@@ -189,3 +189,28 @@ TEST_F(CollectionStoreTest, AFileThatCouldNotBeReadIsNotReplaced)
     EXPECT_EQ(unread.messages, std::vector<std::string>{PathOf("folder.htm") + "に書き込めません"});
     EXPECT_FALSE(fs::exists(dir_ / "folder.htm.tmp"));
 }
+
+// The store remembers what the file declared: saved again, a UTF-8 file stays
+// UTF-8 with its byte order mark, and a file that declares nothing gets no
+// declaration.
+TEST_F(CollectionStoreTest, SavingKeepsTheFilesCharacterSet)
+{
+    const struct {
+        std::string file;
+        bool utf8;
+        std::string entry;
+    } rows[] = {
+        {u8"\xEF\xBB\xBF<H3>日本 😀</H3>\r\n<DL>\r\n</DL><P>\r\n", true, u8"<H3>日本 😀</H3>"},
+        {"<H3>日本</H3>\r\n<DL>\r\n</DL><P>\r\n", false, "<H3>日本</H3>"},
+    };
+    for (const auto& row : rows) {
+        Put(dir_ / "Qvbookmark.htm", row.file);
+        RecordingStore store;
+        ASSERT_TRUE(store.LoadFile(PathOf("Qvbookmark.htm"), nullptr));
+        ASSERT_TRUE(store.SaveFile());
+        const std::string saved = Contents(dir_ / "Qvbookmark.htm");
+        EXPECT_EQ(saved.compare(0, 3, "\xEF\xBB\xBF") == 0, row.utf8);
+        EXPECT_EQ(saved.find("charset=UTF-8") != std::string::npos, row.utf8);
+        EXPECT_NE(saved.find(row.entry), std::string::npos) << Printable(saved);
+    }
+}

@@ -2,6 +2,8 @@
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
 #include "core/collection/CollectionWalk.h"
+#include "core/collection/BookmarkReader.h"
+#include "core/TextRules.h"
 
 #include <cstdio>
 
@@ -51,6 +53,33 @@ std::string DumpTree(const CollectionNodeList* list, const TreeDumpOptions& opti
         } else {
             out += name(node->name) + " -> " + url(node->url) + "\n";
         }
+        if (options.fileText)
+            out.insert(out.size() - 1, " {" + Printable(node->fileName) + " | " + Printable(node->fileUrl) + "}");
     }
     return out;
+}
+
+namespace {
+
+std::string AsKeptUndeclared(const std::string& text)
+{
+    std::string out;
+    for (char c : CutText(text, BookmarkReader::kMaxTextBytes)) {
+        if (c != '\r' && c != '\n')
+            out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+void KeepFileText(CollectionNodeList& list)
+{
+    for (std::size_t i = 0; i < list.Size(); ++i) {
+        CollectionNode& node = *list.At(i);
+        node.name = AsKeptUndeclared(node.fileName);
+        node.url = AsKeptUndeclared(node.fileUrl);
+        if (node.IsFolder())
+            KeepFileText(*node.children);
+    }
 }

@@ -14,9 +14,17 @@ struct TreeDumpOptions {
     // Applied to each name and address before it is written.
     std::function<std::string(const std::string&)> name;
     std::function<std::string(const std::string&)> url;
+    // Add each node's file text (a declared file's own name and address).
+    bool fileText = false;
 };
 
 std::string DumpTree(const CollectionNodeList* list, const TreeDumpOptions& options = TreeDumpOptions());
 
 // A bookmark text with its control and non-ASCII bytes escaped, for messages.
 std::string Printable(const std::string& text);
+
+// Puts back, in every node of a tree read from a declared file, the file's
+// own name and address as a reader that knows no character sets keeps them:
+// the first 255 bytes, whole double-byte characters, without line breaks.
+// The structure of such a tree is then judged like any other.
+void KeepFileText(CollectionNodeList& list);

@@ -1,0 +1,20 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Characters in code page 932 and in UTF-8, converted through the program's
+// own tables: the core runs where the system's conversion is not at hand.
+
+// Stands for bytes that are no character.
+const std::uint32_t kBadChar = 0xFFFD;
+
+// The character at text[pos] (pos < size), moving pos past it. Bytes that
+// start no character give kBadChar and are passed over one at a time.
+std::uint32_t DecodeCp932(const char* text, std::size_t size, std::size_t& pos);
+std::uint32_t DecodeUtf8(const char* text, std::size_t size, std::size_t& pos);
+
+// Appends c; false, appending nothing, when code page 932 has no such
+// character.
+bool AppendCp932(std::uint32_t c, std::string& out);
+void AppendUtf8(std::uint32_t c, std::string& out);
