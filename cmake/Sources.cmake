@@ -110,6 +110,9 @@ set(QUENVO_WIN32_TESTS
   tests/tabstrip/TabDropTargetTest.cpp
   tests/tabstrip/TabStripSceneTest.cpp
   tests/support/FakeWebBrowser.cpp
+  tests/support/FakeWebBrowserDispatch.cpp
+  tests/support/FakeWebBrowserEvents.cpp
+  tests/support/FakeWebBrowserOle.cpp
   tests/support/HandleTrace.cpp
   tests/browser/HandleTest.cpp
   tests/support/FakeWebBrowserTest.cpp
