@@ -12,7 +12,7 @@ BOOL CMainDlg::MatchesExpirePage(const CString& url) const
 void CMainDlg::OnExpireEnable()
 {
     m_settings.m_bExpireEnabled = !m_settings.m_bExpireEnabled;
-    NoteChange();
+    m_profileFile.NoteChange();
 }
 
 void CMainDlg::OnRegisterExpirePage(int tab)

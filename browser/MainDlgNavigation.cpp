@@ -72,7 +72,7 @@ void CMainDlg::UpdateLocation(int index)
         return;
     const CString location = pane->GetLocationURL();
     if (location != pane->GetLocation())
-        NoteChange();
+        m_profileFile.NoteChange();
     pane->SetLocation(location);
     if (index == m_tabs.GetCurSel())
         m_edAddress.SetWindowText(pane->GetTabLocation());

@@ -69,7 +69,7 @@ set(QUENVO_PROGRAM_SOURCES
   collection/StopMessage.cpp
   browser/MainDlg.cpp
   browser/MainDlgTabs.cpp
-  browser/MainDlgKeys.cpp
+  browser/WindowKeys.cpp
   browser/TabKeys.cpp
   browser/MainDlgNavigation.cpp
   browser/MainDlgExpire.cpp
@@ -81,6 +81,7 @@ set(QUENVO_PROGRAM_SOURCES
   browser/MainDlgSettings.cpp
   browser/MainDlgDefaultTabs.cpp
   browser/MainDlgProfileFile.cpp
+  browser/ProfileFile.cpp
   browser/MainDlgOptions.cpp
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
