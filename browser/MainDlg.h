@@ -13,8 +13,6 @@
 #include <memory>
 
 struct CollectionNode;
-class CCollectionDlg;
-class CExpirePageDlg;
 
 // The main window: navigation bar, tab strip and one browser pane per tab.
 // Pane i always has control id IDC_BROWSER_FIRST + i.
@@ -54,7 +52,6 @@ public:
     // into it, SaveDefaultTabs the tab set.
     void LoadSettings();
     void SaveSettings();
-    const Settings& GetSettings() const { return m_settings; }
     CString GetBookmarkFile() const;
     CString GetExpireFile() const;
     void SaveDefaultTabs();
@@ -66,7 +63,6 @@ public:
     void ToggleStealthMode();
     void SetStealthMode(bool on);
     void ModifyTrayIcon() { m_stealth.ModifyTrayIcon(); }
-    CStealthMode& GetStealth() { return m_stealth; }
 
     // Reads the collection file again and rebuilds the collection popup from it.
     void RebuildCollectionMenu();
@@ -120,7 +116,6 @@ protected:
     // The collection organizer, adding the page of a tab or organizing
     void AddPage(int tab);
     void OrganizeCollections();
-    void RunOrganizer(CCollectionDlg& dlg);
 
     // Navigation bar
     void OnGo();
@@ -146,7 +141,6 @@ protected:
     void OnExpireEnable();
     void OnRegisterExpirePage(int tab);
     void OnOrganizeExpirePages();
-    void RunExpirePageDlg(CExpirePageDlg& dlg);
 
     void GetPaneRect(RECT* rect);
     BOOL InsertTab(const char* address, BOOL loadNow);

@@ -4,6 +4,15 @@
 #include "core/expire/ExpireRules.h"
 #include "expire/ExpirePageDlg.h"
 
+namespace {
+// Only an OK has rewritten the file.
+BOOL RunExpirePageDlg(CExpirePageDlg& dlg, const CString& file)
+{
+    dlg.SetFile(file);
+    return dlg.DoModal() == IDOK;
+}
+}
+
 BOOL CMainDlg::MatchesExpirePage(const CString& url) const
 {
     return MatchesExpireList(m_pExpireList ? m_pExpireList->GetRoot() : nullptr, url.str());
@@ -23,19 +32,15 @@ void CMainDlg::OnRegisterExpirePage(int tab)
     CExpirePageDlg dlg;
     dlg.SetMode(CExpirePageDlg::kAddMode);
     dlg.SetPage(pane->GetLocationName(), pane->GetLocationURL());
-    RunExpirePageDlg(dlg);
+    if (RunExpirePageDlg(dlg, GetExpireFile()))
+        ReloadExpireList();
 }
 
 void CMainDlg::OnOrganizeExpirePages()
 {
     CExpirePageDlg dlg;
     dlg.SetMode(CExpirePageDlg::kOrganizeMode);
-    RunExpirePageDlg(dlg);
-}
-
-void CMainDlg::RunExpirePageDlg(CExpirePageDlg& dlg)
-{
-    dlg.SetFile(GetExpireFile());
-    if (dlg.DoModal() == IDOK)
+    if (RunExpirePageDlg(dlg, GetExpireFile()))
         ReloadExpireList();
 }
+

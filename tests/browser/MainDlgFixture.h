@@ -22,6 +22,7 @@ public:
     using CMainDlg::m_bCollectionMenuOpen;
     using CMainDlg::m_pHoveredNode;
     using CMainDlg::m_pExpireList;
+    CStealthMode& GetStealth() { return m_stealth; }
 };
 
 // A modeless main window whose panes host the WebBrowser double.
