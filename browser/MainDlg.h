@@ -36,8 +36,6 @@ public:
     void RecalcLayout() override;
     void RefreshTabCaptions();
 
-    int GetTabCount() const { return m_tabs.GetCount(); }
-    CWebBrowser2* GetPane(int index) const { return m_tabs.Get(index); }
 
     // The tab strip's requests.
     BOOL IsTabPinned(int index) const override;

@@ -32,8 +32,8 @@ void CMainDlg::OpenDefaultTabs()
     const int count = static_cast<int>(app->GetProfileInt(kSection, kCount, 0));
     if (count == 0) {
         AddTab("");
-        if (GetTabCount() > 0)
-            GetPane(0)->GoHome();
+        if (m_tabs.GetCount() > 0)
+            m_tabs.Get(0)->GoHome();
         return;
     }
     // A pinned front stays; a closed one is not looked for again, since a
@@ -46,12 +46,12 @@ void CMainDlg::OpenDefaultTabs()
     const ProfileSection saved(app->GetProfileSection(kSection));
     {
         CTabSet::InsertBatch batch(m_tabs);
-        for (int i = 0; i < count && GetTabCount() < kMaxTabs; ++i) {
+        for (int i = 0; i < count && m_tabs.GetCount() < kMaxTabs; ++i) {
             if (!AddRestoredTab(saved.Get(TabUrlKey(i), "").c_str()))
                 break;
         }
     }
     // The set's last tab comes to the front, as each of its pages would
     // take it on opening, unless a pinned tab holds it. Only that one loads.
-    ShowFront(kept, GetTabCount() - 1);
+    ShowFront(kept, m_tabs.GetCount() - 1);
 }

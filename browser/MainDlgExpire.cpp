@@ -26,7 +26,7 @@ void CMainDlg::OnExpireEnable()
 
 void CMainDlg::OnRegisterExpirePage(int tab)
 {
-    CWebBrowser2* pane = GetPane(tab);
+    CWebBrowser2* pane = m_tabs.Get(tab);
     if (!pane)
         return;
     CExpirePageDlg dlg;

@@ -14,7 +14,7 @@ BOOL RunOrganizer(CCollectionDlg& dlg, const CString& file)
 // The tab the context menu was opened on, which need not be the current one.
 void CMainDlg::AddPage(int tab)
 {
-    CWebBrowser2* pane = GetPane(tab);
+    CWebBrowser2* pane = m_tabs.Get(tab);
     if (!pane)
         return;
     CCollectionDlg dlg(this);

@@ -71,7 +71,7 @@ void CMainDlg::ShowFront(int kept, int fallback)
         // The strip may have lost its selection while the tabs before it went.
         m_tabs.SetCurSel(kept);
         RecalcLayout();
-    } else if (GetTabCount() > 0) {
+    } else if (m_tabs.GetCount() > 0) {
         SelectTab(fallback);
     }
 }
