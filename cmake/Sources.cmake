@@ -118,6 +118,7 @@ set(QUENVO_WIN32_TESTS
   tests/browser/HandleTest.cpp
   tests/support/FakeWebBrowserTest.cpp
   tests/app/ResourceTest.cpp
+  tests/app/ResourcePictureTest.cpp
   tests/app/StartupTest.cpp
   tests/framework/StrTest.cpp
   tests/framework/DialogTest.cpp

@@ -185,22 +185,27 @@ STDMETHODIMP FakeWebBrowser::GetUserType(DWORD, LPOLESTR* type)
     return E_NOTIMPL;
 }
 
-STDMETHODIMP FakeWebBrowser::SetExtent(DWORD aspect, SIZEL* size)
+// Only the content aspect has an extent.
+static HRESULT CheckExtentArgs(DWORD aspect, const SIZEL* size)
 {
     if (!size)
         return E_POINTER;
-    if (aspect != DVASPECT_CONTENT)
-        return DV_E_DVASPECT;
-    m_extent = *size;
-    return S_OK;
+    return aspect == DVASPECT_CONTENT ? S_OK : DV_E_DVASPECT;
+}
+
+STDMETHODIMP FakeWebBrowser::SetExtent(DWORD aspect, SIZEL* size)
+{
+    const HRESULT hr = CheckExtentArgs(aspect, size);
+    if (SUCCEEDED(hr))
+        m_extent = *size;
+    return hr;
 }
 
 STDMETHODIMP FakeWebBrowser::GetExtent(DWORD aspect, SIZEL* size)
 {
-    if (!size)
-        return E_POINTER;
-    if (aspect != DVASPECT_CONTENT)
-        return DV_E_DVASPECT;
+    const HRESULT hr = CheckExtentArgs(aspect, size);
+    if (FAILED(hr))
+        return hr;
     *size = m_extent;
     return S_OK;
 }
