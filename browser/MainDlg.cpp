@@ -55,7 +55,8 @@ HICON LoadSmallIcon(UINT id)
 
 CMainDlg::CMainDlg(CWnd* parent, const CString& startDir)
     : CDialog(IDD, parent), m_strStartDir(startDir), m_tabs(*this, m_tabCtrl, m_settings),
-      m_stealth(*this, *this, m_settings)
+      m_profileFile(*this, m_settings, m_tabCtrl, m_tabs),
+      m_keys(*this, *this, m_tabs, m_edAddress, m_profileFile), m_stealth(*this, *this, m_settings)
 {
     m_hIcon = AfxGetApp()->LoadIcon(IDI_APP);
 }
@@ -103,7 +104,7 @@ BOOL CMainDlg::OnInitDialog()
 
     CreateCollections();
     OpenDefaultTabs();
-    m_bTrackChanges = TRUE;
+    m_profileFile.StartNotingChanges();
     return TRUE;
 }
 
@@ -130,7 +131,7 @@ void CMainDlg::CreateNavigationBar()
 BOOL CMainDlg::PreTranslateMessage(MSG* msg)
 {
     m_toolTip.RelayEvent(msg);
-    if (OnTabKey(*msg))
+    if (m_keys.OnTabKey(*msg))
         return TRUE;
     if (CWebBrowser2* page = m_tabs.Current())
         if (page->TranslateAccelerator(msg))
@@ -201,7 +202,7 @@ void CMainDlg::OnSize(UINT type, int cx, int cy)
         return;
     CDialog::OnSize(type, cx, cy);
     RecalcLayout();
-    NoteChange();
+    m_profileFile.NoteChange();
 }
 
 void CMainDlg::OnDestroy()
@@ -219,8 +220,8 @@ void CMainDlg::OnCancel()
 
 void CMainDlg::OnClose()
 {
-    StopNotingChanges();
-    WriteProfileFile(PartsDue(), FALSE);
+    m_profileFile.StopNotingChanges();
+    m_profileFile.WriteProfileFile(m_profileFile.PartsDue(), FALSE);
     m_stealth.End();
     for (HICON& icon : m_hMenuIcons) {
         if (icon) ::DestroyIcon(icon);
@@ -250,7 +251,7 @@ void CMainDlg::OnMouseMove(UINT flags, CPoint point)
 
 void CMainDlg::OnTimer(UINT_PTR id)
 {
-    if (!OnSaveTimer(id))
+    if (!m_profileFile.OnSaveTimer(id))
         m_stealth.OnTimer(id);
 }
 

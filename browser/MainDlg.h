@@ -2,9 +2,10 @@
 #include "framework/Dialog.h"
 #include "framework/Controls.h"
 #include "browser/AddressEdit.h"
+#include "browser/ProfileFile.h"
 #include "browser/TabSet.h"
+#include "browser/WindowKeys.h"
 #include "collection/CollectionMenu.h"
-#include "core/ClosedTabs.h"
 #include "core/Settings.h"
 #include "stealth/StealthMode.h"
 #include "tabstrip/BrowserTabCtrl.h"
@@ -12,13 +13,10 @@
 #include <memory>
 
 struct CollectionNode;
-class CCollectionDlg;
-class CExpirePageDlg;
-class IniDocument;
 
 // The main window: navigation bar, tab strip and one browser pane per tab.
 // Pane i always has control id IDC_BROWSER_FIRST + i.
-class CMainDlg : public CDialog, public TabStripOwner, public StealthOwner {
+class CMainDlg : public CDialog, public TabStripOwner, public StealthOwner, public WindowKeysOwner {
 public:
     enum { IDD = IDD_MAIN };
     enum { kMaxTabs = CTabSet::kMaxTabs };
@@ -38,8 +36,6 @@ public:
     void RecalcLayout() override;
     void RefreshTabCaptions();
 
-    int GetTabCount() const { return m_tabs.GetCount(); }
-    CWebBrowser2* GetPane(int index) const { return m_tabs.Get(index); }
 
     // The tab strip's requests.
     BOOL IsTabPinned(int index) const override;
@@ -54,7 +50,6 @@ public:
     // into it, SaveDefaultTabs the tab set.
     void LoadSettings();
     void SaveSettings();
-    const Settings& GetSettings() const { return m_settings; }
     CString GetBookmarkFile() const;
     CString GetExpireFile() const;
     void SaveDefaultTabs();
@@ -66,7 +61,6 @@ public:
     void ToggleStealthMode();
     void SetStealthMode(bool on);
     void ModifyTrayIcon() { m_stealth.ModifyTrayIcon(); }
-    CStealthMode& GetStealth() { return m_stealth; }
 
     // Reads the collection file again and rebuilds the collection popup from it.
     void RebuildCollectionMenu();
@@ -120,11 +114,10 @@ protected:
     // The collection organizer, adding the page of a tab or organizing
     void AddPage(int tab);
     void OrganizeCollections();
-    void RunOrganizer(CCollectionDlg& dlg);
 
     // Navigation bar
     void OnGo();
-    void OnNew();
+    void OnNew() override;
     void OnBack();
     void OnForward();
 
@@ -146,22 +139,7 @@ protected:
     void OnExpireEnable();
     void OnRegisterExpirePage(int tab);
     void OnOrganizeExpirePages();
-    void RunExpirePageDlg(CExpirePageDlg& dlg);
 
-    // The INI file written whole, with the parts given in their place and
-    // the rest as it was. A failure is shown once until a write succeeds;
-    // quiet shows nothing.
-    enum ProfilePart : UINT { kSettingsPart = 1, kTabSetPart = 2 };
-    void WriteProfileFile(UINT parts, BOOL quiet);
-    // The settings, and the tab set when it is kept at exit.
-    UINT PartsDue() const;
-    void StoreSettings(Profile& profile);
-    void StoreDefaultTabs(IniDocument& doc);
-    // A change to keep: (re)starts the short wait after which the file is
-    // written. From the end of start-up until the window closes.
-    void NoteChange();
-    void StopNotingChanges();
-    BOOL OnSaveTimer(UINT_PTR id);
     void GetPaneRect(RECT* rect);
     BOOL InsertTab(const char* address, BOOL loadNow);
     // Closing tabs in a batch (CTabSet::Remove) leaves the front to the
@@ -170,15 +148,6 @@ protected:
     void ShowFront(int kept, int fallback);
     void CreateNavigationBar();
 
-    // The window's own keys, taken before the page and the dialog manager.
-    BOOL OnTabKey(const MSG& msg);
-    // Focus to the address box, its whole text selected; restore first puts
-    // the current tab's address back.
-    void FocusAddress(BOOL restore);
-    // Tabs the user closes one at a time are remembered to open again.
-    void RememberClosedTab(int index);
-    void ReopenClosedTab();
-
     const CString m_strStartDir;
     CAddressEdit m_edAddress;
     CBrowserTabCtrl m_tabCtrl;
@@ -186,7 +155,8 @@ protected:
     // The panes and the strip's items; declared after the strip and the
     // settings it refers to.
     CTabSet m_tabs;
-    ClosedTabs m_closedTabs;
+    CProfileFile m_profileFile;
+    CWindowKeys m_keys;
     HICON m_hIcon = nullptr;
     HICON m_hMenuIcons[3] = {};
     CToolTipCtrl m_toolTip;
@@ -201,8 +171,6 @@ protected:
     const CollectionNode* m_pHoveredNode = nullptr;
     std::unique_ptr<CollectionStore> m_pExpireList;
     CStealthMode m_stealth;
-    BOOL m_bTrackChanges = FALSE;
-    BOOL m_bWriteFailShown = FALSE;
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()

@@ -1,6 +1,7 @@
 // The default tab set: the addresses in the INI file's "TAB" section, opened
 // at every start.
 #include "browser/MainDlg.h"
+#include "browser/ProfileFile.h"
 #include "core/IniDocument.h"
 #include "core/SettingsRules.h"
 #include "framework/WinApp.h"
@@ -10,19 +11,19 @@ const char kSection[] = "TAB";
 const char kCount[] = "COUNT";
 }
 
-void CMainDlg::StoreDefaultTabs(IniDocument& doc)
+void CProfileFile::StoreDefaultTabs(IniDocument& doc) const
 {
     const int oldCount = doc.ReadInt(kSection, kCount, 0);
-    doc.WriteInt(kSection, kCount, GetTabCount());
+    doc.WriteInt(kSection, kCount, m_tabs.GetCount());
     // Our own sets never pass URL255; a hand-edited huge COUNT must not turn
     // saving into billions of removals.
-    const int staleEnd = oldCount < kMaxTabs ? oldCount : kMaxTabs;
-    for (int i = GetTabCount(); i < staleEnd; ++i)
+    const int staleEnd = oldCount < CTabSet::kMaxTabs ? oldCount : CTabSet::kMaxTabs;
+    for (int i = m_tabs.GetCount(); i < staleEnd; ++i)
         doc.Remove(kSection, TabUrlKey(i));
     // The document drops line breaks inside a value: "[x]" on a line of its
     // own would move every later key into another section.
-    for (int i = 0; i < GetTabCount(); ++i)
-        doc.Set(kSection, TabUrlKey(i), GetPane(i)->GetTabLocation().str());
+    for (int i = 0; i < m_tabs.GetCount(); ++i)
+        doc.Set(kSection, TabUrlKey(i), m_tabs.Get(i)->GetTabLocation().str());
 }
 
 void CMainDlg::OpenDefaultTabs()
@@ -31,8 +32,8 @@ void CMainDlg::OpenDefaultTabs()
     const int count = static_cast<int>(app->GetProfileInt(kSection, kCount, 0));
     if (count == 0) {
         AddTab("");
-        if (GetTabCount() > 0)
-            GetPane(0)->GoHome();
+        if (m_tabs.GetCount() > 0)
+            m_tabs.Get(0)->GoHome();
         return;
     }
     // A pinned front stays; a closed one is not looked for again, since a
@@ -45,12 +46,12 @@ void CMainDlg::OpenDefaultTabs()
     const ProfileSection saved(app->GetProfileSection(kSection));
     {
         CTabSet::InsertBatch batch(m_tabs);
-        for (int i = 0; i < count && GetTabCount() < kMaxTabs; ++i) {
+        for (int i = 0; i < count && m_tabs.GetCount() < kMaxTabs; ++i) {
             if (!AddRestoredTab(saved.Get(TabUrlKey(i), "").c_str()))
                 break;
         }
     }
     // The set's last tab comes to the front, as each of its pages would
     // take it on opening, unless a pinned tab holds it. Only that one loads.
-    ShowFront(kept, GetTabCount() - 1);
+    ShowFront(kept, m_tabs.GetCount() - 1);
 }

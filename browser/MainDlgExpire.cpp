@@ -4,6 +4,15 @@
 #include "core/expire/ExpireRules.h"
 #include "expire/ExpirePageDlg.h"
 
+namespace {
+// Only an OK has rewritten the file.
+BOOL RunExpirePageDlg(CExpirePageDlg& dlg, const CString& file)
+{
+    dlg.SetFile(file);
+    return dlg.DoModal() == IDOK;
+}
+}
+
 BOOL CMainDlg::MatchesExpirePage(const CString& url) const
 {
     return MatchesExpireList(m_pExpireList ? m_pExpireList->GetRoot() : nullptr, url.str());
@@ -12,30 +21,26 @@ BOOL CMainDlg::MatchesExpirePage(const CString& url) const
 void CMainDlg::OnExpireEnable()
 {
     m_settings.m_bExpireEnabled = !m_settings.m_bExpireEnabled;
-    NoteChange();
+    m_profileFile.NoteChange();
 }
 
 void CMainDlg::OnRegisterExpirePage(int tab)
 {
-    CWebBrowser2* pane = GetPane(tab);
+    CWebBrowser2* pane = m_tabs.Get(tab);
     if (!pane)
         return;
     CExpirePageDlg dlg;
     dlg.SetMode(CExpirePageDlg::kAddMode);
     dlg.SetPage(pane->GetLocationName(), pane->GetLocationURL());
-    RunExpirePageDlg(dlg);
+    if (RunExpirePageDlg(dlg, GetExpireFile()))
+        ReloadExpireList();
 }
 
 void CMainDlg::OnOrganizeExpirePages()
 {
     CExpirePageDlg dlg;
     dlg.SetMode(CExpirePageDlg::kOrganizeMode);
-    RunExpirePageDlg(dlg);
-}
-
-void CMainDlg::RunExpirePageDlg(CExpirePageDlg& dlg)
-{
-    dlg.SetFile(GetExpireFile());
-    if (dlg.DoModal() == IDOK)
+    if (RunExpirePageDlg(dlg, GetExpireFile()))
         ReloadExpireList();
 }
+

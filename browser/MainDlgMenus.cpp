@@ -166,5 +166,5 @@ void CMainDlg::OpenCollection(UINT)
         }
     }
     // Only the tab shown loads its page; the others load when first shown.
-    SelectTab(GetTabCount() - 1);
+    SelectTab(m_tabs.GetCount() - 1);
 }

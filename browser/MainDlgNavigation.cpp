@@ -48,7 +48,7 @@ void CMainDlg::OnNew()
     CString address;
     m_edAddress.GetWindowText(address);
     AddTab(address);
-    SelectTab(GetTabCount() - 1);
+    SelectTab(m_tabs.GetCount() - 1);
 }
 
 void CMainDlg::OnBack()
@@ -67,12 +67,12 @@ void CMainDlg::OnForward()
 
 void CMainDlg::UpdateLocation(int index)
 {
-    CWebBrowser2* pane = GetPane(index);
+    CWebBrowser2* pane = m_tabs.Get(index);
     if (!pane)
         return;
     const CString location = pane->GetLocationURL();
     if (location != pane->GetLocation())
-        NoteChange();
+        m_profileFile.NoteChange();
     pane->SetLocation(location);
     if (index == m_tabs.GetCurSel())
         m_edAddress.SetWindowText(pane->GetTabLocation());
@@ -91,7 +91,7 @@ void CMainDlg::OnDocumentComplete(UINT id, IDispatch*, VARIANT*)
 void CMainDlg::OnTitleChange(UINT id, const wchar_t* text)
 {
     const int index = static_cast<int>(id) - IDC_BROWSER_FIRST;
-    if (!GetPane(index))
+    if (!m_tabs.Get(index))
         return;
     const CString title = CString::FromWide(text);
     if (index == m_tabs.GetCurSel())
@@ -106,7 +106,7 @@ void CMainDlg::OnBeforeNavigate2(UINT id, IDispatch*, VARIANT* url, VARIANT*, VA
 {
     const int current = m_tabs.GetCurSel();
     const int index = static_cast<int>(id) - IDC_BROWSER_FIRST;
-    CWebBrowser2* pane = GetPane(index);
+    CWebBrowser2* pane = m_tabs.Get(index);
     if (!pane)
         return;
     if (pane->GetFirstNavigate()) {
@@ -128,7 +128,7 @@ void CMainDlg::OnBeforeNavigate2(UINT id, IDispatch*, VARIANT* url, VARIANT*, VA
         }
     }
     if (pane->SetFirstNavigate(FALSE)) {
-        CWebBrowser2* front = GetPane(current);
+        CWebBrowser2* front = m_tabs.Get(current);
         if (front && !front->GetPinned())
             SelectTab(index);
     }
@@ -142,13 +142,13 @@ void CMainDlg::OnNewWindow2(UINT, IDispatch** disp, VARIANT_BOOL* cancel)
         *cancel = VARIANT_TRUE;
         return;
     }
-    *disp = GetPane(GetTabCount() - 1)->GetApplication();
+    *disp = m_tabs.Get(m_tabs.GetCount() - 1)->GetApplication();
 }
 
 void CMainDlg::OnProgressChange(UINT id, long progress, long progressMax)
 {
     const int index = static_cast<int>(id) - IDC_BROWSER_FIRST;
-    if (!GetPane(index))
+    if (!m_tabs.Get(index))
         return;
     m_tabs.SetProgress(index, progress > 0 && progressMax != 0
         ? static_cast<LPARAM>(static_cast<long long>(progress) * 100 / progressMax) : 100);
@@ -157,7 +157,7 @@ void CMainDlg::OnProgressChange(UINT id, long progress, long progressMax)
 void CMainDlg::OnCommandStateChange(UINT id, long command, BOOL enable)
 {
     const int index = static_cast<int>(id) - IDC_BROWSER_FIRST;
-    CWebBrowser2* pane = GetPane(index);
+    CWebBrowser2* pane = m_tabs.Get(index);
     if (!pane)
         return;
     const bool current = index == m_tabs.GetCurSel();

@@ -2,30 +2,34 @@
 #include "browser/MainDlg.h"
 #include "collection/CollectionDlg.h"
 
+namespace {
+// Only an OK has rewritten the file.
+BOOL RunOrganizer(CCollectionDlg& dlg, const CString& file)
+{
+    dlg.m_strCollectionFile = file;
+    return dlg.DoModal() == IDOK;
+}
+}
+
 // The tab the context menu was opened on, which need not be the current one.
 void CMainDlg::AddPage(int tab)
 {
-    CWebBrowser2* pane = GetPane(tab);
+    CWebBrowser2* pane = m_tabs.Get(tab);
     if (!pane)
         return;
     CCollectionDlg dlg(this);
     dlg.m_nMode = CCollectionDlg::kAdd;
     dlg.m_strName = pane->GetLocationName();
     dlg.m_strAddress = pane->GetLocationURL();
-    RunOrganizer(dlg);
+    if (RunOrganizer(dlg, GetBookmarkFile()))
+        RebuildCollectionMenu();
 }
 
 void CMainDlg::OrganizeCollections()
 {
     CCollectionDlg dlg(this);
     dlg.m_nMode = CCollectionDlg::kOrganize;
-    RunOrganizer(dlg);
-}
-
-// Only an OK has rewritten the file.
-void CMainDlg::RunOrganizer(CCollectionDlg& dlg)
-{
-    dlg.m_strCollectionFile = GetBookmarkFile();
-    if (dlg.DoModal() == IDOK)
+    if (RunOrganizer(dlg, GetBookmarkFile()))
         RebuildCollectionMenu();
 }
+

@@ -50,21 +50,6 @@ void CMainDlg::LoadSettings()
     SetStealthMode(s.m_bStealthMode != 0);
 }
 
-void CMainDlg::StoreSettings(Profile& profile)
-{
-    WINDOWPLACEMENT placement = {};
-    placement.length = sizeof placement;
-    ::GetWindowPlacement(m_hWnd, &placement);
-    const RECT& r = placement.rcNormalPosition;
-    m_settings.m_nState = static_cast<int>(placement.showCmd);
-    m_settings.m_nLeft = r.left;
-    m_settings.m_nTop = r.top;
-    m_settings.m_nRight = r.right;
-    m_settings.m_nBottom = r.bottom;
-    m_settings.m_nTabOrientation = m_tabCtrl.GetOrientation();
-    m_settings.Save(profile);
-}
-
 CString CMainDlg::GetBookmarkFile() const
 {
     return CString(m_settings.BookmarkFilePath(m_strStartDir.str()));
@@ -78,7 +63,7 @@ CString CMainDlg::GetExpireFile() const
 void CMainDlg::OnSaveTabsAtExit()
 {
     m_settings.m_bSaveLastTab = m_settings.m_bSaveLastTab ? FALSE : TRUE;
-    NoteChange();
+    m_profileFile.NoteChange();
 }
 
 void CMainDlg::ToggleStealthMode()
@@ -93,5 +78,5 @@ void CMainDlg::SetStealthMode(bool on)
         m_stealth.SwitchOn();
     else
         m_stealth.SwitchOff();
-    NoteChange();
+    m_profileFile.NoteChange();
 }

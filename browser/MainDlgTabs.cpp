@@ -18,7 +18,7 @@ BOOL CMainDlg::InsertTab(const char* address, BOOL loadNow)
     CWebBrowser2* pane = m_tabs.Insert(address, loadNow);
     if (!pane)
         return FALSE;
-    NoteChange();
+    m_profileFile.NoteChange();
     // The address box shows the current tab only: a page opened behind a
     // pinned tab must not become what Enter navigates that tab to.
     if (address && m_tabs.Current() == pane)
@@ -56,7 +56,7 @@ BOOL CMainDlg::DeleteTab(int index)
         return FALSE;
     const int current = m_tabs.GetCurSel();
     m_tabs.Remove(index);
-    NoteChange();
+    m_profileFile.NoteChange();
     const int count = m_tabs.GetCount();
     if (index == current && count > 0)
         SelectTab(index < count ? index : count - 1);
@@ -71,7 +71,7 @@ void CMainDlg::ShowFront(int kept, int fallback)
         // The strip may have lost its selection while the tabs before it went.
         m_tabs.SetCurSel(kept);
         RecalcLayout();
-    } else if (GetTabCount() > 0) {
+    } else if (m_tabs.GetCount() > 0) {
         SelectTab(fallback);
     }
 }
@@ -83,7 +83,7 @@ BOOL CMainDlg::SwapTabs(int i, int j)
     if (!m_tabs.Get(i) || !m_tabs.Get(j))
         return FALSE;
     m_tabs.Exchange(i, j);
-    NoteChange();
+    m_profileFile.NoteChange();
     return TRUE;
 }
 
@@ -114,7 +114,7 @@ void CMainDlg::OnDeleteTab(int tab)
 {
     if (m_tabs.GetCount() <= 1)
         return;
-    RememberClosedTab(tab);
+    m_keys.RememberClosedTab(tab);
     DeleteTab(tab);
 }
 
@@ -127,7 +127,7 @@ void CMainDlg::OnDeleteOtherTabs(int tab)
         m_tabs.Remove(i);
     for (int i = 0; i < tab; ++i)
         m_tabs.Remove(0);
-    NoteChange();
+    m_profileFile.NoteChange();
     ShowFront(kept, 0);
 }
 
@@ -135,7 +135,7 @@ void CMainDlg::OnTabOrientation(UINT id)
 {
     m_tabCtrl.SetLayout(TabSideOfCommand(static_cast<int>(id) - ID_TAB_BOTTOM), m_settings.m_bMultiLineTab != 0);
     SelectTab(m_tabs.GetCurSel());
-    NoteChange();
+    m_profileFile.NoteChange();
 }
 
 void CMainDlg::OnMultiLineTab()
@@ -143,7 +143,7 @@ void CMainDlg::OnMultiLineTab()
     m_settings.m_bMultiLineTab = !m_settings.m_bMultiLineTab;
     m_tabCtrl.SetLayout(m_tabCtrl.GetOrientation(), m_settings.m_bMultiLineTab != 0);
     RecalcLayout();
-    NoteChange();
+    m_profileFile.NoteChange();
 }
 
 // The strip lets the mouse beside its tabs through to this window: a double
@@ -167,7 +167,7 @@ LRESULT CMainDlg::OnCloseTab(WPARAM wParam, LPARAM lParam)
         return 0;
     // A refused page is no tab the user closed.
     if (!lParam)
-        RememberClosedTab(index);
+        m_keys.RememberClosedTab(index);
     HWND tips = m_tabCtrl.GetToolTips();
     ::SendMessageA(tips, TTM_ACTIVATE, FALSE, 0);
     DeleteTab(index);

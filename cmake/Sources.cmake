@@ -82,7 +82,7 @@ set(QUENVO_PROGRAM_SOURCES
   collection/StopMessage.cpp
   browser/MainDlg.cpp
   browser/MainDlgTabs.cpp
-  browser/MainDlgKeys.cpp
+  browser/WindowKeys.cpp
   browser/TabKeys.cpp
   browser/MainDlgNavigation.cpp
   browser/MainDlgExpire.cpp
@@ -94,6 +94,7 @@ set(QUENVO_PROGRAM_SOURCES
   browser/MainDlgSettings.cpp
   browser/MainDlgDefaultTabs.cpp
   browser/MainDlgProfileFile.cpp
+  browser/ProfileFile.cpp
   browser/MainDlgOptions.cpp
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
@@ -123,10 +124,14 @@ set(QUENVO_WIN32_TESTS
   tests/tabstrip/TabDropTargetTest.cpp
   tests/tabstrip/TabStripSceneTest.cpp
   tests/support/FakeWebBrowser.cpp
+  tests/support/FakeWebBrowserDispatch.cpp
+  tests/support/FakeWebBrowserEvents.cpp
+  tests/support/FakeWebBrowserOle.cpp
   tests/support/HandleTrace.cpp
   tests/browser/HandleTest.cpp
   tests/support/FakeWebBrowserTest.cpp
   tests/app/ResourceTest.cpp
+  tests/app/ResourcePictureTest.cpp
   tests/app/StartupTest.cpp
   tests/framework/StrTest.cpp
   tests/framework/DialogTest.cpp

@@ -1,14 +1,14 @@
 #pragma once
 #include "app/BrowserApp.h"
 #include "browser/MainDlg.h"
+#include "tests/browser/MainDlgAccess.h"
 #include "tests/support/FakeWebBrowser.h"
 #include <gtest/gtest.h>
 #include <memory>
 
 // The main window as a test sees it: the protected parts it checks.
-class TestMainDlg : public CMainDlg {
+class TestMainDlg : public MainDlgAccess {
 public:
-    TestMainDlg() : CMainDlg(nullptr, g_strStartDir) {}
     using CMainDlg::m_edAddress;
     using CMainDlg::m_tabCtrl;
     using CMainDlg::m_btnBack;
@@ -22,6 +22,7 @@ public:
     using CMainDlg::m_bCollectionMenuOpen;
     using CMainDlg::m_pHoveredNode;
     using CMainDlg::m_pExpireList;
+    CStealthMode& GetStealth() { return m_stealth; }
 };
 
 // A modeless main window whose panes host the WebBrowser double.

@@ -2,6 +2,7 @@
 // start directory, read back byte for byte.
 #include "app/BrowserApp.h"
 #include "browser/MainDlg.h"
+#include "tests/browser/MainDlgAccess.h"
 #include "tests/support/FakeWebBrowser.h"
 #include <gtest/gtest.h>
 #include <cstdio>
@@ -14,9 +15,8 @@
 
 namespace {
 
-class SettingsDlg : public CMainDlg {
+class SettingsDlg : public MainDlgAccess {
 public:
-    SettingsDlg() : CMainDlg(nullptr, g_strStartDir) {}
     using CMainDlg::m_tabCtrl;
     using CMainDlg::m_settings;
 };

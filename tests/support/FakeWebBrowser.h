@@ -177,6 +177,7 @@ private:
     STDMETHODIMP GetSizeMax(ULARGE_INTEGER* size) override;
     STDMETHODIMP InitNew() override;
 
+    static constexpr wchar_t kWindowClass[] = L"QuenvoFakeBrowser";
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HRESULT ActivateInPlace(IOleClientSite* site, LPCRECT posRect);
     HRESULT InvokeMethod(DISPID id, WORD flags, DISPPARAMS* params, UINT* argErr);

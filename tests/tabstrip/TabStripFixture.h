@@ -1,6 +1,7 @@
 #pragma once
 #include "app/BrowserApp.h"
 #include "browser/MainDlg.h"
+#include "tests/browser/MainDlgAccess.h"
 #include "tests/support/FakeWebBrowser.h"
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -21,9 +22,8 @@ struct OleDropTargetProbe {
     static IDropTarget* Interface(const COleDropTarget& t) { return t.GetInterface(); }
 };
 
-class StripMainDlg : public CMainDlg {
+class StripMainDlg : public MainDlgAccess {
 public:
-    StripMainDlg() : CMainDlg(nullptr, g_strStartDir) {}
     using CMainDlg::m_tabCtrl;
 };
 

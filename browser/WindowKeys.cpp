@@ -1,42 +1,52 @@
 // The main window's keys and the tabs the user closed, to open again.
-#include "browser/MainDlg.h"
+#include "browser/WindowKeys.h"
+#include "browser/AddressEdit.h"
+#include "browser/ProfileFile.h"
 #include "browser/TabKeys.h"
+#include "browser/TabSet.h"
+#include "browser/WebBrowser2.h"
 
-BOOL CMainDlg::OnTabKey(const MSG& msg)
+CWindowKeys::CWindowKeys(CWnd& window, WindowKeysOwner& owner, CTabSet& tabs, CAddressEdit& address,
+                         CProfileFile& profileFile)
+    : m_window(window), m_owner(owner), m_tabs(tabs), m_edAddress(address), m_profileFile(profileFile)
+{
+}
+
+BOOL CWindowKeys::OnTabKey(const MSG& msg)
 {
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN)
         return FALSE;
     // A menu's or a modal dialog's loop keeps its keys to itself; a dialog
     // also leaves this window disabled, and the collection popup says so.
-    if (!::IsWindowEnabled(m_hWnd) || m_bCollectionMenuOpen ||
-        (msg.hwnd != m_hWnd && !::IsChild(m_hWnd, msg.hwnd)))
+    if (!::IsWindowEnabled(m_window.m_hWnd) || m_owner.IsCollectionMenuOpen() ||
+        (msg.hwnd != m_window.m_hWnd && !::IsChild(m_window.m_hWnd, msg.hwnd)))
         return FALSE;
     const TabKey* key = FindTabKey(msg.message, msg.wParam, HeldKeyModifiers());
     if (!key || (key->action == TabKeyAction::kRestoreAddress && msg.hwnd != m_edAddress.m_hWnd))
         return FALSE;
-    const int count = GetTabCount();
+    const int count = m_tabs.GetCount();
     const int current = m_tabs.GetCurSel() < 0 ? 0 : m_tabs.GetCurSel();
     switch (key->action) {
     case TabKeyAction::kNewTab:
-        OnNew();
+        m_owner.OnNew();
         FocusAddress(FALSE);
         break;
     case TabKeyAction::kCloseTab:
-        SendMessage(WM_APP_CLOSETAB, static_cast<WPARAM>(m_tabs.GetCurSel()), 0);
+        m_window.SendMessage(WM_APP_CLOSETAB, static_cast<WPARAM>(m_tabs.GetCurSel()), 0);
         break;
     case TabKeyAction::kNextTab:
         if (count > 0)
-            SelectTab((current + 1) % count);
+            m_owner.SelectTab((current + 1) % count);
         break;
     case TabKeyAction::kPreviousTab:
         if (count > 0)
-            SelectTab((current + count - 1) % count);
+            m_owner.SelectTab((current + count - 1) % count);
         break;
     case TabKeyAction::kTabAt:
-        SelectTab(key->tab);
+        m_owner.SelectTab(key->tab);
         break;
     case TabKeyAction::kLastTab:
-        SelectTab(count - 1);
+        m_owner.SelectTab(count - 1);
         break;
     case TabKeyAction::kFocusAddress:
         FocusAddress(FALSE);
@@ -51,7 +61,7 @@ BOOL CMainDlg::OnTabKey(const MSG& msg)
     return TRUE;
 }
 
-void CMainDlg::FocusAddress(BOOL restore)
+void CWindowKeys::FocusAddress(BOOL restore)
 {
     if (restore) {
         CWebBrowser2* pane = m_tabs.Current();
@@ -61,7 +71,7 @@ void CMainDlg::FocusAddress(BOOL restore)
     m_edAddress.SendMessage(EM_SETSEL, 0, -1);
 }
 
-void CMainDlg::RememberClosedTab(int index)
+void CWindowKeys::RememberClosedTab(int index)
 {
     // A blank tab leaves nothing worth opening again.
     const CWebBrowser2* pane = m_tabs.Get(index);
@@ -69,16 +79,16 @@ void CMainDlg::RememberClosedTab(int index)
         m_closedTabs.Remember(pane->GetTabLocation().str(), index);
 }
 
-void CMainDlg::ReopenClosedTab()
+void CWindowKeys::ReopenClosedTab()
 {
     if (m_closedTabs.IsEmpty())
         return;
     const ClosedTab tab = m_closedTabs.Get(0);
     // Where it stood, when the tabs still reach that far; else at the end.
-    const int index = tab.index < GetTabCount() ? tab.index : GetTabCount();
+    const int index = tab.index < m_tabs.GetCount() ? tab.index : m_tabs.GetCount();
     if (!m_tabs.Insert(tab.address.c_str(), TRUE, index))
         return;
     m_closedTabs.ForgetNewest();
-    NoteChange();
-    SelectTab(index);
+    m_profileFile.NoteChange();
+    m_owner.SelectTab(index);
 }
