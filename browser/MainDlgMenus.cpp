@@ -125,8 +125,9 @@ void CMainDlg::OnDrawItem(int idCtl, LPDRAWITEMSTRUCT dis)
     }
     ::FillRect(dc, &r, brush);
     RECT text = { r.left + kMenuIconSpace, r.top, r.right + 1, r.bottom + 1 };
+    // A name is text, not a menu label: "&" is drawn, as it was measured.
     ::DrawTextA(dc, node->name.data(), static_cast<int>(node->name.size()), &text,
-                DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS);
+                DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | DT_NOPREFIX);
     const int icon = !node->IsFolder() ? kIconFolderClosed : node->hasSubfolders ? kIconFolderOpen : kIconTabSet;
     ::DrawIconEx(dc, r.left + 1, r.top, m_hMenuIcons[icon], kMenuIconSize, kMenuIconSize, 0, brush, DI_NORMAL);
     ::DeleteObject(brush);
