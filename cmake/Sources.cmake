@@ -147,6 +147,7 @@ set(QUENVO_WIN32_TESTS
   tests/collection/TreeMouse.cpp
   tests/collection/FolderTreeCtrlTest.cpp
   tests/collection/CollectionDlgTest.cpp
+  tests/collection/CollectionDlgFileTest.cpp
   tests/collection/OrganizerBench.cpp
   tests/browser/MainDlgOrganizerTest.cpp
   tests/support/SheetDriver.cpp
