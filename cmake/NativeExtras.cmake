@@ -9,18 +9,16 @@ set(QUENVO_COLLECTION_TEST_SUPPORT
 set(QUENVO_BOOKMARK_FUZZ_TARGET tests/core/collection/BookmarkFuzzTarget.cpp)
 set(QUENVO_ROUND_TRIP_FUZZ_TARGET tests/core/collection/RoundTripFuzzTarget.cpp)
 
-add_executable(bookmark_corpus_replay
-  tests/core/collection/CorpusReplay.cpp ${QUENVO_BOOKMARK_FUZZ_TARGET} ${QUENVO_COLLECTION_TEST_SUPPORT})
-target_compile_options(bookmark_corpus_replay PRIVATE ${QUENVO_SANITIZE})
-target_link_options(bookmark_corpus_replay PRIVATE ${QUENVO_SANITIZE})
-target_link_libraries(bookmark_corpus_replay PRIVATE quenvo_core)
-add_test(NAME bookmark_corpus COMMAND bookmark_corpus_replay ${CMAKE_SOURCE_DIR}/tests/core/collection/corpus)
-add_executable(round_trip_corpus_replay
-  tests/core/collection/CorpusReplay.cpp ${QUENVO_ROUND_TRIP_FUZZ_TARGET} ${QUENVO_COLLECTION_TEST_SUPPORT})
-target_compile_options(round_trip_corpus_replay PRIVATE ${QUENVO_SANITIZE})
-target_link_options(round_trip_corpus_replay PRIVATE ${QUENVO_SANITIZE})
-target_link_libraries(round_trip_corpus_replay PRIVATE quenvo_core)
-add_test(NAME round_trip_corpus COMMAND round_trip_corpus_replay ${CMAKE_SOURCE_DIR}/tests/core/collection/corpus)
+# A fuzz target's corpus replayed as a plain test, under the sanitizers.
+function(quenvo_corpus_replay name target)
+  add_executable(${name}_replay tests/core/collection/CorpusReplay.cpp ${target} ${QUENVO_COLLECTION_TEST_SUPPORT})
+  target_compile_options(${name}_replay PRIVATE ${QUENVO_SANITIZE})
+  target_link_options(${name}_replay PRIVATE ${QUENVO_SANITIZE})
+  target_link_libraries(${name}_replay PRIVATE quenvo_core)
+  add_test(NAME ${name} COMMAND ${name}_replay ${CMAKE_SOURCE_DIR}/tests/core/collection/corpus)
+endfunction()
+quenvo_corpus_replay(bookmark_corpus ${QUENVO_BOOKMARK_FUZZ_TARGET})
+quenvo_corpus_replay(round_trip_corpus ${QUENVO_ROUND_TRIP_FUZZ_TARGET})
 
 # scripts/fuzz.sh: configure with clang and -DQUENVO_FUZZ=ON.
 option(QUENVO_FUZZ "Build the libFuzzer targets for the bookmark reader (clang)" OFF)

@@ -22,15 +22,9 @@ if [ $# -gt 1 ] || { [ $# -eq 1 ] && [ ! -f "$1" ]; }; then
   exit 2
 fi
 if [ $# -eq 0 ]; then
-  wine_detect
-  [ -n "$wine_runnable" ] || { echo "startup: this host runs no Wine ($wine_skipped)" >&2; exit 1; }
-  [ -z "$wine_skipped" ] || echo "startup: left out: $wine_skipped"
-  status=0
-  for arch in $wine_runnable; do
-    make --no-print-directory -C "$QUENVO_ROOT" "$arch"
-    "$0" "$QUENVO_ROOT/build/$arch/Quenvo.exe" || status=1
-  done
-  exit $status
+  time_target() { "$0" "$QUENVO_ROOT/build/$1/Quenvo.exe"; }
+  wine_each_target startup time_target
+  exit
 fi
 exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 arch=$(basename "$(dirname "$exe")")   # the folder names the target, as for `make run`

@@ -61,3 +61,18 @@ wine_warm() {  # arch, kind
   wineserver -p >/dev/null 2>&1 </dev/null || true
   wine wineboot >/dev/null 2>&1 </dev/null
 }
+
+# Every target this host's Wine runs, built, one after the other: prints
+# what is left out, then calls the command with the target's name. Fails when
+# no Wine runs here or when the command fails for any target.
+wine_each_target() {  # label, command...
+  local label=$1 arch status=0; shift
+  wine_detect
+  [ -n "$wine_runnable" ] || { echo "$label: this host runs no Wine ($wine_skipped)" >&2; return 1; }
+  [ -z "$wine_skipped" ] || echo "$label: left out: $wine_skipped"
+  for arch in $wine_runnable; do
+    make --no-print-directory -C "$QUENVO_ROOT" "$arch"
+    "$@" "$arch" || status=1
+  done
+  return $status
+}
