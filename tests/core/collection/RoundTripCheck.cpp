@@ -18,18 +18,6 @@ void FailCheck(const char* what, const std::string& input, const std::string& ex
 
 namespace {
 
-// What the reader makes of text the writer wrote: the first bytes, whole
-// characters only, without line breaks.
-std::string AsReadBack(const std::string& written)
-{
-    std::string result;
-    for (char c : CutText(written, BookmarkReader::kMaxTextBytes)) {
-        if (c != '\r' && c != '\n')
-            result += c;
-    }
-    return result;
-}
-
 // Forgets the file text of every other entry, so that the writer converts
 // what it shows.
 void EditEveryOther(CollectionNodeList& list, bool& edit)

@@ -59,9 +59,7 @@ std::string DumpTree(const CollectionNodeList* list, const TreeDumpOptions& opti
     return out;
 }
 
-namespace {
-
-std::string AsKeptUndeclared(const std::string& text)
+std::string AsReadBack(const std::string& text)
 {
     std::string out;
     for (char c : CutText(text, BookmarkReader::kMaxTextBytes)) {
@@ -71,14 +69,12 @@ std::string AsKeptUndeclared(const std::string& text)
     return out;
 }
 
-}  // namespace
-
 void KeepFileText(CollectionNodeList& list)
 {
     for (std::size_t i = 0; i < list.Size(); ++i) {
         CollectionNode& node = *list.At(i);
-        node.name = AsKeptUndeclared(node.fileName);
-        node.url = AsKeptUndeclared(node.fileUrl);
+        node.name = AsReadBack(node.fileName);
+        node.url = AsReadBack(node.fileUrl);
         if (node.IsFolder())
             KeepFileText(*node.children);
     }

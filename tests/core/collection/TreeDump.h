@@ -28,3 +28,7 @@ std::string Printable(const std::string& text);
 // the first 255 bytes, whole double-byte characters, without line breaks.
 // The structure of such a tree is then judged like any other.
 void KeepFileText(CollectionNodeList& list);
+
+// What the reader keeps of text it finds in a file: the first bytes, whole
+// characters only, without line breaks.
+std::string AsReadBack(const std::string& text);
