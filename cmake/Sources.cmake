@@ -135,6 +135,7 @@ set(QUENVO_WIN32_TESTS
   tests/app/StartupTest.cpp
   tests/framework/StrTest.cpp
   tests/framework/DialogTest.cpp
+  tests/framework/MessageMapTest.cpp
   tests/browser/SettingsTest.cpp
   tests/browser/WindowArrangeTest.cpp
   tests/collection/CollectionMenuTest.cpp

@@ -16,6 +16,11 @@ bool CCmdTarget::DispatchMessageMap(UINT message, UINT code, UINT id, const AFX_
 {
     for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->pfn; ++e) {
+            if (e->nMessage == AFX_CHAIN_MESSAGE) {
+                if (message == msg.message && e->pfn(this, msg, id, result))
+                    return true;
+                continue;
+            }
             if (e->nMessage != message || e->nCode != code)
                 continue;
             if ((message == WM_COMMAND || message == WM_NOTIFY) && (id < e->nID || id > e->nLastID))
@@ -25,6 +30,16 @@ bool CCmdTarget::DispatchMessageMap(UINT message, UINT code, UINT id, const AFX_
         }
     }
     return false;
+}
+
+bool AfxChainMessage(CCmdTarget& member, const AFX_MSG& msg, UINT id, LRESULT& result)
+{
+    UINT code = 0;
+    if (msg.message == WM_COMMAND)
+        code = HIWORD(msg.wParam);
+    else if (msg.message == WM_NOTIFY)
+        code = reinterpret_cast<const NMHDR*>(msg.lParam)->code;
+    return member.DispatchMessageMap(msg.message, code, id, msg, result);
 }
 
 bool CCmdTarget::DispatchEvent(UINT id, DISPID dispid, DISPPARAMS* params)

@@ -84,6 +84,16 @@ private:
     { WM_REFLECT_BASE + WM_NOTIFY, (UINT)(code), 0, 0, \
       AFX_THUNK_OF(p_->fn(reinterpret_cast<NMHDR*>(m_.lParam), &r_);) },
 
+// A part of the window that keeps its own map (a CCmdTarget member) takes
+// the messages that reach this entry unhandled; what it declines goes on
+// down this map. Reflected messages stay with the control they belong to.
+#define AFX_CHAIN_MESSAGE 0xFFFFFFFFu
+bool AfxChainMessage(CCmdTarget& member, const AFX_MSG& msg, UINT id, LRESULT& result);
+#define CHAIN_MSG_MAP_MEMBER(member) \
+    { AFX_CHAIN_MESSAGE, 0, 0, 0, \
+      [](CCmdTarget* t_, const AFX_MSG& m_, UINT id_, LRESULT& r_) -> bool { \
+          return AfxChainMessage(static_cast<ThisClass*>(t_)->member, m_, id_, r_); } },
+
 // Private messages
 #define ON_MESSAGE(message, fn) { (message), 0, 0, 0, AFX_THUNK_OF(r_ = p_->fn(m_.wParam, m_.lParam);) },
 // A message numbered at run time (RegisterWindowMessage): the expression is

@@ -1,0 +1,67 @@
+#include "framework/Wnd.h"
+#include "framework/WinApp.h"
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+enum { kPartCommand = 100, kWindowCommand = 101, kDeclined = 102 };
+
+// A part of a window that answers some of its messages itself.
+class Part : public CCmdTarget {
+public:
+    std::string seen;
+
+protected:
+    void OnPartCommand() { seen += "part;"; }
+    BOOL OnDeclined(UINT, NMHDR*, LRESULT*) { seen += "declined;"; return FALSE; }
+    LRESULT OnApp(WPARAM wParam, LPARAM) { return static_cast<LRESULT>(wParam) + 1; }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(Part, CCmdTarget)
+    ON_COMMAND(kPartCommand, OnPartCommand)
+    ON_NOTIFY_EX_RANGE(NM_CLICK, kDeclined, kDeclined, OnDeclined)
+    ON_MESSAGE(WM_APP, OnApp)
+END_MESSAGE_MAP()
+
+class PartedWnd : public CWnd {
+public:
+    Part part;
+    std::string seen;
+
+protected:
+    void OnPartCommand() { seen += "window;"; }
+    void OnWindowCommand() { seen += "window;"; }
+    void OnClick(NMHDR*, LRESULT*) { seen += "window;"; }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(PartedWnd, CWnd)
+    CHAIN_MSG_MAP_MEMBER(part)
+    ON_COMMAND(kPartCommand, OnPartCommand)
+    ON_COMMAND(kWindowCommand, OnWindowCommand)
+    ON_NOTIFY(NM_CLICK, kDeclined, OnClick)
+END_MESSAGE_MAP()
+}
+
+TEST(MessageMap, AChainedPartTakesItsMessagesFirstAndWhatItDeclinesGoesOn)
+{
+    PartedWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "parted", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+
+    wnd.SendMessage(WM_COMMAND, kPartCommand, 0);
+    EXPECT_EQ(wnd.part.seen, "part;");
+    EXPECT_EQ(wnd.seen, "");
+
+    wnd.SendMessage(WM_COMMAND, kWindowCommand, 0);
+    NMHDR nm = { wnd.m_hWnd, kDeclined, static_cast<UINT>(NM_CLICK) };
+    wnd.SendMessage(WM_NOTIFY, kDeclined, reinterpret_cast<LPARAM>(&nm));
+    EXPECT_EQ(wnd.part.seen, "part;declined;");
+    EXPECT_EQ(wnd.seen, "window;window;");
+
+    EXPECT_EQ(wnd.SendMessage(WM_APP, 41, 0), 42);
+    wnd.DestroyWindow();
+}
