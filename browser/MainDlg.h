@@ -80,8 +80,6 @@ protected:
     void OnLButtonDblClk(UINT flags, CPoint point);
     void OnMouseMove(UINT flags, CPoint point);
     void OnTimer(UINT_PTR id);
-    LRESULT OnMove(WPARAM wParam, LPARAM lParam);
-    LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
     LRESULT OnEndSession(WPARAM ending, LPARAM lParam);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
@@ -122,17 +120,14 @@ protected:
     void OnForward();
 
     // Browser events of panes IDC_BROWSER_FIRST..IDC_BROWSER_LAST
-    void OnNavigateComplete2(UINT id, IDispatch* disp, VARIANT* url);
-    void OnDocumentComplete(UINT id, IDispatch* disp, VARIANT* url);
+    // NavigateComplete2 and DocumentComplete
+    void UpdateLocation(UINT id, IDispatch* disp = nullptr, VARIANT* url = nullptr);
     void OnTitleChange(UINT id, const wchar_t* text);
     void OnBeforeNavigate2(UINT id, IDispatch* disp, VARIANT* url, VARIANT* flags, VARIANT* targetFrameName,
                            VARIANT* postData, VARIANT* headers, VARIANT_BOOL* cancel);
     void OnNewWindow2(UINT id, IDispatch** disp, VARIANT_BOOL* cancel);
     void OnProgressChange(UINT id, long progress, long progressMax);
     void OnCommandStateChange(UINT id, long command, BOOL enable);
-    void OnIgnoredTextEvent(UINT id, const wchar_t* text) { (void)id; (void)text; }
-    void OnIgnoredEvent(UINT id) { (void)id; }
-    void UpdateLocation(int index);
     BOOL MatchesExpirePage(const CString& url) const;
 
     // Expire pages

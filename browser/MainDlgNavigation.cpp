@@ -4,18 +4,13 @@
 #include <exdispid.h>
 
 BEGIN_EVENTSINK_MAP(CMainDlg, CDialog)
-    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_NAVIGATECOMPLETE2, OnNavigateComplete2)
-    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_DOCUMENTCOMPLETE, OnDocumentComplete)
+    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_NAVIGATECOMPLETE2, UpdateLocation)
+    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_DOCUMENTCOMPLETE, UpdateLocation)
     ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_TITLECHANGE, OnTitleChange)
     ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_BEFORENAVIGATE2, OnBeforeNavigate2)
     ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_NEWWINDOW2, OnNewWindow2)
     ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_PROGRESSCHANGE, OnProgressChange)
     ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_COMMANDSTATECHANGE, OnCommandStateChange)
-    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_STATUSTEXTCHANGE, OnIgnoredTextEvent)
-    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_PROPERTYCHANGE, OnIgnoredTextEvent)
-    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_DOWNLOADBEGIN, OnIgnoredEvent)
-    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_DOWNLOADCOMPLETE, OnIgnoredEvent)
-    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_ONQUIT, OnIgnoredEvent)
 END_EVENTSINK_MAP()
 
 void CMainDlg::OnGo()
@@ -65,8 +60,11 @@ void CMainDlg::OnForward()
         pane->GoForward();
 }
 
-void CMainDlg::UpdateLocation(int index)
+// Both completions carry the page's address; a title change may follow a
+// new one too.
+void CMainDlg::UpdateLocation(UINT id, IDispatch*, VARIANT*)
 {
+    const int index = static_cast<int>(id) - IDC_BROWSER_FIRST;
     CWebBrowser2* pane = m_tabs.Get(index);
     if (!pane)
         return;
@@ -76,16 +74,6 @@ void CMainDlg::UpdateLocation(int index)
     pane->SetLocation(location);
     if (index == m_tabs.GetCurSel())
         m_edAddress.SetWindowText(pane->GetTabLocation());
-}
-
-void CMainDlg::OnNavigateComplete2(UINT id, IDispatch*, VARIANT*)
-{
-    UpdateLocation(static_cast<int>(id) - IDC_BROWSER_FIRST);
-}
-
-void CMainDlg::OnDocumentComplete(UINT id, IDispatch*, VARIANT*)
-{
-    UpdateLocation(static_cast<int>(id) - IDC_BROWSER_FIRST);
 }
 
 void CMainDlg::OnTitleChange(UINT id, const wchar_t* text)
@@ -98,7 +86,7 @@ void CMainDlg::OnTitleChange(UINT id, const wchar_t* text)
         SetWindowText(title);
     m_tabs.SetCaption(index, title);
     RecalcLayout();
-    UpdateLocation(index);
+    UpdateLocation(id);
 }
 
 void CMainDlg::OnBeforeNavigate2(UINT id, IDispatch*, VARIANT* url, VARIANT*, VARIANT*, VARIANT*, VARIANT*,

@@ -11,11 +11,6 @@ void CMainDlg::SaveDefaultTabs()
     m_profileFile.WriteProfileFile(CProfileFile::kTabSetPart, FALSE);
 }
 
-LRESULT CMainDlg::OnQueryEndSession(WPARAM, LPARAM)
-{
-    return TRUE;
-}
-
 LRESULT CMainDlg::OnEndSession(WPARAM ending, LPARAM)
 {
     if (!ending)
@@ -26,10 +21,4 @@ LRESULT CMainDlg::OnEndSession(WPARAM ending, LPARAM)
     m_profileFile.WriteProfileFile(m_profileFile.PartsDue(), TRUE);
     m_stealth.End();
     return 0;
-}
-
-LRESULT CMainDlg::OnMove(WPARAM, LPARAM)
-{
-    m_profileFile.NoteChange();
-    return Default();
 }

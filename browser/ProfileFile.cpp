@@ -13,6 +13,11 @@ const UINT_PTR kSaveTimerId = CStealthMode::kTimerId + 1;
 const UINT kSaveDelayMs = 2000;
 }
 
+BEGIN_MESSAGE_MAP(CProfileFile, CCmdTarget)
+    ON_MESSAGE_NOTED(WM_MOVE, OnMove)
+    ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
+END_MESSAGE_MAP()
+
 CProfileFile::CProfileFile(CWnd& window, Settings& settings, const CBrowserTabCtrl& tabCtrl, const CTabSet& tabs)
     : m_window(window), m_settings(settings), m_tabCtrl(tabCtrl), m_tabs(tabs)
 {

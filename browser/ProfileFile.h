@@ -1,5 +1,5 @@
 #pragma once
-#include "framework/Types.h"
+#include "framework/CmdTarget.h"
 
 class CBrowserTabCtrl;
 class CTabSet;
@@ -12,8 +12,9 @@ struct Settings;
 // the last change, at close and when the session ends. A killed program
 // loses at most the last changes of that short while. The parts the window
 // owns are written in their place and the rest stays as it was. A failure
-// is shown once until a write succeeds; quiet shows nothing.
-class CProfileFile {
+// is shown once until a write succeeds; quiet shows nothing. The window
+// hands it the messages that move the window or end the session.
+class CProfileFile : public CCmdTarget {
 public:
     enum Part : UINT { kSettingsPart = 1, kTabSetPart = 2 };
 
@@ -32,7 +33,14 @@ public:
     // The window's WM_TIMER; FALSE for a timer that is not this one's.
     BOOL OnSaveTimer(UINT_PTR id);
 
-private:
+protected:
+    // The placement is kept: WM_MOVE is noted, then handled as usual.
+    void OnMove() { NoteChange(); }
+    // The session may end: what is due is written when it does.
+    LRESULT OnQueryEndSession(WPARAM, LPARAM) { return TRUE; }
+
+    DECLARE_MESSAGE_MAP()
+
     void StoreSettings(Profile& profile);
     void StoreDefaultTabs(IniDocument& doc) const;
 

@@ -16,6 +16,7 @@ protected:
     void OnPartCommand() { seen += "part;"; }
     BOOL OnDeclined(UINT, NMHDR*, LRESULT*) { seen += "declined;"; return FALSE; }
     LRESULT OnApp(WPARAM wParam, LPARAM) { return static_cast<LRESULT>(wParam) + 1; }
+    void OnMoved() { seen += "noted;"; }
 
     DECLARE_MESSAGE_MAP()
 };
@@ -24,6 +25,7 @@ BEGIN_MESSAGE_MAP(Part, CCmdTarget)
     ON_COMMAND(kPartCommand, OnPartCommand)
     ON_NOTIFY_EX_RANGE(NM_CLICK, kDeclined, kDeclined, OnDeclined)
     ON_MESSAGE(WM_APP, OnApp)
+    ON_MESSAGE_NOTED(WM_APP + 1, OnMoved)
 END_MESSAGE_MAP()
 
 class PartedWnd : public CWnd {
@@ -35,6 +37,7 @@ protected:
     void OnPartCommand() { seen += "window;"; }
     void OnWindowCommand() { seen += "window;"; }
     void OnClick(NMHDR*, LRESULT*) { seen += "window;"; }
+    LRESULT OnMoved(WPARAM, LPARAM) { seen += "moved;"; return 7; }
 
     DECLARE_MESSAGE_MAP()
 };
@@ -44,6 +47,7 @@ BEGIN_MESSAGE_MAP(PartedWnd, CWnd)
     ON_COMMAND(kPartCommand, OnPartCommand)
     ON_COMMAND(kWindowCommand, OnWindowCommand)
     ON_NOTIFY(NM_CLICK, kDeclined, OnClick)
+    ON_MESSAGE(WM_APP + 1, OnMoved)
 END_MESSAGE_MAP()
 }
 
@@ -63,5 +67,8 @@ TEST(MessageMap, AChainedPartTakesItsMessagesFirstAndWhatItDeclinesGoesOn)
     EXPECT_EQ(wnd.seen, "window;window;");
 
     EXPECT_EQ(wnd.SendMessage(WM_APP, 41, 0), 42);
+    EXPECT_EQ(wnd.SendMessage(WM_APP + 1, 0, 0), 7);
+    EXPECT_EQ(wnd.part.seen, "part;declined;noted;");
+    EXPECT_EQ(wnd.seen, "window;window;moved;");
     wnd.DestroyWindow();
 }
