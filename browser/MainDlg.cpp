@@ -5,8 +5,7 @@
 
 BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_WM_SYSCOMMAND()
-    ON_WM_PAINT()
-    ON_WM_QUERYDRAGICON()
+    CHAIN_MSG_MAP_MEMBER(m_icon)
     ON_WM_SIZE()
     ON_BN_CLICKED(IDC_GO, OnGo)
     ON_BN_CLICKED(IDC_NEW, OnNew)
@@ -55,9 +54,9 @@ HICON LoadSmallIcon(UINT id)
 CMainDlg::CMainDlg(CWnd* parent, const CString& startDir)
     : CDialog(IDD, parent), m_strStartDir(startDir), m_tabs(*this, m_tabCtrl, m_settings),
       m_profileFile(*this, m_settings, m_tabCtrl, m_tabs),
-      m_keys(*this, *this, m_tabs, m_edAddress, m_profileFile), m_stealth(*this, *this, m_settings)
+      m_keys(*this, *this, m_tabs, m_edAddress, m_profileFile), m_stealth(*this, *this, m_settings),
+      m_icon(*this, AfxGetApp()->LoadIcon(IDI_APP))
 {
-    m_hIcon = AfxGetApp()->LoadIcon(IDI_APP);
 }
 
 CMainDlg::~CMainDlg()
@@ -84,8 +83,7 @@ BOOL CMainDlg::OnInitDialog()
         ::AppendMenuA(sys, MF_SEPARATOR, 0, nullptr);
         ::AppendMenuA(sys, MF_STRING, IDM_ABOUTBOX, about);
     }
-    SetIcon(m_hIcon, TRUE);
-    SetIcon(m_hIcon, FALSE);
+    m_icon.Attach();
 
     m_hMenuIcons[0] = LoadSmallIcon(IDI_FOLDER_CLOSED);
     m_hMenuIcons[1] = LoadSmallIcon(IDI_FOLDER_OPEN);
@@ -172,27 +170,6 @@ void CMainDlg::OnSysCommand(UINT id, LPARAM lParam)
     if ((id & 0xFFF0) == SC_MINIMIZE && m_stealth.HideInsteadOfMinimize())
         return;
     CDialog::OnSysCommand(id, lParam);
-}
-
-void CMainDlg::OnPaint()
-{
-    if (!::IsIconic(m_hWnd)) {
-        CDialog::OnPaint();
-        return;
-    }
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
-    SendMessage(WM_ICONERASEBKGND, (WPARAM)dc, 0);
-    CRect client;
-    GetClientRect(&client);
-    const int cx = ::GetSystemMetrics(SM_CXICON), cy = ::GetSystemMetrics(SM_CYICON);
-    ::DrawIcon(dc, (client.Width() - cx + 1) / 2, (client.Height() - cy + 1) / 2, m_hIcon);
-    ::EndPaint(m_hWnd, &ps);
-}
-
-HCURSOR CMainDlg::OnQueryDragIcon()
-{
-    return static_cast<HCURSOR>(m_hIcon);
 }
 
 void CMainDlg::OnSize(UINT type, int cx, int cy)

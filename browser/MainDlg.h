@@ -1,6 +1,7 @@
 #pragma once
 #include "framework/Dialog.h"
 #include "framework/Controls.h"
+#include "framework/WindowIcon.h"
 #include "browser/AddressEdit.h"
 #include "browser/ProfileFile.h"
 #include "browser/TabSet.h"
@@ -71,8 +72,6 @@ protected:
     void OnCancel() override;
 
     void OnSysCommand(UINT id, LPARAM lParam);
-    void OnPaint();
-    HCURSOR OnQueryDragIcon();
     void OnSize(UINT type, int cx, int cy);
     void OnDestroy();
     void OnClose();
@@ -152,7 +151,6 @@ protected:
     CTabSet m_tabs;
     CProfileFile m_profileFile;
     CWindowKeys m_keys;
-    HICON m_hIcon = nullptr;
     HICON m_hMenuIcons[3] = {};
     CToolTipCtrl m_toolTip;
     CBitmapButton m_btnGo, m_btnFunc, m_btnSearch, m_btnForward, m_btnBack, m_btnNew;
@@ -166,6 +164,7 @@ protected:
     const CollectionNode* m_pHoveredNode = nullptr;
     std::unique_ptr<CollectionStore> m_pExpireList;
     CStealthMode m_stealth;
+    CWindowIcon m_icon;
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()

@@ -70,6 +70,7 @@ set(QUENVO_FRAMEWORK_SOURCES
   framework/ListCtrl.cpp
   framework/TreeCtrl.cpp
   framework/ToolTipCtrl.cpp
+  framework/WindowIcon.cpp
   framework/WinApp.cpp
   framework/OleControlSite.cpp
   framework/OleDropTarget.cpp

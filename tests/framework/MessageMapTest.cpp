@@ -1,5 +1,6 @@
 #include "framework/Wnd.h"
 #include "framework/WinApp.h"
+#include "framework/WindowIcon.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <string>
@@ -42,6 +43,19 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+class IconWnd : public CWnd {
+public:
+    explicit IconWnd(HICON icon) : icon(*this, icon) {}
+    CWindowIcon icon;
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(IconWnd, CWnd)
+    CHAIN_MSG_MAP_MEMBER(icon)
+END_MESSAGE_MAP()
+
 BEGIN_MESSAGE_MAP(PartedWnd, CWnd)
     CHAIN_MSG_MAP_MEMBER(part)
     ON_COMMAND(kPartCommand, OnPartCommand)
@@ -70,5 +84,17 @@ TEST(MessageMap, AChainedPartTakesItsMessagesFirstAndWhatItDeclinesGoesOn)
     EXPECT_EQ(wnd.SendMessage(WM_APP + 1, 0, 0), 7);
     EXPECT_EQ(wnd.part.seen, "part;declined;noted;");
     EXPECT_EQ(wnd.seen, "window;window;moved;");
+    wnd.DestroyWindow();
+}
+
+TEST(WindowIcon, IsTheWindowsBigSmallAndDragIcon)
+{
+    const HICON icon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32516));  // IDI_INFORMATION
+    IconWnd wnd(icon);
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "icon", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr));
+    wnd.icon.Attach();
+    EXPECT_EQ(reinterpret_cast<HICON>(wnd.SendMessage(WM_GETICON, ICON_BIG, 0)), icon);
+    EXPECT_EQ(reinterpret_cast<HICON>(wnd.SendMessage(WM_GETICON, ICON_SMALL, 0)), icon);
+    EXPECT_EQ(reinterpret_cast<HICON>(wnd.SendMessage(WM_QUERYDRAGICON, 0, 0)), icon);
     wnd.DestroyWindow();
 }
