@@ -89,7 +89,7 @@ BOOL CMainDlg::OnInitDialog()
     m_hMenuIcons[1] = LoadSmallIcon(IDI_FOLDER_OPEN);
     m_hMenuIcons[2] = LoadSmallIcon(IDI_TABSET);
 
-    CreateNavigationBar();
+    m_navBar.Create(*this, m_edAddress);
     m_bInitialized = TRUE;
     // The template's positions are not the layout: without a saved placement
     // no WM_SIZE would come to lay the window out before it is shown.
@@ -105,29 +105,9 @@ BOOL CMainDlg::OnInitDialog()
     return TRUE;
 }
 
-void CMainDlg::CreateNavigationBar()
-{
-    m_btnGo.AutoLoad(IDC_GO, this);
-    m_btnFunc.AutoLoad(IDC_FUNC, this);
-    m_btnSearch.AutoLoad(IDC_SEARCH, this);
-    m_btnForward.AutoLoad(IDC_FORWARD, this);
-    m_btnBack.AutoLoad(IDC_BACK, this);
-    m_btnNew.AutoLoad(IDC_NEW, this);
-
-    m_toolTip.Create(this, TTS_ALWAYSTIP);
-    m_toolTip.Activate(TRUE);
-    m_toolTip.AddTool(m_btnBack, "戻る");
-    m_toolTip.AddTool(m_btnForward, "進む");
-    m_toolTip.AddTool(m_btnSearch, "タブコレクション");
-    m_toolTip.AddTool(m_btnFunc, "オプション");
-    m_toolTip.AddTool(m_btnNew, "新しいタブで開く (Ctrl+T)");
-    m_toolTip.AddTool(m_btnGo, "アドレスを開く");
-    m_toolTip.AddTool(m_edAddress, "アドレス (Ctrl+L)");
-}
-
 BOOL CMainDlg::PreTranslateMessage(MSG* msg)
 {
-    m_toolTip.RelayEvent(msg);
+    m_navBar.RelayEvent(msg);
     if (m_keys.OnTabKey(*msg))
         return TRUE;
     if (CWebBrowser2* page = m_tabs.Current())
@@ -140,18 +120,10 @@ void CMainDlg::RecalcLayout()
 {
     if (!m_bInitialized)
         return;
-    CRect client, go, nw;
+    CRect client;
     GetClientRect(&client);
-    m_btnGo.GetWindowRect(&go);
-    m_btnNew.GetWindowRect(&nw);
-    const CRect func = ChildRect(m_btnFunc), edit = ChildRect(m_edAddress);
-
-    const int goLeft = client.Width() - go.Width();
-    const int newLeft = goLeft - nw.Width();
-    m_btnGo.SetWindowPos(nullptr, goLeft, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    m_btnNew.MoveWindow(newLeft, 0, nw.Width(), nw.Height(), TRUE);
-    m_edAddress.MoveWindow(edit.left, edit.top, newLeft - func.right, nw.Height(), TRUE);
-    m_tabCtrl.MoveWindow(0, nw.Height(), client.Width(), client.Height() - nw.Height(), FALSE);
+    const int barHeight = m_navBar.Layout(client.Width());
+    m_tabCtrl.MoveWindow(0, barHeight, client.Width(), client.Height() - barHeight, FALSE);
     if (CWebBrowser2* current = m_tabs.Current()) {
         CRect pane;
         GetPaneRect(&pane);

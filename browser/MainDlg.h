@@ -3,6 +3,7 @@
 #include "framework/Controls.h"
 #include "framework/WindowIcon.h"
 #include "browser/AddressEdit.h"
+#include "browser/NavigationBar.h"
 #include "browser/ProfileFile.h"
 #include "browser/TabSet.h"
 #include "browser/WindowKeys.h"
@@ -140,7 +141,6 @@ protected:
     // caller, so that no page behind them loads on the way: ShowFront keeps
     // the tab now at kept in front, or with kept -1 selects fallback.
     void ShowFront(int kept, int fallback);
-    void CreateNavigationBar();
 
     const CString m_strStartDir;
     CAddressEdit m_edAddress;
@@ -152,8 +152,7 @@ protected:
     CProfileFile m_profileFile;
     CWindowKeys m_keys;
     HICON m_hMenuIcons[3] = {};
-    CToolTipCtrl m_toolTip;
-    CBitmapButton m_btnGo, m_btnFunc, m_btnSearch, m_btnForward, m_btnBack, m_btnNew;
+    CNavigationBar m_navBar;
     BOOL m_bInitialized = FALSE;
     // The tab collections and their popup, and the expire-page list.
     std::unique_ptr<CollectionMenu> m_pCollection;

@@ -60,7 +60,7 @@ void CMainDlg::RebuildCollectionMenu()
 void CMainDlg::OnFuncButton()
 {
     CRect button;
-    m_btnFunc.GetWindowRect(&button);
+    m_navBar.m_btnFunc.GetWindowRect(&button);
     const CMenuResource menu(IDR_FUNCMENU);
     HMENU popup = menu.Popup();
     if (!popup)
@@ -78,7 +78,7 @@ void CMainDlg::ShowCollectionMenu()
     if (!m_pCollection || !m_pCollection->IsMenuBuilt())
         return;
     CRect button;
-    m_btnSearch.GetWindowRect(&button);
+    m_navBar.m_btnSearch.GetWindowRect(&button);
     m_bCollectionMenuOpen = TRUE;
     m_pHoveredNode = nullptr;
     if (!::TrackPopupMenu(m_hCollectionMenu, TPM_LEFTALIGN | TPM_LEFTBUTTON, button.left, button.bottom, 0,

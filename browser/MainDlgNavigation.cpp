@@ -152,10 +152,10 @@ void CMainDlg::OnCommandStateChange(UINT id, long command, BOOL enable)
     if (command == CSC_NAVIGATEFORWARD) {
         pane->SetCanGoForward(enable);
         if (current)
-            m_btnForward.EnableWindow(enable);
+            m_navBar.m_btnForward.EnableWindow(enable);
     } else if (command == CSC_NAVIGATEBACK) {
         pane->SetCanGoBack(enable);
         if (current)
-            m_btnBack.EnableWindow(enable);
+            m_navBar.m_btnBack.EnableWindow(enable);
     }
 }

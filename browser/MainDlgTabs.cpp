@@ -31,7 +31,7 @@ void CMainDlg::GetPaneRect(RECT* rect)
     m_tabCtrl.GetClientRect(rect);
     m_tabCtrl.AdjustDisplayRect(FALSE, rect);
     CRect go;
-    m_btnGo.GetWindowRect(&go);
+    m_navBar.m_btnGo.GetWindowRect(&go);
     ::OffsetRect(rect, 0, go.Height());
 }
 
@@ -45,8 +45,8 @@ BOOL CMainDlg::SelectTab(int index)
     CString name = pane->GetLocationName();
     SetWindowText(name.IsEmpty() ? pane->GetTabLocation() : name);
     m_edAddress.SetWindowText(pane->GetTabLocation());
-    m_btnForward.EnableWindow(pane->GetCanGoForward());
-    m_btnBack.EnableWindow(pane->GetCanGoBack());
+    m_navBar.m_btnForward.EnableWindow(pane->GetCanGoForward());
+    m_navBar.m_btnBack.EnableWindow(pane->GetCanGoBack());
     return TRUE;
 }
 

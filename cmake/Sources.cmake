@@ -83,6 +83,7 @@ set(QUENVO_PROGRAM_SOURCES
   collection/StopMessage.cpp
   browser/MainDlg.cpp
   browser/MainDlgTabs.cpp
+  browser/NavigationBar.cpp
   browser/WindowKeys.cpp
   browser/TabKeys.cpp
   browser/MainDlgNavigation.cpp

@@ -11,11 +11,11 @@ class TestMainDlg : public MainDlgAccess {
 public:
     using CMainDlg::m_edAddress;
     using CMainDlg::m_tabCtrl;
-    using CMainDlg::m_btnBack;
-    using CMainDlg::m_btnForward;
-    using CMainDlg::m_btnGo;
-    using CMainDlg::m_btnNew;
-    using CMainDlg::m_btnFunc;
+    CBitmapButton& m_btnBack = m_navBar.m_btnBack;
+    CBitmapButton& m_btnForward = m_navBar.m_btnForward;
+    CBitmapButton& m_btnGo = m_navBar.m_btnGo;
+    CBitmapButton& m_btnNew = m_navBar.m_btnNew;
+    CBitmapButton& m_btnFunc = m_navBar.m_btnFunc;
     using CMainDlg::m_settings;
     using CMainDlg::m_pCollection;
     using CMainDlg::m_hCollectionMenu;
