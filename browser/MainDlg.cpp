@@ -1,5 +1,6 @@
 #include "browser/MainDlg.h"
 #include "browser/AboutDlg.h"
+#include "collection/StopMessage.h"
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
 
@@ -25,7 +26,7 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_WM_MEASUREITEM()
     ON_WM_LBUTTONDOWN()
     AFX_ON_MOUSE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
-    ON_WM_MENUSELECT()
+    CHAIN_MSG_MAP_MEMBER(m_collectionPopup)
     ON_WM_MOUSEMOVE()
     ON_COMMAND_RANGE(ID_TAB_BOTTOM, ID_TAB_RIGHT, OnTabOrientation)
     ON_COMMAND_RANGE(ID_ARRANGE_FIRST, ID_ARRANGE_LAST, OnArrangeWindow)
@@ -43,26 +44,12 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 END_MESSAGE_MAP()
 
-namespace {
-HICON LoadSmallIcon(UINT id)
-{
-    return static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16,
-                                           LR_DEFAULTCOLOR));
-}
-}
-
 CMainDlg::CMainDlg(CWnd* parent, const CString& startDir)
     : CDialog(IDD, parent), m_strStartDir(startDir), m_tabs(*this, m_tabCtrl, m_settings),
       m_profileFile(*this, m_settings, m_tabCtrl, m_tabs),
-      m_keys(*this, *this, m_tabs, m_edAddress, m_profileFile), m_stealth(*this, *this, m_settings),
-      m_icon(*this, AfxGetApp()->LoadIcon(IDI_APP))
+      m_keys(*this, *this, m_tabs, m_edAddress, m_profileFile), m_collectionPopup(*this, m_settings, startDir),
+      m_stealth(*this, *this, m_settings), m_icon(*this, AfxGetApp()->LoadIcon(IDI_APP))
 {
-}
-
-CMainDlg::~CMainDlg()
-{
-    for (HICON& icon : m_hMenuIcons)
-        if (icon) ::DestroyIcon(icon);
 }
 
 void CMainDlg::DoDataExchange(CDataExchange* dx)
@@ -85,10 +72,6 @@ BOOL CMainDlg::OnInitDialog()
     }
     m_icon.Attach();
 
-    m_hMenuIcons[0] = LoadSmallIcon(IDI_FOLDER_CLOSED);
-    m_hMenuIcons[1] = LoadSmallIcon(IDI_FOLDER_OPEN);
-    m_hMenuIcons[2] = LoadSmallIcon(IDI_TABSET);
-
     m_navBar.Create(*this, m_edAddress);
     m_bInitialized = TRUE;
     // The template's positions are not the layout: without a saved placement
@@ -99,7 +82,9 @@ BOOL CMainDlg::OnInitDialog()
     LoadSettings();
     m_stealth.NoteActivity();
 
-    CreateCollections();
+    m_collectionPopup.Open();
+    m_pExpireList.reset(new CollectionStore(ShowStopMessage));
+    ReloadExpireList();
     OpenDefaultTabs();
     m_profileFile.StartNotingChanges();
     return TRUE;
@@ -171,11 +156,8 @@ void CMainDlg::OnClose()
     m_profileFile.StopNotingChanges();
     m_profileFile.WriteProfileFile(m_profileFile.PartsDue(), FALSE);
     m_stealth.End();
-    for (HICON& icon : m_hMenuIcons) {
-        if (icon) ::DestroyIcon(icon);
-        icon = nullptr;
-    }
-    DeleteCollections();
+    m_collectionPopup.Close();
+    m_pExpireList.reset();
     // Grey the window at once so closing looks immediate while panes go down.
     FillWindow(RGB(128, 128, 128));
     ShowWindow(SW_HIDE);
@@ -184,7 +166,7 @@ void CMainDlg::OnClose()
 
 void CMainDlg::OnLButtonDown(UINT flags, CPoint point)
 {
-    if (m_bCollectionMenuOpen)
+    if (m_collectionPopup.IsCollectionMenuOpen())
         return;
     CDialog::OnLButtonDown(flags, point);
 }

@@ -8,13 +8,12 @@
 #include "browser/TabSet.h"
 #include "browser/WindowKeys.h"
 #include "collection/CollectionMenu.h"
+#include "collection/CollectionPopup.h"
 #include "core/Settings.h"
 #include "stealth/StealthMode.h"
 #include "tabstrip/BrowserTabCtrl.h"
 #include "res/resource.h"
 #include <memory>
-
-struct CollectionNode;
 
 // The main window: navigation bar, tab strip and one browser pane per tab.
 // Pane i always has control id IDC_BROWSER_FIRST + i.
@@ -25,7 +24,6 @@ public:
 
     // startDir: where the default collection and expire-page files live.
     CMainDlg(CWnd* parent, const CString& startDir);
-    ~CMainDlg() override;
 
     // A tab whose page loads at once.
     BOOL AddTab(const char* address = nullptr) override;
@@ -52,7 +50,6 @@ public:
     // into it, SaveDefaultTabs the tab set.
     void LoadSettings();
     void SaveSettings();
-    CString GetBookmarkFile() const;
     CString GetExpireFile() const;
     void SaveDefaultTabs();
     void OpenDefaultTabs();
@@ -63,9 +60,6 @@ public:
     void ToggleStealthMode();
     void SetStealthMode(bool on);
     void ModifyTrayIcon() { m_stealth.ModifyTrayIcon(); }
-
-    // Reads the collection file again and rebuilds the collection popup from it.
-    void RebuildCollectionMenu();
 
 protected:
     BOOL OnInitDialog() override;
@@ -83,7 +77,7 @@ protected:
     LRESULT OnEndSession(WPARAM ending, LPARAM lParam);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
-    BOOL IsCollectionMenuOpen() const override { return m_bCollectionMenuOpen; }
+    BOOL IsCollectionMenuOpen() const override { return m_collectionPopup.IsCollectionMenuOpen(); }
     void CancelTabDrag() override { m_tabCtrl.CancelDrag(); }
     void OnDeleteTab(int tab);
     void OnDeleteOtherTabs(int tab);
@@ -101,13 +95,10 @@ protected:
     BOOL OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result);
 
     // Tab collections, the function menu and the collection popup
-    void CreateCollections();
-    void DeleteCollections();
     void OnFuncButton();
     void ShowCollectionMenu();
     void OnDrawItem(int idCtl, LPDRAWITEMSTRUCT dis);
     void OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis);
-    void OnMenuSelect(UINT item, UINT flags, HMENU menu);
     void OpenCollection(UINT id);
     // The collection organizer, adding the page of a tab or organizing
     void AddPage(int tab);
@@ -151,16 +142,10 @@ protected:
     CTabSet m_tabs;
     CProfileFile m_profileFile;
     CWindowKeys m_keys;
-    HICON m_hMenuIcons[3] = {};
     CNavigationBar m_navBar;
     BOOL m_bInitialized = FALSE;
     // The tab collections and their popup, and the expire-page list.
-    std::unique_ptr<CollectionMenu> m_pCollection;
-    HMENU m_hCollectionMenu = nullptr;
-    BOOL m_bCollectionMenuOpen = FALSE;
-    // The folder under the popup's highlight; kept after the popup closes
-    // for the command that follows.
-    const CollectionNode* m_pHoveredNode = nullptr;
+    CCollectionPopup m_collectionPopup;
     std::unique_ptr<CollectionStore> m_pExpireList;
     CStealthMode m_stealth;
     CWindowIcon m_icon;

@@ -28,14 +28,14 @@ void CMainDlg::OnOptions()
 
 void CMainDlg::ApplyOptions(const Settings& edited)
 {
-    const CString bookmarkFile = GetBookmarkFile(), expireFile = GetExpireFile();
+    const CString bookmarkFile = m_collectionPopup.GetFile(), expireFile = GetExpireFile();
     // The idle time and both files are derived from the settings when used,
     // so they are in force from here on.
     m_settings = edited;
     // A list read from another file than the one now named would show one
     // collection in the menu while the organizer works on another.
-    if (GetBookmarkFile() != bookmarkFile)
-        RebuildCollectionMenu();
+    if (m_collectionPopup.GetFile() != bookmarkFile)
+        m_collectionPopup.RebuildCollectionMenu();
     ApplyPriority(m_settings.m_nPriority);
     if (GetExpireFile() != expireFile)
         ReloadExpireList();

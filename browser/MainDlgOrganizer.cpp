@@ -21,15 +21,15 @@ void CMainDlg::AddPage(int tab)
     dlg.m_nMode = CCollectionDlg::kAdd;
     dlg.m_strName = pane->GetLocationName();
     dlg.m_strAddress = pane->GetLocationURL();
-    if (RunOrganizer(dlg, GetBookmarkFile()))
-        RebuildCollectionMenu();
+    if (RunOrganizer(dlg, m_collectionPopup.GetFile()))
+        m_collectionPopup.RebuildCollectionMenu();
 }
 
 void CMainDlg::OrganizeCollections()
 {
     CCollectionDlg dlg(this);
     dlg.m_nMode = CCollectionDlg::kOrganize;
-    if (RunOrganizer(dlg, GetBookmarkFile()))
-        RebuildCollectionMenu();
+    if (RunOrganizer(dlg, m_collectionPopup.GetFile()))
+        m_collectionPopup.RebuildCollectionMenu();
 }
 

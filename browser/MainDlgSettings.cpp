@@ -50,11 +50,6 @@ void CMainDlg::LoadSettings()
     SetStealthMode(s.m_bStealthMode != 0);
 }
 
-CString CMainDlg::GetBookmarkFile() const
-{
-    return CString(m_settings.BookmarkFilePath(m_strStartDir.str()));
-}
-
 CString CMainDlg::GetExpireFile() const
 {
     return CString(m_settings.ExpireFilePath(m_strStartDir.str()));

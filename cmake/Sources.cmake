@@ -80,6 +80,7 @@ set(QUENVO_FRAMEWORK_SOURCES
 
 set(QUENVO_PROGRAM_SOURCES
   collection/CollectionMenu.cpp
+  collection/CollectionPopup.cpp
   collection/StopMessage.cpp
   browser/MainDlg.cpp
   browser/MainDlgTabs.cpp

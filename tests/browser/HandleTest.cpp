@@ -39,7 +39,7 @@ TEST(MainDlgHandles, AThousandTabsAndFourSidesLeaveNoHandleBehind)
             dlg.m_tabCtrl.SendMessage(WM_CONTEXTMENU, 0, MAKELPARAM(at.x, at.y));
             dlg.SendMessage(WM_COMMAND, IDC_FUNC);
             dlg.SendMessage(WM_COMMAND, IDC_SEARCH);
-            dlg.RebuildCollectionMenu();
+            dlg.Popup().RebuildCollectionMenu();
             ::KillTimer(nullptr, timer);
             dlg.OnTabCommand(ID_TAB_DELETE_OTHERS, 0);
             ASSERT_EQ(dlg.GetTabCount(), 1);

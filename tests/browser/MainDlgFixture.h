@@ -6,6 +6,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// The collection popup's inside, which tests check.
+struct CollectionPopupProbe {
+    static const CollectionMenu* Collection(const CCollectionPopup& p) { return p.m_pCollection.get(); }
+    static HMENU Menu(const CCollectionPopup& p) { return p.m_hCollectionMenu; }
+    static void SetOpen(CCollectionPopup& p, BOOL open) { p.m_bCollectionMenuOpen = open; }
+};
+
 // The main window as a test sees it: the protected parts it checks.
 class TestMainDlg : public MainDlgAccess {
 public:
@@ -17,10 +24,6 @@ public:
     CBitmapButton& m_btnNew = m_navBar.m_btnNew;
     CBitmapButton& m_btnFunc = m_navBar.m_btnFunc;
     using CMainDlg::m_settings;
-    using CMainDlg::m_pCollection;
-    using CMainDlg::m_hCollectionMenu;
-    using CMainDlg::m_bCollectionMenuOpen;
-    using CMainDlg::m_pHoveredNode;
     using CMainDlg::m_pExpireList;
     CStealthMode& GetStealth() { return m_stealth; }
 };

@@ -98,7 +98,7 @@ TEST_F(MainDlgMenusTest, AFirstStartWritesBothFilesAndCloseDeletesBothTrees)
     ::DeleteFileA(expire.c_str());
     Restart();
     EXPECT_NE(::GetFileAttributesA(bookmarks.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(DescribeMenu(dlg->m_hCollectionMenu), "102 Quenvo タブコレクション\n101 タブの整理...\n");
+    EXPECT_EQ(DescribeMenu(CollectionPopupProbe::Menu(dlg->Popup())), "102 Quenvo タブコレクション\n101 タブの整理...\n");
     EXPECT_EQ(dlg->m_pExpireList->GetFilePath(), expire);
     EXPECT_EQ(dlg->m_pExpireList->GetRoot()->Front()->name, "Quenvo 無効ページ");
     // The expire list builds no menu: it is a store and nothing more.
@@ -106,14 +106,14 @@ TEST_F(MainDlgMenusTest, AFirstStartWritesBothFilesAndCloseDeletesBothTrees)
 
     // A popup that cannot be tracked (here: gone behind the window's back)
     // is built afresh for the next time.
-    const HMENU before = dlg->m_hCollectionMenu;
+    const HMENU before = CollectionPopupProbe::Menu(dlg->Popup());
     ::DestroyMenu(before);
     Command(IDC_SEARCH);
-    EXPECT_NE(dlg->m_hCollectionMenu, before);
-    EXPECT_EQ(DescribeMenu(dlg->m_hCollectionMenu), "102 Quenvo タブコレクション\n101 タブの整理...\n");
+    EXPECT_NE(CollectionPopupProbe::Menu(dlg->Popup()), before);
+    EXPECT_EQ(DescribeMenu(CollectionPopupProbe::Menu(dlg->Popup())), "102 Quenvo タブコレクション\n101 タブの整理...\n");
 
     dlg->SendMessage(WM_CLOSE);
-    EXPECT_EQ(dlg->m_pCollection, nullptr);
+    EXPECT_EQ(CollectionPopupProbe::Collection(dlg->Popup()), nullptr);
     EXPECT_EQ(dlg->m_pExpireList, nullptr);
     Command(IDC_SEARCH);  // nothing left to show
 }
@@ -139,7 +139,7 @@ TEST_F(MainDlgMenusTest, ChosenFolderReplacesTheUnpinnedTabs)
 {
     WriteCollectionFile(Folder("Three", "three", 3) + Folder("Ten", "ten", 10) + Folder("Empty", "", 0),
                         "Qvbookmark.htm");
-    dlg->RebuildCollectionMenu();
+    dlg->Popup().RebuildCollectionMenu();
     OpenTabs(5);
     CWebBrowser2* pinned[] = { dlg->GetPane(1), dlg->GetPane(3) };
     dlg->SendMessage(WM_APP_TOGGLEPIN, 1);
@@ -160,7 +160,7 @@ TEST_F(MainDlgMenusTest, ChosenFolderReplacesTheUnpinnedTabs)
     // soon as the popup opens again.
     Press(IDC_SEARCH, { Keys({ VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN }) });
     EXPECT_EQ(dlg->GetTabCount(), 5);
-    Press(IDC_SEARCH, { [&](HMENU) { EXPECT_EQ(dlg->m_pHoveredNode, nullptr); } });
+    Press(IDC_SEARCH, { [&](HMENU) { EXPECT_EQ(dlg->Popup().GetHoveredNode(), nullptr); } });
     Command(ID_COLLECTION_FIRST);
     EXPECT_EQ(Opened(2), "http://three/1");
 
@@ -180,7 +180,7 @@ TEST_F(MainDlgMenusTest, AFolderHoldingFoldersOpensItsOwnLinksFromItsSubmenu)
 {
     WriteCollectionFile("<H3>Mixed</H3><DL>" + Folder("Inner", "inner", 2) + "<DT><A HREF=\"http://mixed/1\">p</A></DL>",
                         "Qvbookmark.htm");
-    dlg->RebuildCollectionMenu();
+    dlg->Popup().RebuildCollectionMenu();
     Press(IDC_SEARCH, { Keys({ VK_DOWN, VK_RIGHT }), Keys({ VK_RETURN }) });
     ASSERT_EQ(dlg->GetTabCount(), 1);
     EXPECT_EQ(Opened(0), "http://mixed/1");
@@ -189,14 +189,14 @@ TEST_F(MainDlgMenusTest, AFolderHoldingFoldersOpensItsOwnLinksFromItsSubmenu)
 TEST_F(MainDlgMenusTest, WhileThePopupIsOpenTheHighlightIsRecordedAndClicksAreSwallowed)
 {
     WriteCollectionFile(Folder("Only", "only", 1), "Qvbookmark.htm");
-    dlg->RebuildCollectionMenu();
-    const CollectionNode* only = dlg->m_pCollection->GetRoot()->Front();
+    dlg->Popup().RebuildCollectionMenu();
+    const CollectionNode* only = CollectionPopupProbe::Collection(dlg->Popup())->GetRoot()->Front();
     const LONG_PTR dialogProc = ::SetWindowLongPtrA(dlg->m_hWnd, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(CountClicks));
     g_clicksReachingDialog = 0;
-    Press(IDC_SEARCH, { Keys({ VK_DOWN }), [&](HMENU) { EXPECT_EQ(dlg->m_pHoveredNode, only); }, Keys({ VK_DOWN }),
+    Press(IDC_SEARCH, { Keys({ VK_DOWN }), [&](HMENU) { EXPECT_EQ(dlg->Popup().GetHoveredNode(), only); }, Keys({ VK_DOWN }),
                         [&](HMENU shown) {
                             EXPECT_TRUE(::GetMenuState(shown, ID_ORGANIZE_COLLECTIONS, MF_BYCOMMAND) & MF_HILITE);
-                            EXPECT_EQ(dlg->m_pHoveredNode, only) << "the organize entry keeps the folder";
+                            EXPECT_EQ(dlg->Popup().GetHoveredNode(), only) << "the organize entry keeps the folder";
                             dlg->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 100));
                         } });
     EXPECT_EQ(g_clicksReachingDialog, 0);

@@ -66,7 +66,7 @@ TEST_F(MainDlgOrganizerTest, AddPageTakesTheRightClickedTabAndOKReloadsTheTree)
     } });
     EXPECT_EQ(name, "右クリック");
     EXPECT_EQ(address, "http://clicked/");
-    EXPECT_EQ(DumpTree(dlg->m_pCollection->GetRoot()),
+    EXPECT_EQ(DumpTree(CollectionPopupProbe::Collection(dlg->Popup())->GetRoot()),
               "[Alpha] 1\n  a1 -> http://a1/\n  [Inner] 0\n  " + Printable("右クリック") + " -> http://clicked/\n"
               "[Beta] 0\n");
     EXPECT_TRUE(boxes.boxes.empty());
@@ -75,8 +75,8 @@ TEST_F(MainDlgOrganizerTest, AddPageTakesTheRightClickedTabAndOKReloadsTheTree)
 TEST_F(MainDlgOrganizerTest, OrganizeRebuildsThePopupOnOKAndLeavesEverythingOnCancel)
 {
     const std::string file = FileBytes();
-    const CollectionNodeList* tree = dlg->m_pCollection->GetRoot();
-    const HMENU popup = dlg->m_hCollectionMenu;
+    const CollectionNodeList* tree = CollectionPopupProbe::Collection(dlg->Popup())->GetRoot();
+    const HMENU popup = CollectionPopupProbe::Menu(dlg->Popup());
     const std::string menu = DescribeMenu(popup);
     PlayInModal([&] { Command(ID_ORGANIZE_COLLECTIONS); }, { [&] {
         TreeMouse{ Tree() }.Drag(Tree().GetChildItem(Tree().GetRootItem()), Tree().GetNextSiblingItem(Tree().GetRootItem()));
@@ -86,9 +86,9 @@ TEST_F(MainDlgOrganizerTest, OrganizeRebuildsThePopupOnOKAndLeavesEverythingOnCa
         Click(IDCANCEL);
     } });
     EXPECT_EQ(FileBytes(), file);
-    EXPECT_EQ(dlg->m_pCollection->GetRoot(), tree);
-    EXPECT_EQ(dlg->m_hCollectionMenu, popup);
-    EXPECT_EQ(DescribeMenu(dlg->m_hCollectionMenu), menu);
+    EXPECT_EQ(CollectionPopupProbe::Collection(dlg->Popup())->GetRoot(), tree);
+    EXPECT_EQ(CollectionPopupProbe::Menu(dlg->Popup()), popup);
+    EXPECT_EQ(DescribeMenu(CollectionPopupProbe::Menu(dlg->Popup())), menu);
 
     PlayInModal([&] { Command(ID_ORGANIZE_COLLECTIONS); }, { [&] {
         Tree().SelectItem(Tree().GetNextSiblingItem(Tree().GetRootItem()));
@@ -96,7 +96,7 @@ TEST_F(MainDlgOrganizerTest, OrganizeRebuildsThePopupOnOKAndLeavesEverythingOnCa
         Tree().SendMessage(TVM_ENDEDITLABELNOW, FALSE);
         Click(IDOK);
     } });
-    EXPECT_EQ(DescribeMenu(dlg->m_hCollectionMenu),
+    EXPECT_EQ(DescribeMenu(CollectionPopupProbe::Menu(dlg->Popup())),
               "104 Alpha >\n  103 Alpha\n  0 \n  102 Inner\n106 Beta >\n  105 " + std::string("新しいフォルダ") +
                   "\n101 タブの整理...\n");
 }

@@ -126,7 +126,7 @@ TEST_F(OptionsTest, OkPutsTheEditsInForceAtOnceAndWritesThem)
         Press(sheet, IDC_XP_USEDEFAULT);
         Press(sheet, IDOK);
     });
-    EXPECT_EQ(DescribeMenu(dlg->m_hCollectionMenu), "102 Mine\n101 タブの整理...\n") << "the new file's collections";
+    EXPECT_EQ(DescribeMenu(CollectionPopupProbe::Menu(dlg->Popup())), "102 Mine\n101 タブの整理...\n") << "the new file's collections";
     EXPECT_EQ(dlg->m_pExpireList->GetFilePath(), expire);
     EXPECT_NE(::GetFileAttributesA(expire.c_str()), INVALID_FILE_ATTRIBUTES) << "made as at start";
     ::DeleteFileA(expire.c_str());

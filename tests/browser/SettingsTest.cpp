@@ -192,7 +192,7 @@ TEST_F(SettingsTest, FirstStartUsesEveryDefaultAndTheFirstCloseWritesTheSectionI
     EXPECT_FALSE(dlg->m_settings.m_bNeedClickTray);
     EXPECT_EQ(dlg->m_settings.m_nPriority, 1);
     EXPECT_EQ(::GetPriorityClass(::GetCurrentProcess()), static_cast<DWORD>(NORMAL_PRIORITY_CLASS));
-    EXPECT_EQ(dlg->GetBookmarkFile(), (m_dir + "Qvbookmark.htm").c_str());
+    EXPECT_EQ(dlg->Popup().GetFile(), (m_dir + "Qvbookmark.htm").c_str());
     EXPECT_EQ(dlg->GetExpireFile(), (m_dir + "Qvexpire.htm").c_str());
     EXPECT_FALSE(::IsZoomed(dlg->m_hWnd)) << "no placement to apply, so the window keeps its created state";
     ASSERT_EQ(dlg->GetTabCount(), 1);
@@ -297,7 +297,7 @@ TEST_F(SettingsTest, UserFilesAreWrittenBackWhileTheDefaultsAreInUse)
     WriteIni(Section("SETTING", { { "BOOKMARKFILE", "D:\\mine\\bm.htm" }, { "USEDEFAULTBOOKMARKFILE", "1" },
                                   { "EXPIREPAGEFILE", "" }, { "USEDEFAULTEXPIREPAGEFILE", "0" } }));
     Open();
-    EXPECT_EQ(dlg->GetBookmarkFile(), (m_dir + "Qvbookmark.htm").c_str());
+    EXPECT_EQ(dlg->Popup().GetFile(), (m_dir + "Qvbookmark.htm").c_str());
     EXPECT_EQ(dlg->GetExpireFile(), "");
     Close();
     const Keys written = ParseSection(ReadIni(), "SETTING");

@@ -136,10 +136,10 @@ TEST_F(StealthTest, HidesBeyondTheMarginUnlessTheCollectionPopupIsOpen)
     Tick(1100);
     EXPECT_TRUE(Visible());
     g_cursor = { r.right + 33, r.top };
-    dlg->m_bCollectionMenuOpen = TRUE;
+    CollectionPopupProbe::SetOpen(dlg->Popup(), TRUE);
     Tick(1200);
     EXPECT_TRUE(Visible());
-    dlg->m_bCollectionMenuOpen = FALSE;
+    CollectionPopupProbe::SetOpen(dlg->Popup(), FALSE);
     Tick(1300);
     EXPECT_FALSE(Visible());
 }
