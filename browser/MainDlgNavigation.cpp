@@ -112,7 +112,7 @@ void CMainDlg::OnBeforeNavigate2(UINT id, IDispatch*, VARIANT* url, VARIANT*, VA
     if (pane->GetFirstNavigate()) {
         if (index == current) {
             CRect place;
-            GetPaneRect(&place);
+            place = m_tabs.GetPanePlace();
             pane->MoveWindow(place, TRUE);
         } else {
             m_tabs.Park(pane);
