@@ -36,7 +36,7 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_REGISTERED_MESSAGE(CStealthMode::TaskbarCreatedMessage(), OnTaskbarCreated)
     ON_MESSAGE(WM_APP_CLOSETAB, OnCloseTab)
     ON_MESSAGE(WM_APP_TOGGLEPIN, OnTogglePin)
-    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnTabToolTip)
+    CHAIN_MSG_MAP_MEMBER(m_tabs)
     ON_COMMAND(ID_TAB_MULTILINE, OnMultiLineTab)
     ON_COMMAND(ID_ORGANIZE_EXPIRE, OnOrganizeExpirePages)
     ON_COMMAND(ID_EXPIRE_ENABLE, OnExpireEnable)
@@ -109,11 +109,8 @@ void CMainDlg::RecalcLayout()
     GetClientRect(&client);
     const int barHeight = m_navBar.Layout(client.Width());
     m_tabCtrl.MoveWindow(0, barHeight, client.Width(), client.Height() - barHeight, FALSE);
-    if (CWebBrowser2* current = m_tabs.Current()) {
-        CRect pane;
-        GetPaneRect(&pane);
-        current->MoveWindow(pane, FALSE);
-    }
+    if (CWebBrowser2* current = m_tabs.Current())
+        current->MoveWindow(m_tabs.GetPanePlace(), FALSE);
     m_tabCtrl.Invalidate(TRUE);
 }
 

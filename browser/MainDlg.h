@@ -37,11 +37,8 @@ public:
     void RefreshTabCaptions();
 
 
-    // The tab strip's requests.
-    BOOL IsTabPinned(int index) const override;
+    // The tab strip's commands.
     void OnTabCommand(UINT id, int index) override;
-    HWND GetTabPage(int index) const override { return m_tabs.Get(index) ? m_tabs.Get(index)->m_hWnd : nullptr; }
-    int FindTab(HWND page) const override { return m_tabs.FindByWindow(page); }
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -92,7 +89,6 @@ protected:
     void ReloadExpireList();
     LRESULT OnCloseTab(WPARAM wParam, LPARAM lParam);
     LRESULT OnTogglePin(WPARAM wParam, LPARAM lParam);
-    BOOL OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result);
 
     // Tab collections, the function menu and the collection popup
     void OnFuncButton();
@@ -126,19 +122,13 @@ protected:
     void OnRegisterExpirePage(int tab);
     void OnOrganizeExpirePages();
 
-    void GetPaneRect(RECT* rect);
-    BOOL InsertTab(const char* address, BOOL loadNow);
-    // Closing tabs in a batch (CTabSet::Remove) leaves the front to the
-    // caller, so that no page behind them loads on the way: ShowFront keeps
-    // the tab now at kept in front, or with kept -1 selects fallback.
-    void ShowFront(int kept, int fallback);
 
     const CString m_strStartDir;
     CAddressEdit m_edAddress;
     CBrowserTabCtrl m_tabCtrl;
     Settings m_settings;
-    // The panes and the strip's items; declared after the strip and the
-    // settings it refers to.
+    // The panes and the strip's items, and what the strip asks about them;
+    // declared after the strip and the settings it refers to.
     CTabSet m_tabs;
     CProfileFile m_profileFile;
     CWindowKeys m_keys;

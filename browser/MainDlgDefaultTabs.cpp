@@ -53,5 +53,6 @@ void CMainDlg::OpenDefaultTabs()
     }
     // The set's last tab comes to the front, as each of its pages would
     // take it on opening, unless a pinned tab holds it. Only that one loads.
-    ShowFront(kept, m_tabs.GetCount() - 1);
+    if (!m_tabs.KeepFront(kept))
+        SelectTab(m_tabs.GetCount() - 1);
 }

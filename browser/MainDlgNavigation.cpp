@@ -98,13 +98,10 @@ void CMainDlg::OnBeforeNavigate2(UINT id, IDispatch*, VARIANT* url, VARIANT*, VA
     if (!pane)
         return;
     if (pane->GetFirstNavigate()) {
-        if (index == current) {
-            CRect place;
-            GetPaneRect(&place);
-            pane->MoveWindow(place, TRUE);
-        } else {
+        if (index == current)
+            pane->MoveWindow(m_tabs.GetPanePlace(), TRUE);
+        else
             m_tabs.Park(pane);
-        }
     }
     if (m_settings.m_bExpireEnabled) {
         const CString address = CString::FromWide(url && url->vt == VT_BSTR ? url->bstrVal : L"");

@@ -1,21 +1,10 @@
-// The tab operations and the tab strip's requests; the tab set keeps the
+// The tab operations and the tab strip's commands; the tab set keeps the
 // panes and the strip's items together.
 #include "browser/MainDlg.h"
-#include "core/TextRules.h"
 
 BOOL CMainDlg::AddTab(const char* address)
 {
-    return InsertTab(address, TRUE);
-}
-
-BOOL CMainDlg::AddRestoredTab(const char* address)
-{
-    return InsertTab(address, FALSE);
-}
-
-BOOL CMainDlg::InsertTab(const char* address, BOOL loadNow)
-{
-    CWebBrowser2* pane = m_tabs.Insert(address, loadNow);
+    CWebBrowser2* pane = m_tabs.Insert(address, TRUE);
     if (!pane)
         return FALSE;
     m_profileFile.NoteChange();
@@ -26,20 +15,19 @@ BOOL CMainDlg::InsertTab(const char* address, BOOL loadNow)
     return TRUE;
 }
 
-void CMainDlg::GetPaneRect(RECT* rect)
+// The address box is left alone: a saved set is opened whole and then one of
+// its tabs selected, which shows that tab's address.
+BOOL CMainDlg::AddRestoredTab(const char* address)
 {
-    m_tabCtrl.GetClientRect(rect);
-    m_tabCtrl.AdjustDisplayRect(FALSE, rect);
-    CRect go;
-    m_navBar.m_btnGo.GetWindowRect(&go);
-    ::OffsetRect(rect, 0, go.Height());
+    if (!m_tabs.Insert(address, FALSE))
+        return FALSE;
+    m_profileFile.NoteChange();
+    return TRUE;
 }
 
 BOOL CMainDlg::SelectTab(int index)
 {
-    CRect place;
-    GetPaneRect(&place);
-    CWebBrowser2* pane = m_tabs.Select(index, place);
+    CWebBrowser2* pane = m_tabs.Select(index);
     if (!pane)
         return FALSE;
     CString name = pane->GetLocationName();
@@ -63,17 +51,6 @@ BOOL CMainDlg::DeleteTab(int index)
     else
         RecalcLayout();
     return TRUE;
-}
-
-void CMainDlg::ShowFront(int kept, int fallback)
-{
-    if (kept >= 0) {
-        // The strip may have lost its selection while the tabs before it went.
-        m_tabs.SetCurSel(kept);
-        RecalcLayout();
-    } else if (m_tabs.GetCount() > 0) {
-        SelectTab(fallback);
-    }
 }
 
 BOOL CMainDlg::SwapTabs(int i, int j)
@@ -128,7 +105,8 @@ void CMainDlg::OnDeleteOtherTabs(int tab)
     for (int i = 0; i < tab; ++i)
         m_tabs.Remove(0);
     m_profileFile.NoteChange();
-    ShowFront(kept, 0);
+    if (!m_tabs.KeepFront(kept))
+        SelectTab(0);
 }
 
 void CMainDlg::OnTabOrientation(UINT id)
@@ -179,27 +157,4 @@ LRESULT CMainDlg::OnTogglePin(WPARAM wParam, LPARAM)
 {
     m_tabs.TogglePin(static_cast<int>(wParam));
     return 0;
-}
-
-BOOL CMainDlg::IsTabPinned(int index) const
-{
-    return m_tabs.IsPinned(index);
-}
-
-BOOL CMainDlg::OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result)
-{
-    NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(nm);
-    if (nm->hwndFrom != m_tabCtrl.GetToolTips() || (info->uFlags & TTF_IDISHWND) ||
-        !m_tabs.Get(static_cast<int>(id)))
-        return FALSE;
-    CWebBrowser2* pane = m_tabs.Get(static_cast<int>(id));
-    CString text = pane->GetLocationName();
-    if (text.IsEmpty())
-        text = pane->GetTabLocation();
-    const size_t length = SafeCutLength(text.str(), sizeof info->szText - 1);
-    memcpy(info->szText, static_cast<const char*>(text), length);
-    info->szText[length] = '\0';
-    info->lpszText = info->szText;
-    *result = 0;
-    return TRUE;
 }

@@ -1,13 +1,24 @@
 #include "browser/TabSet.h"
 #include "core/TextRules.h"
 #include "res/resource.h"
+#include <cstring>
 
 static_assert(IDC_BROWSER_FIRST + CTabSet::kMaxTabs <= IDC_BROWSER_LAST,
               "every pane's id must lie in the range the event sink covers");
 
+BEGIN_MESSAGE_MAP(CTabSet, CCmdTarget)
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnTabToolTip)
+END_MESSAGE_MAP()
+
 CTabSet::CTabSet(CWnd& parent, CBrowserTabCtrl& strip, const Settings& settings)
     : m_parent(parent), m_strip(strip), m_settings(settings)
 {
+    m_strip.SetTabPages(this);
+}
+
+CTabSet::~CTabSet()
+{
+    m_strip.SetTabPages(nullptr);
 }
 
 CWebBrowser2* CTabSet::Get(int index) const
@@ -29,6 +40,12 @@ int CTabSet::FindByWindow(HWND window) const
         if (m_panes[static_cast<size_t>(i)]->m_hWnd == window)
             return i;
     return -1;
+}
+
+HWND CTabSet::GetPageWindow(int index) const
+{
+    const CWebBrowser2* pane = Get(index);
+    return pane ? pane->m_hWnd : nullptr;
 }
 
 CWebBrowser2* CTabSet::Insert(const char* address, BOOL loadNow, int position)
@@ -104,12 +121,23 @@ void CTabSet::Exchange(int i, int j)
     Renumber(j);
 }
 
-CWebBrowser2* CTabSet::Select(int index, const RECT& place)
+CRect CTabSet::GetPanePlace() const
+{
+    CRect place;
+    m_strip.GetClientRect(&place);
+    m_strip.AdjustDisplayRect(FALSE, &place);
+    const CRect strip = m_parent.ChildRect(m_strip);
+    place.OffsetRect(strip.left, strip.top);
+    return place;
+}
+
+CWebBrowser2* CTabSet::Select(int index)
 {
     CWebBrowser2* selected = Get(index);
     if (!selected)
         return nullptr;
     m_strip.SetCurSel(index);
+    const CRect place = GetPanePlace();
     for (int i = 0; i < GetCount(); ++i) {
         if (i == index)
             Show(selected, &place);
@@ -119,6 +147,18 @@ CWebBrowser2* CTabSet::Select(int index, const RECT& place)
     if (!selected->HasBrowser())
         Load(selected);
     return selected;
+}
+
+BOOL CTabSet::KeepFront(int kept)
+{
+    CWebBrowser2* front = Get(kept);
+    if (!front)
+        return FALSE;
+    // The strip may have lost its selection while the tabs before it went.
+    m_strip.SetCurSel(kept);
+    front->MoveWindow(GetPanePlace(), FALSE);
+    m_strip.Invalidate(TRUE);
+    return TRUE;
 }
 
 void CTabSet::Load(CWebBrowser2* pane)
@@ -195,4 +235,21 @@ void CTabSet::InvalidateTab(int index)
 void CTabSet::Renumber(int index)
 {
     m_panes[static_cast<size_t>(index)]->SetDlgCtrlID(IDC_BROWSER_FIRST + index);
+}
+
+BOOL CTabSet::OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result)
+{
+    NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(nm);
+    CWebBrowser2* pane = Get(static_cast<int>(id));
+    if (nm->hwndFrom != m_strip.GetToolTips() || (info->uFlags & TTF_IDISHWND) || !pane)
+        return FALSE;
+    CString text = pane->GetLocationName();
+    if (text.IsEmpty())
+        text = pane->GetTabLocation();
+    const size_t length = SafeCutLength(text.str(), sizeof info->szText - 1);
+    memcpy(info->szText, static_cast<const char*>(text), length);
+    info->szText[length] = '\0';
+    info->lpszText = info->szText;
+    *result = 0;
+    return TRUE;
 }

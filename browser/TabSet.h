@@ -1,21 +1,28 @@
 #pragma once
 #include "browser/WebBrowser2.h"
 #include "core/Settings.h"
+#include "framework/CmdTarget.h"
 #include "tabstrip/BrowserTabCtrl.h"
+#include "tabstrip/TabStripPages.h"
 #include <memory>
 #include <vector>
 
 // The tabs of the main window: one pane per tab in tab order and the tab
 // strip's items beside them, kept equal in count and order because only
 // this class adds or removes either. Pane i always answers to control id
-// IDC_BROWSER_FIRST + i, so its events name its tab.
-class CTabSet {
+// IDC_BROWSER_FIRST + i, so its events name its tab. The set answers what
+// the strip asks about its pages, and the tips of its tabs: chained into the
+// parent's message map, it takes the strip's TTN_NEEDTEXTA.
+class CTabSet : public CCmdTarget, public TabStripPages {
 public:
     enum { kMaxTabs = 256 };
 
     // The panes become children of parent; captions are cut to the set tab
     // text length.
     CTabSet(CWnd& parent, CBrowserTabCtrl& strip, const Settings& settings);
+    ~CTabSet() override;
+    CTabSet(const CTabSet&) = delete;
+    CTabSet& operator=(const CTabSet&) = delete;
 
     // While one lives, the strip lays out its items once, when it ends,
     // rather than on every insert: for a whole set of tabs opened at once.
@@ -36,7 +43,8 @@ public:
     // -1 when the pane is no longer here.
     int Find(const CWebBrowser2* pane) const;
     // The same by the pane's window; -1 for a null one.
-    int FindByWindow(HWND window) const;
+    int FindByWindow(HWND window) const override;
+    HWND GetPageWindow(int index) const override;
     int GetCurSel() const { return m_strip.GetCurSel(); }
     CWebBrowser2* Current() const { return Get(GetCurSel()); }
 
@@ -54,11 +62,18 @@ public:
     // the panes behind them.
     void Exchange(int i, int j);
 
-    // Makes the tab current: its pane shown at place, loaded when it has no
+    // Where the current pane goes: the strip's display area, in the
+    // parent's coordinates.
+    CRect GetPanePlace() const;
+    // Makes the tab current: its pane shown in place, loaded when it has no
     // control yet, every other pane parked. Null out of range.
-    CWebBrowser2* Select(int index, const RECT& place);
-    // The strip's selection alone, for a pane that is in front already.
-    void SetCurSel(int index) { m_strip.SetCurSel(index); }
+    CWebBrowser2* Select(int index);
+    // Closing tabs in a batch leaves the front to the caller, so that no page
+    // behind them loads on the way. This keeps the pane now at kept, which is
+    // in front already, there: the strip's selection back on it and the pane
+    // fitted to the strip, whose rows may have changed. FALSE, with nothing
+    // done, when there is no tab at kept (-1): the caller selects one.
+    BOOL KeepFront(int kept);
     // Gives a pane in front that has no control yet its control and page.
     void Load(CWebBrowser2* pane);
     // Moves a pane that is not the current one out of sight: (-1, -1), no size.
@@ -68,7 +83,13 @@ public:
     // The item's load shading, 0..100, redrawn.
     void SetProgress(int index, LPARAM percent);
     void TogglePin(int index);
-    BOOL IsPinned(int index) const;
+    BOOL IsPinned(int index) const override;
+
+protected:
+    // The tip of a tab: its page's title, or its address while it has none.
+    BOOL OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result);
+
+    DECLARE_MESSAGE_MAP()
 
 private:
     // Shows a pane on top of its siblings, in place when one is given.

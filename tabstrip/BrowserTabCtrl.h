@@ -2,6 +2,7 @@
 #include "framework/Controls.h"
 #include "tabstrip/TabDropTarget.h"
 #include "tabstrip/TabStripOwner.h"
+#include "tabstrip/TabStripPages.h"
 #include "core/TabGeometry.h"
 
 // The tab strip of the main window (control 1000). It draws every tab
@@ -9,7 +10,7 @@
 // loading. Icon clicks become close and pin requests to the main window,
 // tabs are reordered by dragging, and links and shortcuts dropped on the
 // strip open in new tabs. The strip keeps no per-tab records of its own:
-// it asks its owner. It sets itself up (drop target, image list, turned
+// it asks its pages. It sets itself up (drop target, image list, turned
 // font) whether it creates its window or is bound to a dialog's control.
 class CBrowserTabCtrl : public CTabCtrl {
 public:
@@ -17,6 +18,7 @@ public:
     ~CBrowserTabCtrl() override;
 
     void SetTabOwner(TabStripOwner* owner);
+    void SetTabPages(const TabStripPages* pages) { m_pPages = pages; }
     BOOL AttachImageList();
     void CreateVerticalFont();
     TabSide GetOrientation() const;
@@ -47,6 +49,7 @@ protected:
     void OnDropFiles(HDROP drop);
 
     TabStripOwner* m_pOwner = nullptr;
+    const TabStripPages* m_pPages = nullptr;
     CTabDropTarget m_dropTarget;
     HICON m_hIconUnpinned = nullptr;
     HICON m_hIconPinned = nullptr;

@@ -1,8 +1,10 @@
 #pragma once
 #include "framework/Types.h"
 
-// What the tab strip asks of the window that owns the pages behind its tabs.
-// Indexes are the strip's own, straight from its hit tests and selection.
+// What the tab strip asks of the window it sits in: the tab operations and
+// commands the window answers (what the strip asks about the pages behind
+// its tabs is TabStripPages). Indexes are the strip's own, straight from its
+// hit tests and selection.
 // The two halves of a tab's icon are the messages WM_APP_CLOSETAB and
 // WM_APP_TOGGLEPIN to the strip's parent, with the tab's index.
 class TabStripOwner {
@@ -12,13 +14,8 @@ public:
     virtual BOOL SwapTabs(int i, int j) = 0;
     // A dropped link or shortcut: a new tab at the end.
     virtual BOOL AddTab(const char* address) = 0;
-    virtual BOOL IsTabPinned(int index) const = 0;
     // A command of the tab context menu, for the tab it was opened on.
     virtual void OnTabCommand(UINT id, int index) = 0;
-    // The window of the page behind a tab: it stays with that tab while other
-    // tabs come and go. FindTab gives where that tab is now, -1 once it is gone.
-    virtual HWND GetTabPage(int index) const = 0;
-    virtual int FindTab(HWND page) const = 0;
 
 protected:
     ~TabStripOwner() = default;

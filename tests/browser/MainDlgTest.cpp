@@ -13,6 +13,16 @@ bool IsParked(CWebBrowser2* pane, HWND parent)
     return p.x == -1 && p.y == -1 && r.right == r.left && r.bottom == r.top &&
            (::GetWindowLongA(pane->m_hWnd, GWL_STYLE) & WS_VISIBLE);
 }
+
+// The strip's display area in its parent's coordinates: where the front pane belongs.
+RECT DisplayArea(CBrowserTabCtrl& strip)
+{
+    RECT display;
+    strip.GetClientRect(&display);
+    strip.AdjustDisplayRect(FALSE, &display);
+    ::MapWindowPoints(strip.m_hWnd, ::GetParent(strip.m_hWnd), reinterpret_cast<POINT*>(&display), 2);
+    return display;
+}
 }
 
 TEST_F(MainDlgTest, StartsWithOneTabSentHome)
@@ -147,6 +157,21 @@ TEST_F(MainDlgTest, DeleteCommandsActOnTheContextTab)
     EXPECT_EQ(FakeWebBrowser::CreatedCount(), 1) << "only the tab kept has loaded";
 }
 
+TEST_F(MainDlgTest, AFrontKeptWhileTheOthersGoFillsTheStripsNewDisplayArea)
+{
+    Command(ID_TAB_MULTILINE);
+    OpenTabs(40);
+    ASSERT_TRUE(dlg->SelectTab(20));
+    ASSERT_GT(dlg->m_tabCtrl.SendMessage(TCM_GETROWCOUNT), 1);
+    const RECT before = ChildRect(dlg->GetPane(20)->m_hWnd);
+    dlg->OnTabCommand(ID_TAB_DELETE_OTHERS, 20);
+    ASSERT_EQ(dlg->m_tabCtrl.SendMessage(TCM_GETROWCOUNT), 1);
+    const RECT display = DisplayArea(dlg->m_tabCtrl), pane = ChildRect(dlg->GetPane(0)->m_hWnd);
+    EXPECT_FALSE(::EqualRect(&before, &display));
+    EXPECT_TRUE(::EqualRect(&pane, &display));
+    EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 0);
+}
+
 TEST_F(MainDlgTest, DeleteCommandsOnAContextTabOutsideTheStripDoNothing)
 {
     OpenTabs(3);
@@ -217,11 +242,7 @@ TEST_F(MainDlgTest, EverySideKeepsTheCurrentPaneInTheDisplayArea)
     ASSERT_TRUE(dlg->SelectTab(1));
     for (UINT side : { ID_TAB_TOP, ID_TAB_LEFT, ID_TAB_RIGHT, ID_TAB_BOTTOM }) {
         Command(side);
-        RECT display;
-        dlg->m_tabCtrl.GetClientRect(&display);
-        dlg->m_tabCtrl.AdjustDisplayRect(FALSE, &display);
-        RECT strip = ChildRect(dlg->m_tabCtrl);
-        ::OffsetRect(&display, strip.left, strip.top);
+        RECT display = DisplayArea(dlg->m_tabCtrl);
         RECT pane = ChildRect(dlg->GetPane(1)->m_hWnd);
         EXPECT_TRUE(::EqualRect(&pane, &display)) << "side command " << side << ": pane " << pane.left << "," << pane.top << "," << pane.right << "," << pane.bottom << " display " << display.left << "," << display.top << "," << display.right << "," << display.bottom;
         EXPECT_EQ(dlg->m_tabCtrl.GetCurSel(), 1);
