@@ -88,7 +88,6 @@ protected:
     // Reads the expire list again from the file now named.
     void ReloadExpireList();
     LRESULT OnCloseTab(WPARAM wParam, LPARAM lParam);
-    LRESULT OnTogglePin(WPARAM wParam, LPARAM lParam);
 
     // Tab collections, the function menu and the collection popup
     void OnFuncButton();

@@ -152,9 +152,3 @@ LRESULT CMainDlg::OnCloseTab(WPARAM wParam, LPARAM lParam)
     ::SendMessageA(tips, TTM_ACTIVATE, TRUE, 0);
     return 0;
 }
-
-LRESULT CMainDlg::OnTogglePin(WPARAM wParam, LPARAM)
-{
-    m_tabs.TogglePin(static_cast<int>(wParam));
-    return 0;
-}

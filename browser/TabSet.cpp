@@ -8,6 +8,7 @@ static_assert(IDC_BROWSER_FIRST + CTabSet::kMaxTabs <= IDC_BROWSER_LAST,
 
 BEGIN_MESSAGE_MAP(CTabSet, CCmdTarget)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnTabToolTip)
+    ON_MESSAGE(WM_APP_TOGGLEPIN, OnTogglePin)
 END_MESSAGE_MAP()
 
 CTabSet::CTabSet(CWnd& parent, CBrowserTabCtrl& strip, const Settings& settings)
@@ -210,13 +211,13 @@ void CTabSet::SetProgress(int index, LPARAM percent)
     InvalidateTab(index);
 }
 
-void CTabSet::TogglePin(int index)
+LRESULT CTabSet::OnTogglePin(WPARAM index, LPARAM)
 {
-    CWebBrowser2* pane = Get(index);
-    if (!pane)
-        return;
-    pane->SetPinned(!pane->GetPinned());
-    InvalidateTab(index);
+    if (CWebBrowser2* pane = Get(static_cast<int>(index))) {
+        pane->SetPinned(!pane->GetPinned());
+        InvalidateTab(static_cast<int>(index));
+    }
+    return 0;
 }
 
 BOOL CTabSet::IsPinned(int index) const

@@ -82,12 +82,13 @@ public:
     void SetCaption(int index, const CString& title);
     // The item's load shading, 0..100, redrawn.
     void SetProgress(int index, LPARAM percent);
-    void TogglePin(int index);
     BOOL IsPinned(int index) const override;
 
 protected:
     // The tip of a tab: its page's title, or its address while it has none.
     BOOL OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result);
+    // The pin half of a tab's icon (WM_APP_TOGGLEPIN, the tab's index).
+    LRESULT OnTogglePin(WPARAM index, LPARAM);
 
     DECLARE_MESSAGE_MAP()
 
