@@ -32,8 +32,7 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_COMMAND_RANGE(ID_ARRANGE_FIRST, ID_ARRANGE_LAST, OnArrangeWindow)
     ON_COMMAND_RANGE(ID_COLLECTION_FIRST, ID_COLLECTION_LAST, OpenCollection)
     ON_COMMAND(ID_OPTIONS, OnOptions)
-    ON_MESSAGE(WM_APP_TRAYICON, OnTrayNotify)
-    ON_REGISTERED_MESSAGE(CStealthMode::TaskbarCreatedMessage(), OnTaskbarCreated)
+    CHAIN_MSG_MAP_MEMBER(m_stealth)
     ON_MESSAGE(WM_APP_CLOSETAB, OnCloseTab)
     ON_MESSAGE(WM_APP_TOGGLEPIN, OnTogglePin)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnTabToolTip)
@@ -253,17 +252,5 @@ void CMainDlg::OnTimer(UINT_PTR id)
 {
     if (!m_profileFile.OnSaveTimer(id))
         m_stealth.OnTimer(id);
-}
-
-LRESULT CMainDlg::OnTrayNotify(WPARAM, LPARAM lParam)
-{
-    m_stealth.OnTrayNotify(lParam);
-    return 0;
-}
-
-LRESULT CMainDlg::OnTaskbarCreated(WPARAM, LPARAM)
-{
-    m_stealth.OnTaskbarCreated();
-    return 0;
 }
 

@@ -56,11 +56,7 @@ public:
     void OpenDefaultTabs();
     void ApplyPriority(int level);
 
-    // Stealth mode and its tray icon; the options sheet shows a newly chosen
-    // icon through ModifyTrayIcon.
     void ToggleStealthMode();
-    void SetStealthMode(bool on);
-    void ModifyTrayIcon() { m_stealth.ModifyTrayIcon(); }
 
     // Reads the collection file again and rebuilds the collection popup from it.
     void RebuildCollectionMenu();
@@ -83,8 +79,6 @@ protected:
     LRESULT OnMove(WPARAM wParam, LPARAM lParam);
     LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
     LRESULT OnEndSession(WPARAM ending, LPARAM lParam);
-    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
-    LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
     BOOL IsCollectionMenuOpen() const override { return m_bCollectionMenuOpen; }
     void CancelTabDrag() override { m_tabCtrl.CancelDrag(); }
     void OnDeleteTab(int tab);

@@ -39,7 +39,7 @@ void CMainDlg::ApplyOptions(const Settings& edited)
     ApplyPriority(m_settings.m_nPriority);
     if (GetExpireFile() != expireFile)
         ReloadExpireList();
-    ModifyTrayIcon();
+    m_stealth.ModifyTrayIcon();
     m_tabCtrl.SetLayout(m_tabCtrl.GetOrientation(), m_settings.m_bMultiLineTab != 0);
     RefreshTabCaptions();
     SaveSettings();

@@ -47,7 +47,7 @@ void CMainDlg::LoadSettings()
     else
         CenterOverOwner(m_hWnd);
 
-    SetStealthMode(s.m_bStealthMode != 0);
+    m_stealth.Switch(s.m_bStealthMode != 0);
 }
 
 CString CMainDlg::GetBookmarkFile() const
@@ -68,15 +68,6 @@ void CMainDlg::OnSaveTabsAtExit()
 
 void CMainDlg::ToggleStealthMode()
 {
-    SetStealthMode(!m_settings.m_bStealthMode);
-}
-
-void CMainDlg::SetStealthMode(bool on)
-{
-    m_settings.m_bStealthMode = on;
-    if (on)
-        m_stealth.SwitchOn();
-    else
-        m_stealth.SwitchOff();
+    m_stealth.Switch(!m_settings.m_bStealthMode);
     m_profileFile.NoteChange();
 }
