@@ -37,8 +37,7 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_MESSAGE(WM_APP_TOGGLEPIN, OnTogglePin)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnTabToolTip)
     ON_COMMAND(ID_TAB_MULTILINE, OnMultiLineTab)
-    ON_COMMAND(ID_ORGANIZE_EXPIRE, OnOrganizeExpirePages)
-    ON_COMMAND(ID_EXPIRE_ENABLE, OnExpireEnable)
+    CHAIN_MSG_MAP_MEMBER(m_expireList)
     ON_MESSAGE(WM_MOVE, OnMove)
     ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
     ON_MESSAGE(WM_ENDSESSION, OnEndSession)
@@ -55,7 +54,9 @@ HICON LoadSmallIcon(UINT id)
 CMainDlg::CMainDlg(CWnd* parent, const CString& startDir)
     : CDialog(IDD, parent), m_strStartDir(startDir), m_tabs(*this, m_tabCtrl, m_settings),
       m_profileFile(*this, m_settings, m_tabCtrl, m_tabs),
-      m_keys(*this, *this, m_tabs, m_edAddress, m_profileFile), m_stealth(*this, *this, m_settings)
+      m_keys(*this, *this, m_tabs, m_edAddress, m_profileFile),
+      m_expireList(*this, m_settings, m_strStartDir, [this] { m_profileFile.NoteChange(); }),
+      m_stealth(*this, *this, m_settings)
 {
     m_hIcon = AfxGetApp()->LoadIcon(IDI_APP);
 }
@@ -102,6 +103,7 @@ BOOL CMainDlg::OnInitDialog()
     m_stealth.NoteActivity();
 
     CreateCollections();
+    m_expireList.Open();
     OpenDefaultTabs();
     m_profileFile.StartNotingChanges();
     return TRUE;
@@ -227,6 +229,7 @@ void CMainDlg::OnClose()
         icon = nullptr;
     }
     DeleteCollections();
+    m_expireList.Close();
     // Grey the window at once so closing looks immediate while panes go down.
     FillWindow(RGB(128, 128, 128));
     ShowWindow(SW_HIDE);

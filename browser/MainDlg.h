@@ -7,6 +7,7 @@
 #include "browser/WindowKeys.h"
 #include "collection/CollectionMenu.h"
 #include "core/Settings.h"
+#include "expire/ExpireList.h"
 #include "stealth/StealthMode.h"
 #include "tabstrip/BrowserTabCtrl.h"
 #include "res/resource.h"
@@ -51,7 +52,6 @@ public:
     void LoadSettings();
     void SaveSettings();
     CString GetBookmarkFile() const;
-    CString GetExpireFile() const;
     void SaveDefaultTabs();
     void OpenDefaultTabs();
     void ApplyPriority(int level);
@@ -90,8 +90,6 @@ protected:
     void OnOptions();
     // Puts settings edited in the options in force and writes them.
     void ApplyOptions(const Settings& edited);
-    // Reads the expire list again from the file now named.
-    void ReloadExpireList();
     LRESULT OnCloseTab(WPARAM wParam, LPARAM lParam);
     LRESULT OnTogglePin(WPARAM wParam, LPARAM lParam);
     BOOL OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result);
@@ -127,12 +125,6 @@ protected:
     void OnIgnoredTextEvent(UINT id, const wchar_t* text) { (void)id; (void)text; }
     void OnIgnoredEvent(UINT id) { (void)id; }
     void UpdateLocation(int index);
-    BOOL MatchesExpirePage(const CString& url) const;
-
-    // Expire pages
-    void OnExpireEnable();
-    void OnRegisterExpirePage(int tab);
-    void OnOrganizeExpirePages();
 
     void GetPaneRect(RECT* rect);
     BOOL InsertTab(const char* address, BOOL loadNow);
@@ -163,7 +155,7 @@ protected:
     // The folder under the popup's highlight; kept after the popup closes
     // for the command that follows.
     const CollectionNode* m_pHoveredNode = nullptr;
-    std::unique_ptr<CollectionStore> m_pExpireList;
+    CExpireList m_expireList;
     CStealthMode m_stealth;
 
     DECLARE_MESSAGE_MAP()

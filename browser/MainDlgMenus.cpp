@@ -1,7 +1,5 @@
-// The function menu, the tab collections with their owner-drawn popup, and
-// the expire-page list of the main window.
+// The function menu and the tab collections with their owner-drawn popup.
 #include "browser/MainDlg.h"
-#include "collection/StopMessage.h"
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
 #include "core/TabSide.h"
@@ -34,8 +32,6 @@ void CMainDlg::CreateCollections()
     m_pCollection.reset(new CollectionMenu);
     m_pCollection->LoadFile(GetBookmarkFile().str(), nullptr);
     m_hCollectionMenu = m_pCollection->BuildMenu();
-    m_pExpireList.reset(new CollectionStore(ShowStopMessage));
-    m_pExpireList->LoadFile(GetExpireFile().str(), kDefaultExpireTitle);
 }
 
 void CMainDlg::DeleteCollections()
@@ -43,7 +39,6 @@ void CMainDlg::DeleteCollections()
     m_pHoveredNode = nullptr;
     m_hCollectionMenu = nullptr;
     m_pCollection.reset();
-    m_pExpireList.reset();
 }
 
 void CMainDlg::RebuildCollectionMenu()

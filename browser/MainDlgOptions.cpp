@@ -28,7 +28,7 @@ void CMainDlg::OnOptions()
 
 void CMainDlg::ApplyOptions(const Settings& edited)
 {
-    const CString bookmarkFile = GetBookmarkFile(), expireFile = GetExpireFile();
+    const CString bookmarkFile = GetBookmarkFile(), expireFile = m_expireList.GetFile();
     // The idle time and both files are derived from the settings when used,
     // so they are in force from here on.
     m_settings = edited;
@@ -37,16 +37,10 @@ void CMainDlg::ApplyOptions(const Settings& edited)
     if (GetBookmarkFile() != bookmarkFile)
         RebuildCollectionMenu();
     ApplyPriority(m_settings.m_nPriority);
-    if (GetExpireFile() != expireFile)
-        ReloadExpireList();
+    if (m_expireList.GetFile() != expireFile)
+        m_expireList.Reload();
     m_stealth.ModifyTrayIcon();
     m_tabCtrl.SetLayout(m_tabCtrl.GetOrientation(), m_settings.m_bMultiLineTab != 0);
     RefreshTabCaptions();
     SaveSettings();
-}
-
-void CMainDlg::ReloadExpireList()
-{
-    if (m_pExpireList)
-        m_pExpireList->LoadFile(GetExpireFile().str(), kDefaultExpireTitle);
 }

@@ -55,11 +55,6 @@ CString CMainDlg::GetBookmarkFile() const
     return CString(m_settings.BookmarkFilePath(m_strStartDir.str()));
 }
 
-CString CMainDlg::GetExpireFile() const
-{
-    return CString(m_settings.ExpireFilePath(m_strStartDir.str()));
-}
-
 void CMainDlg::OnSaveTabsAtExit()
 {
     m_settings.m_bSaveLastTab = m_settings.m_bSaveLastTab ? FALSE : TRUE;

@@ -8,4 +8,5 @@ public:
     MainDlgAccess() : CMainDlg(nullptr, g_strStartDir) {}
     int GetTabCount() const { return m_tabs.GetCount(); }
     CWebBrowser2* GetPane(int index) const { return m_tabs.Get(index); }
+    CString GetExpireFile() const { return m_expireList.GetFile(); }
 };

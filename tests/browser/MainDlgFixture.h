@@ -21,7 +21,7 @@ public:
     using CMainDlg::m_hCollectionMenu;
     using CMainDlg::m_bCollectionMenuOpen;
     using CMainDlg::m_pHoveredNode;
-    using CMainDlg::m_pExpireList;
+    const CollectionStore* ExpireList() const { return m_expireList.GetStore(); }
     CStealthMode& GetStealth() { return m_stealth; }
 };
 
