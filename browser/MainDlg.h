@@ -88,8 +88,6 @@ protected:
     void OnSaveTabsAtExit();
     void OnArrangeWindow(UINT id);
     void OnOptions();
-    // Puts settings edited in the options in force and writes them.
-    void ApplyOptions(const Settings& edited);
     LRESULT OnCloseTab(WPARAM wParam, LPARAM lParam);
     LRESULT OnTogglePin(WPARAM wParam, LPARAM lParam);
     BOOL OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result);

@@ -6,28 +6,33 @@
 #include "options/PrSteals.h"
 #include "options/PrTab.h"
 
-void CMainDlg::OnOptions()
+namespace {
+// True when the sheet ended with OK, edited then holding what it showed.
+bool EditOptions(CWnd* owner, Settings& edited)
 {
-    Settings edited = m_settings;
     CPrGeneral general(edited);
     CPrTab tab(edited);
     CPrSteals steals(edited);
     CPrExpirePage expire(edited);
-    CPropertySheet sheet("詳細設定", this);
+    CPropertySheet sheet("詳細設定", owner);
     sheet.AddPage(&general);
     sheet.AddPage(&tab);
     sheet.AddPage(&steals);
     sheet.AddPage(&expire);
     if (sheet.DoModal() != IDOK)
-        return;
+        return false;
     // OK stores the idle time as the sheet shows it, in minutes with two
     // decimals, even when its page was never shown.
     edited.SetAutoHideMinutes(edited.AutoHideMinutes());
-    ApplyOptions(edited);
+    return true;
+}
 }
 
-void CMainDlg::ApplyOptions(const Settings& edited)
+void CMainDlg::OnOptions()
 {
+    Settings edited = m_settings;
+    if (!EditOptions(this, edited))
+        return;
     const CString bookmarkFile = GetBookmarkFile(), expireFile = m_expireList.GetFile();
     // The idle time and both files are derived from the settings when used,
     // so they are in force from here on.
