@@ -1,6 +1,5 @@
 #include "browser/MainDlg.h"
 #include "browser/AboutDlg.h"
-#include "collection/StopMessage.h"
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
 
@@ -32,13 +31,11 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_COMMAND_RANGE(ID_ARRANGE_FIRST, ID_ARRANGE_LAST, OnArrangeWindow)
     ON_COMMAND_RANGE(ID_COLLECTION_FIRST, ID_COLLECTION_LAST, OpenCollection)
     ON_COMMAND(ID_OPTIONS, OnOptions)
-    ON_MESSAGE(WM_APP_TRAYICON, OnTrayNotify)
-    ON_REGISTERED_MESSAGE(CStealthMode::TaskbarCreatedMessage(), OnTaskbarCreated)
+    CHAIN_MSG_MAP_MEMBER(m_stealth)
     ON_MESSAGE(WM_APP_CLOSETAB, OnCloseTab)
     CHAIN_MSG_MAP_MEMBER(m_tabs)
     ON_COMMAND(ID_TAB_MULTILINE, OnMultiLineTab)
-    ON_COMMAND(ID_ORGANIZE_EXPIRE, OnOrganizeExpirePages)
-    ON_COMMAND(ID_EXPIRE_ENABLE, OnExpireEnable)
+    CHAIN_MSG_MAP_MEMBER(m_expireList)
     CHAIN_MSG_MAP_MEMBER(m_profileFile)
     ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 END_MESSAGE_MAP()
@@ -47,6 +44,7 @@ CMainDlg::CMainDlg(CWnd* parent, const CString& startDir)
     : CDialog(IDD, parent), m_strStartDir(startDir), m_tabs(*this, m_tabCtrl, m_settings),
       m_profileFile(*this, m_settings, m_tabCtrl, m_tabs),
       m_keys(*this, *this, m_tabs, m_edAddress, m_profileFile), m_collectionPopup(*this, m_settings, startDir),
+      m_expireList(*this, m_settings, m_strStartDir, [this] { m_profileFile.NoteChange(); }),
       m_stealth(*this, *this, m_settings), m_icon(*this, AfxGetApp()->LoadIcon(IDI_APP))
 {
 }
@@ -82,8 +80,7 @@ BOOL CMainDlg::OnInitDialog()
     m_stealth.NoteActivity();
 
     m_collectionPopup.Open();
-    m_pExpireList.reset(new CollectionStore(ShowStopMessage));
-    ReloadExpireList();
+    m_expireList.Open();
     OpenDefaultTabs();
     m_profileFile.StartNotingChanges();
     return TRUE;
@@ -153,7 +150,7 @@ void CMainDlg::OnClose()
     m_profileFile.WriteProfileFile(m_profileFile.PartsDue(), FALSE);
     m_stealth.End();
     m_collectionPopup.Close();
-    m_pExpireList.reset();
+    m_expireList.Close();
     // Grey the window at once so closing looks immediate while panes go down.
     FillWindow(RGB(128, 128, 128));
     ShowWindow(SW_HIDE);
@@ -179,17 +176,5 @@ void CMainDlg::OnTimer(UINT_PTR id)
 {
     if (!m_profileFile.OnSaveTimer(id))
         m_stealth.OnTimer(id);
-}
-
-LRESULT CMainDlg::OnTrayNotify(WPARAM, LPARAM lParam)
-{
-    m_stealth.OnTrayNotify(lParam);
-    return 0;
-}
-
-LRESULT CMainDlg::OnTaskbarCreated(WPARAM, LPARAM)
-{
-    m_stealth.OnTaskbarCreated();
-    return 0;
 }
 

@@ -7,13 +7,12 @@
 #include "browser/ProfileFile.h"
 #include "browser/TabSet.h"
 #include "browser/WindowKeys.h"
-#include "collection/CollectionMenu.h"
 #include "collection/CollectionPopup.h"
 #include "core/Settings.h"
+#include "expire/ExpireList.h"
 #include "stealth/StealthMode.h"
 #include "tabstrip/BrowserTabCtrl.h"
 #include "res/resource.h"
-#include <memory>
 
 // The main window: navigation bar, tab strip and one browser pane per tab.
 // Pane i always has control id IDC_BROWSER_FIRST + i.
@@ -47,16 +46,11 @@ public:
     // into it, SaveDefaultTabs the tab set.
     void LoadSettings();
     void SaveSettings();
-    CString GetExpireFile() const;
     void SaveDefaultTabs();
     void OpenDefaultTabs();
     void ApplyPriority(int level);
 
-    // Stealth mode and its tray icon; the options sheet shows a newly chosen
-    // icon through ModifyTrayIcon.
     void ToggleStealthMode();
-    void SetStealthMode(bool on);
-    void ModifyTrayIcon() { m_stealth.ModifyTrayIcon(); }
 
 protected:
     BOOL OnInitDialog() override;
@@ -72,8 +66,6 @@ protected:
     void OnMouseMove(UINT flags, CPoint point);
     void OnTimer(UINT_PTR id);
     LRESULT OnEndSession(WPARAM ending, LPARAM lParam);
-    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
-    LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
     BOOL IsCollectionMenuOpen() const override { return m_collectionPopup.IsCollectionMenuOpen(); }
     void CancelTabDrag() override { m_tabCtrl.CancelDrag(); }
     void OnDeleteTab(int tab);
@@ -83,10 +75,6 @@ protected:
     void OnSaveTabsAtExit();
     void OnArrangeWindow(UINT id);
     void OnOptions();
-    // Puts settings edited in the options in force and writes them.
-    void ApplyOptions(const Settings& edited);
-    // Reads the expire list again from the file now named.
-    void ReloadExpireList();
     LRESULT OnCloseTab(WPARAM wParam, LPARAM lParam);
 
     // Tab collections, the function menu and the collection popup
@@ -114,12 +102,6 @@ protected:
     void OnNewWindow2(UINT id, IDispatch** disp, VARIANT_BOOL* cancel);
     void OnProgressChange(UINT id, long progress, long progressMax);
     void OnCommandStateChange(UINT id, long command, BOOL enable);
-    BOOL MatchesExpirePage(const CString& url) const;
-
-    // Expire pages
-    void OnExpireEnable();
-    void OnRegisterExpirePage(int tab);
-    void OnOrganizeExpirePages();
 
 
     const CString m_strStartDir;
@@ -135,7 +117,7 @@ protected:
     BOOL m_bInitialized = FALSE;
     // The tab collections and their popup, and the expire-page list.
     CCollectionPopup m_collectionPopup;
-    std::unique_ptr<CollectionStore> m_pExpireList;
+    CExpireList m_expireList;
     CStealthMode m_stealth;
     CWindowIcon m_icon;
 

@@ -105,7 +105,7 @@ void CMainDlg::OnBeforeNavigate2(UINT id, IDispatch*, VARIANT* url, VARIANT*, VA
     }
     if (m_settings.m_bExpireEnabled) {
         const CString address = CString::FromWide(url && url->vt == VT_BSTR ? url->bstrVal : L"");
-        if (MatchesExpirePage(address)) {
+        if (m_expireList.MatchesExpirePage(address)) {
             pane->SetFirstNavigate(FALSE);
             PostMessage(WM_APP_CLOSETAB, 0, reinterpret_cast<LPARAM>(pane));
             *cancel = VARIANT_TRUE;

@@ -6,29 +6,34 @@
 #include "options/PrSteals.h"
 #include "options/PrTab.h"
 
-void CMainDlg::OnOptions()
+namespace {
+// True when the sheet ended with OK, edited then holding what it showed.
+bool EditOptions(CWnd* owner, Settings& edited)
 {
-    Settings edited = m_settings;
     CPrGeneral general(edited);
     CPrTab tab(edited);
     CPrSteals steals(edited);
     CPrExpirePage expire(edited);
-    CPropertySheet sheet("詳細設定", this);
+    CPropertySheet sheet("詳細設定", owner);
     sheet.AddPage(&general);
     sheet.AddPage(&tab);
     sheet.AddPage(&steals);
     sheet.AddPage(&expire);
     if (sheet.DoModal() != IDOK)
-        return;
+        return false;
     // OK stores the idle time as the sheet shows it, in minutes with two
     // decimals, even when its page was never shown.
     edited.SetAutoHideMinutes(edited.AutoHideMinutes());
-    ApplyOptions(edited);
+    return true;
+}
 }
 
-void CMainDlg::ApplyOptions(const Settings& edited)
+void CMainDlg::OnOptions()
 {
-    const CString bookmarkFile = m_collectionPopup.GetFile(), expireFile = GetExpireFile();
+    Settings edited = m_settings;
+    if (!EditOptions(this, edited))
+        return;
+    const CString bookmarkFile = m_collectionPopup.GetFile(), expireFile = m_expireList.GetFile();
     // The idle time and both files are derived from the settings when used,
     // so they are in force from here on.
     m_settings = edited;
@@ -37,16 +42,10 @@ void CMainDlg::ApplyOptions(const Settings& edited)
     if (m_collectionPopup.GetFile() != bookmarkFile)
         m_collectionPopup.RebuildCollectionMenu();
     ApplyPriority(m_settings.m_nPriority);
-    if (GetExpireFile() != expireFile)
-        ReloadExpireList();
-    ModifyTrayIcon();
+    if (m_expireList.GetFile() != expireFile)
+        m_expireList.Reload();
+    m_stealth.ModifyTrayIcon();
     m_tabCtrl.SetLayout(m_tabCtrl.GetOrientation(), m_settings.m_bMultiLineTab != 0);
     RefreshTabCaptions();
     SaveSettings();
-}
-
-void CMainDlg::ReloadExpireList()
-{
-    if (m_pExpireList)
-        m_pExpireList->LoadFile(GetExpireFile().str(), kDefaultExpireTitle);
 }

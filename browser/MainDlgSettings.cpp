@@ -47,12 +47,7 @@ void CMainDlg::LoadSettings()
     else
         CenterOverOwner(m_hWnd);
 
-    SetStealthMode(s.m_bStealthMode != 0);
-}
-
-CString CMainDlg::GetExpireFile() const
-{
-    return CString(m_settings.ExpireFilePath(m_strStartDir.str()));
+    m_stealth.Switch(s.m_bStealthMode != 0);
 }
 
 void CMainDlg::OnSaveTabsAtExit()
@@ -63,15 +58,6 @@ void CMainDlg::OnSaveTabsAtExit()
 
 void CMainDlg::ToggleStealthMode()
 {
-    SetStealthMode(!m_settings.m_bStealthMode);
-}
-
-void CMainDlg::SetStealthMode(bool on)
-{
-    m_settings.m_bStealthMode = on;
-    if (on)
-        m_stealth.SwitchOn();
-    else
-        m_stealth.SwitchOff();
+    m_stealth.Switch(!m_settings.m_bStealthMode);
     m_profileFile.NoteChange();
 }

@@ -75,16 +75,19 @@ void CMainDlg::OnTabCommand(UINT id, int index)
 {
     static const struct {
         UINT id;
-        void (CMainDlg::*handler)(int tab);
+        void (*handler)(CMainDlg& dlg, int tab);
     } kTabCommands[] = {
-        { ID_TAB_DELETE, &CMainDlg::OnDeleteTab },
-        { ID_TAB_DELETE_OTHERS, &CMainDlg::OnDeleteOtherTabs },
-        { ID_ADD_TO_COLLECTION, &CMainDlg::AddPage },
-        { ID_REGISTER_EXPIRE, &CMainDlg::OnRegisterExpirePage },
+        { ID_TAB_DELETE, [](CMainDlg& dlg, int tab) { dlg.OnDeleteTab(tab); } },
+        { ID_TAB_DELETE_OTHERS, [](CMainDlg& dlg, int tab) { dlg.OnDeleteOtherTabs(tab); } },
+        { ID_ADD_TO_COLLECTION, [](CMainDlg& dlg, int tab) { dlg.AddPage(tab); } },
+        { ID_REGISTER_EXPIRE, [](CMainDlg& dlg, int tab) {
+              if (CWebBrowser2* pane = dlg.m_tabs.Get(tab))
+                  dlg.m_expireList.OnRegisterExpirePage(pane->GetLocationName(), pane->GetLocationURL());
+          } },
     };
     for (const auto& command : kTabCommands)
         if (command.id == id)
-            (this->*command.handler)(index);
+            command.handler(*this, index);
 }
 
 void CMainDlg::OnDeleteTab(int tab)

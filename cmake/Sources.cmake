@@ -88,7 +88,6 @@ set(QUENVO_PROGRAM_SOURCES
   browser/WindowKeys.cpp
   browser/TabKeys.cpp
   browser/MainDlgNavigation.cpp
-  browser/MainDlgExpire.cpp
   browser/MainDlgMenus.cpp
   browser/MainDlgOrganizer.cpp
   browser/WebBrowser2.cpp
@@ -101,6 +100,7 @@ set(QUENVO_PROGRAM_SOURCES
   browser/MainDlgOptions.cpp
   tabstrip/BrowserTabCtrl.cpp
   tabstrip/TabDropTarget.cpp
+  expire/ExpireList.cpp
   expire/ExpirePageDlg.cpp
   collection/FolderTreeCtrl.cpp
   collection/CollectionDlg.cpp

@@ -44,7 +44,7 @@ void DDX_Line(CDataExchange* dx, int id, CString& value)
 }
 }
 
-CExpirePageDlg::CExpirePageDlg() : CDialog(IDD, nullptr), m_expireList(ShowStopMessage)
+CExpirePageDlg::CExpirePageDlg(CWnd* parent) : CDialog(IDD, parent), m_expireList(ShowStopMessage)
 {
 }
 

@@ -13,7 +13,7 @@ public:
     enum { IDD = IDD_EXPIREPAGE };
     enum { kOrganizeMode = 0, kAddMode = 1 };
 
-    CExpirePageDlg();
+    explicit CExpirePageDlg(CWnd* parent = nullptr);
 
     void SetMode(int mode) { m_nMode = mode; }
     void SetFile(const CString& path) { m_strFile = path; }

@@ -16,7 +16,12 @@ const COLORREF kHiddenGrey = RGB(128, 128, 128);
 const CStealthMode::SystemCalls kSystemCalls = { ::GetTickCount, ::GetCursorPos, ::Shell_NotifyIconA };
 }
 
-CStealthMode::CStealthMode(CWnd& window, StealthOwner& owner, const Settings& settings)
+BEGIN_MESSAGE_MAP(CStealthMode, CCmdTarget)
+    ON_MESSAGE(WM_APP_TRAYICON, OnTrayNotify)
+    ON_REGISTERED_MESSAGE(TaskbarCreatedMessage(), OnTaskbarCreated)
+END_MESSAGE_MAP()
+
+CStealthMode::CStealthMode(CWnd& window, StealthOwner& owner, Settings& settings)
     : m_window(window), m_owner(owner), m_settings(settings), m_calls(kSystemCalls)
 {
     const int cx = ::GetSystemMetrics(SM_CXSMICON), cy = ::GetSystemMetrics(SM_CYSMICON);
@@ -35,6 +40,15 @@ UINT CStealthMode::TaskbarCreatedMessage()
 {
     static const UINT message = ::RegisterWindowMessageA("TaskbarCreated");
     return message;
+}
+
+void CStealthMode::Switch(bool on)
+{
+    m_settings.m_bStealthMode = on;
+    if (on)
+        SwitchOn();
+    else
+        SwitchOff();
 }
 
 void CStealthMode::SwitchOn()
@@ -104,13 +118,14 @@ void CStealthMode::DeleteTrayIcon()
     m_calls.shellNotifyIcon(NIM_DELETE, &record);
 }
 
-void CStealthMode::OnTaskbarCreated()
+LRESULT CStealthMode::OnTaskbarCreated(WPARAM, LPARAM)
 {
     if (IsOn())
         AddTrayIcon();
+    return 0;
 }
 
-void CStealthMode::OnTrayNotify(LPARAM mouseMessage)
+LRESULT CStealthMode::OnTrayNotify(WPARAM, LPARAM mouseMessage)
 {
     // Where the pointer is now, not where the shell saw it.
     POINT cursor = {};
@@ -127,6 +142,7 @@ void CStealthMode::OnTrayNotify(LPARAM mouseMessage)
         ShowTrayMenu(cursor);
         break;
     }
+    return 0;
 }
 
 void CStealthMode::ShowAtCursor(POINT cursor)

@@ -1,4 +1,5 @@
 #pragma once
+#include "framework/CmdTarget.h"
 #include "framework/Wnd.h"
 #include "stealth/StealthOwner.h"
 #include "core/Settings.h"
@@ -8,10 +9,11 @@
 // Stealth mode of the main window: no taskbar button, topmost, hidden most of
 // the time, with a notification-area icon that calls it back under the
 // cursor. A timer hides it again when the pointer strays beyond the margin or
-// the user has been idle too long. The main window owns one and forwards the
-// messages below; the options are read from its settings at each use, so a
-// changed setting takes effect at once.
-class CStealthMode {
+// the user has been idle too long. The main window owns one, hands it the
+// tray icon's messages through its map and forwards its timer; the options
+// are read from its settings at each use, so a changed setting takes effect
+// at once.
+class CStealthMode : public CCmdTarget {
 public:
     // The system calls that stealth mode depends on; tests put their own.
     struct SystemCalls {
@@ -22,16 +24,15 @@ public:
     enum { kTimerId = 1, kTimerPeriodMs = 100, kTrayIconId = 1 };
 
     // window: the main window, which need not exist yet.
-    CStealthMode(CWnd& window, StealthOwner& owner, const Settings& settings);
-    ~CStealthMode();
+    CStealthMode(CWnd& window, StealthOwner& owner, Settings& settings);
+    ~CStealthMode() override;
     CStealthMode(const CStealthMode&) = delete;
     CStealthMode& operator=(const CStealthMode&) = delete;
 
     void SetSystemCalls(const SystemCalls& calls) { m_calls = calls; }
 
-    // The two halves of the switch; the settings' flag says which is due.
-    void SwitchOn();
-    void SwitchOff();
+    // Puts stealth mode on or off and records it in the settings.
+    void Switch(bool on);
 
     void AddTrayIcon();
     // Shows the icon now chosen; without an icon (mode off) it fails quietly.
@@ -40,11 +41,8 @@ public:
     // Closing or destroying the window, in whatever state: no icon, no timer.
     void End();
 
-    // Messages of the main window.
-    void OnTrayNotify(LPARAM mouseMessage);
+    // The main window's WM_TIMER.
     void OnTimer(UINT_PTR id);
-    // The shell's notification area was re-created with none of its icons.
-    void OnTaskbarCreated();
     // The window's own client area saw the mouse.
     void NoteActivity();
     // SC_MINIMIZE and SIZE_MINIMIZED: true when stealth mode hid the window
@@ -55,7 +53,15 @@ public:
     // The registered message by which the shell announces its notification area.
     static UINT TaskbarCreatedMessage();
 
+protected:
+    // WM_APP_TRAYICON: lParam is the mouse message on the icon.
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    // The shell's notification area was re-created with none of its icons.
+    LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
+
 private:
+    void SwitchOn();
+    void SwitchOff();
     bool IsOn() const { return m_settings.m_bStealthMode != 0; }
     void FillRecord(NOTIFYICONDATAA* record, UINT flags) const;
     void ShowAtCursor(POINT cursor);
@@ -66,11 +72,13 @@ private:
 
     CWnd& m_window;
     StealthOwner& m_owner;
-    const Settings& m_settings;
+    Settings& m_settings;
     SystemCalls m_calls;
     std::vector<HICON> m_hTrayIcons;  // one for each value of the tray-icon setting
     UINT_PTR m_nTimerId = 0;
     DWORD m_dwLastActivity = 0;
     BOOL m_bTrayMenuOpen = FALSE;
     BOOL m_bWasBusy = FALSE;
+
+    DECLARE_MESSAGE_MAP()
 };

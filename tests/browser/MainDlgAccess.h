@@ -11,4 +11,5 @@ public:
     CWebBrowser2* GetPane(int index) const { return m_tabs.Get(index); }
     // The tab collections' popup; CollectionPopupProbe reaches inside it.
     CCollectionPopup& Popup() { return m_collectionPopup; }
+    CString GetExpireFile() const { return m_expireList.GetFile(); }
 };

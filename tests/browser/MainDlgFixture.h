@@ -24,7 +24,7 @@ public:
     CBitmapButton& m_btnNew = m_navBar.m_btnNew;
     CBitmapButton& m_btnFunc = m_navBar.m_btnFunc;
     using CMainDlg::m_settings;
-    using CMainDlg::m_pExpireList;
+    const CollectionStore* ExpireList() const { return m_expireList.GetStore(); }
     CStealthMode& GetStealth() { return m_stealth; }
 };
 

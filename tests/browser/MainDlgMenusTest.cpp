@@ -99,10 +99,10 @@ TEST_F(MainDlgMenusTest, AFirstStartWritesBothFilesAndCloseDeletesBothTrees)
     Restart();
     EXPECT_NE(::GetFileAttributesA(bookmarks.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(DescribeMenu(CollectionPopupProbe::Menu(dlg->Popup())), "102 Quenvo タブコレクション\n101 タブの整理...\n");
-    EXPECT_EQ(dlg->m_pExpireList->GetFilePath(), expire);
-    EXPECT_EQ(dlg->m_pExpireList->GetRoot()->Front()->name, "Quenvo 無効ページ");
+    EXPECT_EQ(dlg->ExpireList()->GetFilePath(), expire);
+    EXPECT_EQ(dlg->ExpireList()->GetRoot()->Front()->name, "Quenvo 無効ページ");
     // The expire list builds no menu: it is a store and nothing more.
-    static_assert(std::is_same_v<decltype(dlg->m_pExpireList), std::unique_ptr<CollectionStore>>);
+    static_assert(std::is_same_v<decltype(dlg->ExpireList()), const CollectionStore*>);
 
     // A popup that cannot be tracked (here: gone behind the window's back)
     // is built afresh for the next time.
@@ -114,7 +114,7 @@ TEST_F(MainDlgMenusTest, AFirstStartWritesBothFilesAndCloseDeletesBothTrees)
 
     dlg->SendMessage(WM_CLOSE);
     EXPECT_EQ(CollectionPopupProbe::Collection(dlg->Popup()), nullptr);
-    EXPECT_EQ(dlg->m_pExpireList, nullptr);
+    EXPECT_EQ(dlg->ExpireList(), nullptr);
     Command(IDC_SEARCH);  // nothing left to show
 }
 

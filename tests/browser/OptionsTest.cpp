@@ -127,7 +127,7 @@ TEST_F(OptionsTest, OkPutsTheEditsInForceAtOnceAndWritesThem)
         Press(sheet, IDOK);
     });
     EXPECT_EQ(DescribeMenu(CollectionPopupProbe::Menu(dlg->Popup())), "102 Mine\n101 タブの整理...\n") << "the new file's collections";
-    EXPECT_EQ(dlg->m_pExpireList->GetFilePath(), expire);
+    EXPECT_EQ(dlg->ExpireList()->GetFilePath(), expire);
     EXPECT_NE(::GetFileAttributesA(expire.c_str()), INVALID_FILE_ATTRIBUTES) << "made as at start";
     ::DeleteFileA(expire.c_str());
     EXPECT_EQ(Priority(), static_cast<DWORD>(HIGH_PRIORITY_CLASS)) << "the slider's far right";

@@ -94,7 +94,7 @@ TEST_F(StealthTest, SwitchingOnHidesBehindTheTrayAndOffBringsBackTheTaskbarButto
 
     // A new icon while on shows at once.
     S().m_nTrayIcon = 3;
-    dlg->ModifyTrayIcon();
+    dlg->GetStealth().ModifyTrayIcon();
     ASSERT_EQ(g_tray.size(), 2u);
     EXPECT_EQ(g_tray[1].first, DWORD(NIM_MODIFY));
     EXPECT_NE(g_tray[1].second.hIcon, added.hIcon);
