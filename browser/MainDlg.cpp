@@ -26,7 +26,6 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_WM_LBUTTONDOWN()
     AFX_ON_MOUSE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
     CHAIN_MSG_MAP_MEMBER(m_collectionPopup)
-    ON_WM_MOUSEMOVE()
     ON_COMMAND_RANGE(ID_TAB_BOTTOM, ID_TAB_RIGHT, OnTabOrientation)
     ON_COMMAND_RANGE(ID_ARRANGE_FIRST, ID_ARRANGE_LAST, OnArrangeWindow)
     ON_COMMAND_RANGE(ID_COLLECTION_FIRST, ID_COLLECTION_LAST, OpenCollection)
@@ -162,14 +161,6 @@ void CMainDlg::OnLButtonDown(UINT flags, CPoint point)
     if (m_collectionPopup.IsCollectionMenuOpen())
         return;
     CDialog::OnLButtonDown(flags, point);
-}
-
-void CMainDlg::OnMouseMove(UINT flags, CPoint point)
-{
-    // Only the bare client area reports here; the panes and controls keep
-    // their mouse to themselves.
-    m_stealth.NoteActivity();
-    CDialog::OnMouseMove(flags, point);
 }
 
 void CMainDlg::OnTimer(UINT_PTR id)

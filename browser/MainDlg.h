@@ -63,7 +63,6 @@ protected:
     void OnClose();
     void OnLButtonDown(UINT flags, CPoint point);
     void OnLButtonDblClk(UINT flags, CPoint point);
-    void OnMouseMove(UINT flags, CPoint point);
     void OnTimer(UINT_PTR id);
     LRESULT OnEndSession(WPARAM ending, LPARAM lParam);
     BOOL IsCollectionMenuOpen() const override { return m_collectionPopup.IsCollectionMenuOpen(); }

@@ -19,6 +19,9 @@ const CStealthMode::SystemCalls kSystemCalls = { ::GetTickCount, ::GetCursorPos,
 BEGIN_MESSAGE_MAP(CStealthMode, CCmdTarget)
     ON_MESSAGE(WM_APP_TRAYICON, OnTrayNotify)
     ON_REGISTERED_MESSAGE(TaskbarCreatedMessage(), OnTaskbarCreated)
+    // Only the window's bare client area reports the mouse; the panes and
+    // controls keep theirs.
+    ON_MESSAGE_NOTED(WM_MOUSEMOVE, NoteActivity)
 END_MESSAGE_MAP()
 
 CStealthMode::CStealthMode(CWnd& window, StealthOwner& owner, Settings& settings)
