@@ -35,7 +35,6 @@ public:
     void RecalcLayout() override;
     void RefreshTabCaptions();
 
-
     // The tab strip's commands.
     void OnTabCommand(UINT id, int index) override;
 
@@ -92,8 +91,8 @@ protected:
     void OnBack();
     void OnForward();
 
-    // Browser events of panes IDC_BROWSER_FIRST..IDC_BROWSER_LAST
-    // NavigateComplete2 and DocumentComplete
+    // Browser events of panes IDC_BROWSER_FIRST..IDC_BROWSER_LAST; the page's
+    // address after NavigateComplete2, DocumentComplete and TitleChange.
     void UpdateLocation(UINT id, IDispatch* disp = nullptr, VARIANT* url = nullptr);
     void OnTitleChange(UINT id, const wchar_t* text);
     void OnBeforeNavigate2(UINT id, IDispatch* disp, VARIANT* url, VARIANT* flags, VARIANT* targetFrameName,
@@ -101,7 +100,6 @@ protected:
     void OnNewWindow2(UINT id, IDispatch** disp, VARIANT_BOOL* cancel);
     void OnProgressChange(UINT id, long progress, long progressMax);
     void OnCommandStateChange(UINT id, long command, BOOL enable);
-
 
     const CString m_strStartDir;
     CAddressEdit m_edAddress;

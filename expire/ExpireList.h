@@ -44,7 +44,7 @@ private:
 
     CWnd& m_owner;
     Settings& m_settings;
-    const CString& m_strStartDir;
+    const CString m_strStartDir;
     NoteChange m_noteChange;
     std::unique_ptr<CollectionStore> m_pExpireList;
 
