@@ -10,7 +10,8 @@
 // the time, with a notification-area icon that calls it back under the
 // cursor. A timer hides it again when the pointer strays beyond the margin or
 // the user has been idle too long. The main window owns one, hands it the
-// tray icon's messages through its map and forwards its timer; the options
+// tray icon's messages and the mouse over its bare client area through its
+// map, and forwards its timer; the options
 // are read from its settings at each use, so a changed setting takes effect
 // at once.
 class CStealthMode : public CCmdTarget {
