@@ -14,12 +14,12 @@ END_MESSAGE_MAP()
 CTabSet::CTabSet(CWnd& parent, CBrowserTabCtrl& strip, const Settings& settings)
     : m_parent(parent), m_strip(strip), m_settings(settings)
 {
-    m_strip.SetTabPages(this);
+    m_strip.SetTabPanes(this);
 }
 
 CTabSet::~CTabSet()
 {
-    m_strip.SetTabPages(nullptr);
+    m_strip.SetTabPanes(nullptr);
 }
 
 CWebBrowser2* CTabSet::Get(int index) const
@@ -43,7 +43,7 @@ int CTabSet::FindByWindow(HWND window) const
     return -1;
 }
 
-HWND CTabSet::GetPageWindow(int index) const
+HWND CTabSet::GetPaneWindow(int index) const
 {
     const CWebBrowser2* pane = Get(index);
     return pane ? pane->m_hWnd : nullptr;

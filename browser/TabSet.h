@@ -3,7 +3,7 @@
 #include "core/Settings.h"
 #include "framework/CmdTarget.h"
 #include "tabstrip/BrowserTabCtrl.h"
-#include "tabstrip/TabStripPages.h"
+#include "tabstrip/TabStripPanes.h"
 #include <memory>
 #include <vector>
 
@@ -13,7 +13,7 @@
 // IDC_BROWSER_FIRST + i, so its events name its tab. The set answers what
 // the strip asks about its pages, and the tips of its tabs: chained into the
 // parent's message map, it takes the strip's TTN_NEEDTEXTA.
-class CTabSet : public CCmdTarget, public TabStripPages {
+class CTabSet : public CCmdTarget, public TabStripPanes {
 public:
     enum { kMaxTabs = 256 };
 
@@ -44,7 +44,7 @@ public:
     int Find(const CWebBrowser2* pane) const;
     // The same by the pane's window; -1 for a null one.
     int FindByWindow(HWND window) const override;
-    HWND GetPageWindow(int index) const override;
+    HWND GetPaneWindow(int index) const override;
     int GetCurSel() const { return m_strip.GetCurSel(); }
     CWebBrowser2* Current() const { return Get(GetCurSel()); }
 

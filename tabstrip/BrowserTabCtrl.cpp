@@ -209,7 +209,7 @@ void CBrowserTabCtrl::DrawItem(LPDRAWITEMSTRUCT dis)
     const TabSide side = GetOrientation();
     const bool selected = index == GetCurSel();
     const int cx = ::GetSystemMetrics(SM_CXEDGE), cy = ::GetSystemMetrics(SM_CYEDGE);
-    HICON icon = m_pPages && m_pPages->IsPinned(index) ? m_hIconPinned : m_hIconUnpinned;
+    HICON icon = m_pPanes && m_pPanes->IsPinned(index) ? m_hIconPinned : m_hIconUnpinned;
     const TabRect item = ToTabRect(dis->rcItem);
     const TabPoint offset = TabIconOffset(side, selected, cx, cy);
     ::DrawIconEx(dc, item.left + offset.x, item.top + offset.y, icon, kTabIconSize, kTabIconSize, 0, nullptr,
@@ -393,12 +393,12 @@ void CBrowserTabCtrl::OnContextMenu(HWND, CPoint point)
         return;
     // The command comes back here, so the tab it is for goes with it. While
     // the menu is open a refused pop-up may close another tab, so the tab is
-    // found again by its page.
-    HWND page = m_pPages ? m_pPages->GetPageWindow(index) : nullptr;
+    // found again by its pane.
+    HWND pane = m_pPanes ? m_pPanes->GetPaneWindow(index) : nullptr;
     CWnd* main = AfxGetMainWnd();
     const UINT command = static_cast<UINT>(CMenuResource(IDR_TABMENU).Track(TPM_RIGHTBUTTON | TPM_RETURNCMD, point.x,
                                                                            point.y, main ? main->m_hWnd : GetParent()));
-    const int now = command && page ? m_pPages->FindByWindow(page) : -1;
+    const int now = command && pane ? m_pPanes->FindByWindow(pane) : -1;
     if (now >= 0 && m_pOwner)
         m_pOwner->OnTabCommand(command, now);
 }

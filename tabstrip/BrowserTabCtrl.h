@@ -2,7 +2,7 @@
 #include "framework/Controls.h"
 #include "tabstrip/TabDropTarget.h"
 #include "tabstrip/TabStripOwner.h"
-#include "tabstrip/TabStripPages.h"
+#include "tabstrip/TabStripPanes.h"
 #include "core/TabGeometry.h"
 
 // The tab strip of the main window (control 1000). It draws every tab
@@ -18,7 +18,7 @@ public:
     ~CBrowserTabCtrl() override;
 
     void SetTabOwner(TabStripOwner* owner);
-    void SetTabPages(const TabStripPages* pages) { m_pPages = pages; }
+    void SetTabPanes(const TabStripPanes* pages) { m_pPanes = pages; }
     BOOL AttachImageList();
     void CreateVerticalFont();
     TabSide GetOrientation() const;
@@ -49,7 +49,7 @@ protected:
     void OnDropFiles(HDROP drop);
 
     TabStripOwner* m_pOwner = nullptr;
-    const TabStripPages* m_pPages = nullptr;
+    const TabStripPanes* m_pPanes = nullptr;
     CTabDropTarget m_dropTarget;
     HICON m_hIconUnpinned = nullptr;
     HICON m_hIconPinned = nullptr;

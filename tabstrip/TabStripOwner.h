@@ -2,8 +2,8 @@
 #include "framework/Types.h"
 
 // What the tab strip asks of the window it sits in: the tab operations and
-// commands the window answers (what the strip asks about the pages behind
-// its tabs is TabStripPages). Indexes are the strip's own, straight from its
+// commands the window answers (what the strip asks about the panes behind
+// its tabs is TabStripPanes). Indexes are the strip's own, straight from its
 // hit tests and selection.
 // The two halves of a tab's icon are the messages WM_APP_CLOSETAB and
 // WM_APP_TOGGLEPIN to the strip's parent, with the tab's index.
