@@ -11,8 +11,8 @@
 // strip's items beside them, kept equal in count and order because only
 // this class adds or removes either. Pane i always answers to control id
 // IDC_BROWSER_FIRST + i, so its events name its tab. The set answers what
-// the strip asks about its pages, and the tips of its tabs: chained into the
-// parent's message map, it takes the strip's TTN_NEEDTEXTA.
+// the strip asks about its panes; chained into the parent's message map, it
+// also takes the strip's tips (TTN_NEEDTEXTA) and its pin icon.
 class CTabSet : public CCmdTarget, public TabStripPanes {
 public:
     enum { kMaxTabs = 256 };

@@ -50,8 +50,7 @@ void CCollectionPopup::Open()
     m_hMenuIcons[kIconFolderOpen] = LoadSmallIcon(IDI_FOLDER_OPEN);
     m_hMenuIcons[kIconTabSet] = LoadSmallIcon(IDI_TABSET);
     m_pCollection.reset(new CollectionMenu);
-    m_pCollection->LoadFile(GetFile().str(), nullptr);
-    m_hCollectionMenu = m_pCollection->BuildMenu();
+    RebuildCollectionMenu();
 }
 
 void CCollectionPopup::Close()
