@@ -78,9 +78,23 @@ bool WriteWholeFile(const std::string& path, const std::string& text)
     return std::fclose(file) == 0 && ok;
 }
 
+std::string TemporaryFilePath(const std::string& path, unsigned long processId)
+{
+    return path + "." + std::to_string(processId) + ".tmp";
+}
+
+std::string OwnTemporaryFilePath(const std::string& path)
+{
+#ifdef _WIN32
+    return TemporaryFilePath(path, GetCurrentProcessId());
+#else
+    return TemporaryFilePath(path, static_cast<unsigned long>(getpid()));
+#endif
+}
+
 bool ReplaceFileContent(const std::string& path, const std::string& text)
 {
-    const std::string tempPath = path + ".tmp";
+    const std::string tempPath = OwnTemporaryFilePath(path);
     if (WriteWholeFile(tempPath, text) && ReplaceFileAtomically(tempPath, path))
         return true;
     std::remove(tempPath.c_str());

@@ -13,10 +13,17 @@ extern const char kCannotWriteSuffix[];
 bool ReadWholeFile(const std::string& path, std::string& text);
 // Creates or truncates path and writes text through to the disk.
 bool WriteWholeFile(const std::string& path, const std::string& text);
-// Writes text to "<path>.tmp" and puts that in place of path: path holds
-// either its old content or text, whenever the program stops. On failure
-// the temporary file is removed and path keeps its old content.
+// The temporary file beside path that the process processId writes path's
+// new content to: "<path>.<processId>.tmp", so that two programs saving the
+// same file never write into one temporary file.
+std::string TemporaryFilePath(const std::string& path, unsigned long processId);
+// Writes text to this process's temporary file of path and puts that in
+// place of path: path holds either its old content or text, whenever the
+// program stops. On failure the temporary file is removed and path keeps
+// its old content.
 bool ReplaceFileContent(const std::string& path, const std::string& text);
+// This process's temporary file of path.
+std::string OwnTemporaryFilePath(const std::string& path);
 
 // Flushes an open file's buffers through to the disk.
 bool FlushFileToDisk(std::FILE* file);

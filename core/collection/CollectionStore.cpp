@@ -64,17 +64,11 @@ bool CollectionStore::SaveFile(const CollectionNodeList* list)
         stopMessage(filePath + kCannotWriteSuffix);
         return false;
     }
-    const std::string tempPath = filePath + ".tmp";
     // Every failure is told, once: a caller that goes on as if the file held
-    // the tree would let the user believe a change was kept.
-    if (!WriteWholeFile(tempPath, BookmarkWriter::Write(tree, charset))) {
-        std::remove(tempPath.c_str());
-        stopMessage(filePath + kCannotWriteSuffix);
-        return false;
-    }
-    // Saving what was read in part would lose the rest of the file.
-    if ((unreadPart && !KeepOldFile()) || !ReplaceFileAtomically(tempPath, filePath)) {
-        // The new content stays in the ".tmp" file, where the user can find it.
+    // the tree would let the user believe a change was kept. Saving what was
+    // read in part would lose the rest of the file.
+    const std::string text = BookmarkWriter::Write(tree, charset);
+    if ((unreadPart && !KeepOldFile()) || !ReplaceFileContent(filePath, text)) {
         stopMessage(filePath + kCannotWriteSuffix);
         return false;
     }

@@ -29,8 +29,8 @@ public:
     // when the file cannot be read, leaving the tree as it was, or when its
     // top level stops at a syntax error, keeping what was read before it.
     bool LoadFile(const std::string& path, const char* defaultTitle);
-    // Writes list (the whole tree when null) to the file through a ".tmp"
-    // file beside it, then puts that in its place. When the last LoadFile
+    // Writes list (the whole tree when null) to the file through a
+    // temporary file of its own beside it, then puts that in its place. When the last LoadFile
     // did not read the file whole, the file as it was is first kept beside
     // it as "<file>.bak", once. True when the file was replaced. Every
     // failure is reported to the user, once; with no list and no tree read,

@@ -36,7 +36,6 @@ protected:
         MainDlgTest::TearDown();
         FakeWebBrowser::Behaviour().beforeNavigateInNavigate = false;
         ::DeleteFileA(file_.c_str());
-        ::DeleteFileA((file_ + ".tmp").c_str());
         ::RemoveDirectoryA(dir_.c_str());
     }
 

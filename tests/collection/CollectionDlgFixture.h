@@ -58,7 +58,6 @@ protected:
     {
         ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         ::DeleteFileA(path.c_str());
-        ::DeleteFileA((path + ".tmp").c_str());
     }
 
     void Write(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }

@@ -233,8 +233,9 @@ TEST(IniFileWin32, AKilledWriterLeavesTheOldOrTheNewFile)
         ASSERT_EQ(began, WAIT_OBJECT_0) << "writer " << i << " never began";
         // A killed test program leaves its start directory behind, empty.
         ::RemoveDirectoryA((temp + std::string("quenvo-tests-") + std::to_string(pi.dwProcessId)).c_str());
-        // The temporary file is there from the start of a write to its end.
-        interrupted += ::GetFileAttributesA((path + ".tmp").c_str()) != INVALID_FILE_ATTRIBUTES;
+        // The temporary file is there from the start of a write to its end;
+        // a killed writer's own is left behind.
+        interrupted += ::DeleteFileA(TemporaryFilePath(path, pi.dwProcessId).c_str()) != FALSE;
         std::string text;
         ASSERT_TRUE(ReadWholeFile(path, text)) << "after kill " << i << ", errno " << errno;
         ASSERT_TRUE(text == wholes[0] || text == wholes[1] || text == wholes[2]) << "after kill " << i;
@@ -248,5 +249,4 @@ TEST(IniFileWin32, AKilledWriterLeavesTheOldOrTheNewFile)
     ::CloseHandle(nul);
     ::SetEnvironmentVariableA("QUENVO_KILL_FILE", nullptr);
     ::DeleteFileA(path.c_str());
-    ::DeleteFileA((path + ".tmp").c_str());
 }

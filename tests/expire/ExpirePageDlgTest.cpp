@@ -49,11 +49,8 @@ protected:
     }
     void TearDown() override
     {
-        for (const char* name : { "Qvexpire.htm", "Qvexpire.htm.tmp" }) {
-            const std::string path = dir_ + "\\" + name;
-            ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            ::DeleteFileA(path.c_str());
-        }
+        ::SetFileAttributesA(file_.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileA(file_.c_str());
         ::RemoveDirectoryA(dir_.c_str());
     }
 

@@ -1,6 +1,7 @@
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
 #include "core/collection/CollectionStore.h"
+#include "core/FileReplace.h"
 #include "tests/core/collection/TreeDump.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <vector>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -56,6 +58,14 @@ protected:
         fs::remove_all(dir_, ignored);
     }
     std::string PathOf(const char* name) const { return (dir_ / name).string(); }
+    // A save leaves no temporary file behind, whether it worked or not.
+    bool AnyTemporaryFile() const
+    {
+        for (const auto& entry : fs::directory_iterator(dir_))
+            if (entry.path().extension() == ".tmp")
+                return true;
+        return false;
+    }
 
     fs::path dir_;
 };
@@ -68,7 +78,7 @@ TEST_F(CollectionStoreTest, MissingFileIsCreatedWithTheDefaultFolderAndRead)
     EXPECT_TRUE(collections.LoadFile(PathOf("Qvbookmark.htm"), nullptr));
     EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm"), DefaultFile("Quenvo タブコレクション"));
     EXPECT_EQ(DumpTree(collections.GetRoot()), "[" + Printable("Quenvo タブコレクション") + "] 0\n");
-    EXPECT_FALSE(fs::exists(dir_ / "Qvbookmark.htm.tmp"));
+    EXPECT_FALSE(AnyTemporaryFile());
 
     RecordingStore expire;
     EXPECT_TRUE(expire.LoadFile(PathOf("Qvexpire.htm"), kDefaultExpireTitle));
@@ -85,7 +95,7 @@ TEST_F(CollectionStoreTest, SavedTreeLoadsBackInAnotherStore)
     folder->children->Append(CollectionNode::MakeFolder("中"))->children->Append(
         CollectionNode::MakeLink("ページ", "http://example.jp/"));
     EXPECT_TRUE(first.SaveFile());
-    EXPECT_FALSE(fs::exists(dir_ / "Qvbookmark.htm.tmp"));
+    EXPECT_FALSE(AnyTemporaryFile());
 
     RecordingStore second;
     EXPECT_TRUE(second.LoadFile(PathOf("Qvbookmark.htm"), nullptr));
@@ -103,8 +113,8 @@ TEST_F(CollectionStoreTest, WithoutAPathNothingIsWrittenOrShown)
 }
 
 // A directory in the file's place can be neither read nor replaced, on any
-// system: the tree read before stays, and the new content waits in ".tmp".
-TEST_F(CollectionStoreTest, UnreplaceableTargetIsReportedAndTheTmpFileKept)
+// system: the tree read before stays, and no temporary file is left.
+TEST_F(CollectionStoreTest, UnreplaceableTargetIsReportedAndNothingLeftBehind)
 {
     RecordingStore store;
     Put(dir_ / "old.htm", "<A HREF=\"u\">kept</A>");
@@ -116,7 +126,7 @@ TEST_F(CollectionStoreTest, UnreplaceableTargetIsReportedAndTheTmpFileKept)
     EXPECT_FALSE(store.SaveFile());
     ASSERT_EQ(store.messages.size(), 1u);
     EXPECT_EQ(store.messages[0], PathOf("Qvbookmark.htm") + "に書き込めません");
-    EXPECT_NE(Contents(dir_ / "Qvbookmark.htm.tmp").find("<DT><A HREF=\"u\">kept</A>\r\n"), std::string::npos);
+    EXPECT_FALSE(AnyTemporaryFile());
     EXPECT_TRUE(fs::is_directory(dir_ / "Qvbookmark.htm"));
 }
 
@@ -126,8 +136,9 @@ TEST_F(CollectionStoreTest, UnwritableTmpFileIsReportedAndTheTargetKept)
     Put(dir_ / "Qvbookmark.htm", old);
     RecordingStore store;
     EXPECT_TRUE(store.LoadFile(PathOf("Qvbookmark.htm"), nullptr));
-    fs::create_directory(dir_ / "Qvbookmark.htm.tmp");
-    fs::create_directory(dir_ / "Qvbookmark.htm.tmp" / "in the way");
+    const fs::path temporary = TemporaryFilePath(PathOf("Qvbookmark.htm"), static_cast<unsigned long>(getpid()));
+    fs::create_directory(temporary);
+    fs::create_directory(temporary / "in the way");
 
     EXPECT_FALSE(store.SaveFile());
     ASSERT_EQ(store.messages.size(), 1u);
@@ -150,7 +161,7 @@ TEST_F(CollectionStoreTest, ReadOnlyTargetKeepsItsContent)
     ASSERT_EQ(store.messages.size(), 1u);
     EXPECT_EQ(store.messages[0], PathOf("Qvbookmark.htm") + "に書き込めません");
     EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm"), old);
-    EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm.tmp"), DefaultFile("New"));
+    EXPECT_FALSE(AnyTemporaryFile());
 }
 
 // A save after a read that stopped early keeps the whole old file once, as
@@ -187,7 +198,7 @@ TEST_F(CollectionStoreTest, AFileThatCouldNotBeReadIsNotReplaced)
     EXPECT_FALSE(unread.LoadFile(PathOf("folder.htm"), kDefaultExpireTitle));
     EXPECT_FALSE(unread.SaveFile());
     EXPECT_EQ(unread.messages, std::vector<std::string>{PathOf("folder.htm") + "に書き込めません"});
-    EXPECT_FALSE(fs::exists(dir_ / "folder.htm.tmp"));
+    EXPECT_FALSE(AnyTemporaryFile());
 }
 
 // The store remembers what the file declared: saved again, a UTF-8 file stays
