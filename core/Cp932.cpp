@@ -102,3 +102,38 @@ void AppendUtf8(std::uint32_t c, std::string& out)
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
 }
+
+void AppendPercentEncoded(std::uint32_t c, std::string& out)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string bytes;
+    AppendUtf8(c, bytes);
+    for (unsigned char b : bytes) {
+        out += '%';
+        out += kHex[b >> 4];
+        out += kHex[b & 0xF];
+    }
+}
+
+std::string Cp932FromUtf8(const std::string& utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::uint32_t c = DecodeUtf8(utf8.data(), utf8.size(), pos);
+        if (c == kBadChar)
+            out += '?';
+        else if (!AppendCp932(c, out))
+            AppendPercentEncoded(c, out);
+    }
+    return out;
+}
+
+std::string Utf8FromCp932(const std::string& cp932)
+{
+    std::string out;
+    out.reserve(cp932.size() * 3 / 2);
+    for (std::size_t pos = 0; pos < cp932.size();)
+        AppendUtf8(DecodeCp932(cp932.data(), cp932.size(), pos), out);
+    return out;
+}

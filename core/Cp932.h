@@ -18,3 +18,12 @@ std::uint32_t DecodeUtf8(const char* text, std::size_t size, std::size_t& pos);
 // character.
 bool AppendCp932(std::uint32_t c, std::string& out);
 void AppendUtf8(std::uint32_t c, std::string& out);
+
+// UTF-8 text in code page 932. A character the code page has not is
+// percent-encoded from its UTF-8 bytes, which keeps an address usable;
+// bytes that are no UTF-8 become "?".
+std::string Cp932FromUtf8(const std::string& utf8);
+// Code page 932 text in UTF-8; bytes that are no character become U+FFFD.
+std::string Utf8FromCp932(const std::string& cp932);
+// Appends the UTF-8 bytes of c as "%XX" escapes.
+void AppendPercentEncoded(std::uint32_t c, std::string& out);

@@ -1,9 +1,16 @@
 #include "core/IniDocument.h"
+#include "core/Cp932.h"
 #include <cstdio>
 #include <cstdlib>
 
+// は UTF-16 で保存されているため読み書きできません。
+const char kUtf16FileSuffix[] =
+    "\x82\xCD UTF-16 \x82\xC5\x95\xDB\x91\xB6\x82\xB3\x82\xEA\x82\xC4\x82\xA2\x82\xE9\x82\xBD\x82\xDF"
+    "\x93\xC7\x82\xDD\x8F\x91\x82\xAB\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1\x81\x42";
+
 namespace {
 const std::string::size_type npos = std::string::npos;
+const char kUtf8Bom[] = "\xEF\xBB\xBF";
 
 // What the profile functions skip around names and values; Ctrl-Z ends old
 // editors' files.
@@ -51,7 +58,7 @@ std::string WithoutLineBreaks(const std::string& value)
 
 IniDocument::Line IniDocument::MakeLine(std::string text, std::string end)
 {
-    Line line{ std::move(text), std::move(end), kOther, std::string(), std::string() };
+    Line line{ std::move(text), std::move(end), kOther, std::string(), std::string(), false };
     const std::string trimmed = Trim(line.text);
     if (trimmed.empty())
         return line;
@@ -65,7 +72,8 @@ IniDocument::Line IniDocument::MakeLine(std::string text, std::string end)
     const size_t equals = trimmed.find('=');
     line.kind = kKey;
     line.name = Trim(trimmed.substr(0, equals));
-    if (equals != npos)
+    line.hasValue = equals != npos;
+    if (line.hasValue)
         line.value = Trim(trimmed.substr(equals + 1));
     return line;
 }
@@ -73,9 +81,15 @@ IniDocument::Line IniDocument::MakeLine(std::string text, std::string end)
 bool IniDocument::Parse(const std::string& text)
 {
     m_lines.clear();
+    m_bUtf8 = false;
     if (text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF')))
         return false;
-    for (size_t start = 0; start < text.size();) {
+    size_t first = 0;
+    if (text.compare(0, 3, kUtf8Bom) == 0) {
+        m_bUtf8 = true;
+        first = 3;
+    }
+    for (size_t start = first; start < text.size();) {
         size_t newline = text.find('\n', start);
         size_t next = newline == npos ? text.size() : newline + 1;
         size_t textEnd = newline == npos ? text.size() : newline;
@@ -90,10 +104,12 @@ bool IniDocument::Parse(const std::string& text)
 std::string IniDocument::Serialize() const
 {
     std::string text;
-    size_t size = 0;
+    size_t size = 3;
     for (const Line& line : m_lines)
         size += line.text.size() + line.end.size();
     text.reserve(size);
+    if (m_bUtf8)
+        text = kUtf8Bom;
     for (const Line& line : m_lines)
         text.append(line.text).append(line.end);
     return text;
@@ -126,7 +142,8 @@ const std::string* IniDocument::Find(const std::string& section, const std::stri
     size_t end = 0;
     const size_t header = FindSection(section, &end);
     const size_t found = header == npos ? npos : FindKey(header, end, key);
-    return found == npos ? nullptr : &m_lines[found].value;
+    // The profile functions read a key without '=' as absent.
+    return found == npos || !m_lines[found].hasValue ? nullptr : &m_lines[found].value;
 }
 
 void IniDocument::Set(const std::string& section, const std::string& key, const std::string& value)
@@ -146,6 +163,7 @@ void IniDocument::Set(const std::string& section, const std::string& key, const 
         Line& line = m_lines[found];
         line.text = line.name + "=" + kept;
         line.value = Trim(kept);
+        line.hasValue = true;
         return;
     }
     // After the section's last line that is not blank.
@@ -168,6 +186,15 @@ void IniDocument::Remove(const std::string& section, const std::string& key)
             m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(i));
 }
 
+void IniDocument::RemoveSection(const std::string& section)
+{
+    size_t end = 0;
+    const size_t header = FindSection(section, &end);
+    if (header != npos)
+        m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(header),
+                      m_lines.begin() + static_cast<std::ptrdiff_t>(end));
+}
+
 int IniDocument::ReadInt(const char* section, const char* key, int defaultValue) const
 {
     const std::string text = ReadString(section, key, "");
@@ -182,19 +209,23 @@ std::string IniDocument::ReadString(const char* section, const char* key, const 
     if (!value)
         return defaultValue ? defaultValue : "";
     const std::string& v = *value;
-    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-        return v.substr(1, v.size() - 2);
-    return v;
+    const bool quoted = v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front();
+    const std::string unquoted = quoted ? v.substr(1, v.size() - 2) : v;
+    return m_bUtf8 ? Cp932FromUtf8(unquoted) : unquoted;
 }
 
 void IniDocument::WriteInt(const char* section, const char* key, int value)
 {
     char text[16];
     std::snprintf(text, sizeof text, "%d", value);
-    Set(section, key, text);
+    WriteString(section, key, text);
 }
 
 void IniDocument::WriteString(const char* section, const char* key, const std::string& value)
 {
-    Set(section, key, value);
+    // Rewriting an unchanged value could still change its bytes: its quotes,
+    // or a character of a UTF-8 file that code page 932 has not.
+    if (Find(section, key) && ReadString(section, key, "") == WithoutLineBreaks(value))
+        return;
+    Set(section, key, m_bUtf8 ? Utf8FromCp932(value) : value);
 }

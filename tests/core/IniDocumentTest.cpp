@@ -44,7 +44,8 @@ TEST(IniDocument, ChangesTouchOnlyTheirOwnLines)
     ASSERT_TRUE(doc.Parse(kOddFile));
     ASSERT_NE(doc.Find("SETTING", "SaveLastTab"), nullptr);
     EXPECT_EQ(*doc.Find("SETTING", "SaveLastTab"), "0");
-    EXPECT_EQ(doc.Find("SETTING", "novalue") ? *doc.Find("SETTING", "novalue") : "absent", "");
+    EXPECT_EQ(doc.Find("SETTING", "novalue") ? *doc.Find("SETTING", "novalue") : "absent", "absent")
+        << "the profile functions read a key without '=' as absent";
     EXPECT_EQ(doc.Find("SETTING", "missing"), nullptr);
 
     doc.WriteInt("SETTING", "SAVELASTTAB", 1);
@@ -95,4 +96,58 @@ TEST(IniDocument, SettingsWrittenIntoItReadBack)
     EXPECT_EQ(read.m_strBookmarkFile, "D:\\bm.htm");
     EXPECT_EQ(read.m_strAutoHideTime, "2.50");
     EXPECT_EQ(read.m_nPriority, written.m_nPriority);
+}
+
+// A key reads as the profile functions read it: in any letter case, the
+// first of a name, split at the first '=', quotes around the whole value
+// dropped, and a key without '=' absent.
+TEST(IniDocument, AKeyReadsAsTheProfileFunctionsReadIt)
+{
+    IniDocument doc;
+    ASSERT_TRUE(doc.Parse("[TAB]\r\nurl000=http://a/?x=1;y=2\r\nURL000=second\r\nURL001=\"http://q/\"\r\n"
+                          "URL002='it'\r\nURL003=\"half\r\nURL004\r\nURL005=http://\x97\xE1.jp/\r\n"));
+    const struct {
+        const char* key;
+        const char* value;
+    } rows[] = {
+        { "URL000", "http://a/?x=1;y=2" }, { "URL001", "http://q/" }, { "URL002", "it" }, { "URL003", "\"half" },
+        { "URL004", "-" },                 { "URL005", "http://\x97\xE1.jp/" }, { "URL006", "-" },
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(doc.ReadString("TAB", row.key, "-"), row.value) << row.key;
+}
+
+// A file an editor saved as UTF-8 with a byte order mark keeps its mark and
+// its one section; its values are read and written in code page 932, an
+// unchanged value keeps its bytes, and a character code page 932 has not
+// reads percent-encoded. A UTF-16 file is not taken at all.
+TEST(IniDocument, AByteOrderMarkIsKeptAndUtf16IsRefused)
+{
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string path = "C:\\\xE6\x97\xA5\xE6\x9C\xAC\\\xF0\x9F\x98\x80.htm";  // C:\日本\😀.htm
+    const struct {
+        std::string file;
+        bool taken;
+        std::string read;
+        std::string afterWrites;
+    } rows[] = {
+        { bom + "[SETTING]\r\nBOOKMARKFILE=" + path + "\r\n", true, "C:\\\x93\xFA\x96\x7B\\%F0%9F%98%80.htm",
+          bom + "[SETTING]\r\nBOOKMARKFILE=" + path + "\r\nNEW=\xE6\x97\xA5\r\n" },
+        { "[SETTING]\r\nBOOKMARKFILE=C:\\\x93\xFA\r\n", true, "C:\\\x93\xFA",
+          "[SETTING]\r\nBOOKMARKFILE=C:\\\x93\xFA\r\nNEW=\x93\xFA\r\n" },
+        { std::string("\xFF\xFE[\0S\0", 6), false, "-", "" },
+        { std::string("\xFE\xFF\0[\0S", 6), false, "-", "" },
+    };
+    for (const auto& row : rows) {
+        IniDocument doc;
+        EXPECT_EQ(doc.Parse(row.file), row.taken);
+        const std::string read = doc.ReadString("SETTING", "BOOKMARKFILE", "-");
+        EXPECT_EQ(read, row.read);
+        if (!row.taken)
+            continue;
+        EXPECT_EQ(doc.Serialize(), row.file);
+        doc.WriteString("SETTING", "BOOKMARKFILE", read);
+        doc.WriteString("SETTING", "NEW", "\x93\xFA");
+        EXPECT_EQ(doc.Serialize(), row.afterWrites);
+    }
 }
