@@ -1,9 +1,28 @@
 #include "app/BrowserApp.h"
 #include "core/StartDir.h"
 #include "browser/MainDlg.h"
-#include <direct.h>
 #include <cstdlib>
 #include <cstring>
+
+namespace {
+// A directory the system names into a buffer, however long it is (a path
+// of Japanese folder names passes 256 bytes soon); null when it fails.
+template <typename Get>
+const char* SystemDirectory(Get get, std::string& dir)
+{
+    for (UINT size = MAX_PATH;;) {
+        dir.assign(size, '\0');
+        const UINT got = get(&dir[0], size);
+        if (got == 0)
+            return nullptr;
+        if (got < size) {
+            dir.resize(got);
+            return dir.c_str();
+        }
+        size = got;  // what it needs, with its end
+    }
+}
+}
 
 // Order matters: the string is constructed before the application object.
 CString g_strStartDir;
@@ -15,8 +34,9 @@ END_MESSAGE_MAP()
 
 CBrowserApp::CBrowserApp() : CWinApp(nullptr)
 {
-    char buffer[256];
-    const char* cwd = _getcwd(buffer, sizeof buffer);
+    std::string buffer;
+    const char* cwd =
+        SystemDirectory([](char* text, UINT size) { return UINT(::GetCurrentDirectoryA(size, text)); }, buffer);
     if (!cwd)
         ::MessageBoxA(nullptr, "起動ディレクトリを取得できませんでした。\n"
                                "設定ファイルはウィンドウズのディレクトリに作成されます。",
@@ -28,8 +48,10 @@ BOOL CBrowserApp::InitInstance()
 {
     AfxEnableControlContainer();
     Enable3dControls();
+    std::string windowsDir;
+    SystemDirectory(::GetWindowsDirectoryA, windowsDir);
     std::free(m_pszProfileName);
-    m_pszProfileName = _strdup(MakeProfilePath(g_strStartDir.str()).c_str());
+    m_pszProfileName = _strdup(MakeProfilePath(g_strStartDir.str(), windowsDir).c_str());
     AfxOleInit();
 
     // The main window is owned by this hidden tool window, so it has a

@@ -41,7 +41,8 @@ END_MESSAGE_MAP()
 
 CMainDlg::CMainDlg(CWnd* parent, const CString& startDir)
     : CDialog(IDD, parent), m_strStartDir(startDir), m_tabs(*this, m_tabCtrl, m_settings),
-      m_profileFile(*this, m_settings, m_tabCtrl, m_tabs),
+      m_profileFile(*this, AfxGetApp()->m_pszProfileName ? AfxGetApp()->m_pszProfileName : "", m_settings,
+                    m_tabCtrl, m_tabs),
       m_keys(*this, *this, m_tabs, m_edAddress, m_profileFile), m_collectionPopup(*this, m_settings, startDir),
       m_expireList(*this, m_settings, m_strStartDir, [this] { m_profileFile.NoteChange(); }),
       m_stealth(*this, *this, m_settings), m_icon(*this, AfxGetApp()->LoadIcon(IDI_APP))
@@ -80,7 +81,7 @@ BOOL CMainDlg::OnInitDialog()
 
     m_collectionPopup.Open();
     m_expireList.Open();
-    OpenDefaultTabs();
+    OpenTabSet(m_profileFile.ReadStartTabs());
     m_profileFile.StartNotingChanges();
     return TRUE;
 }
@@ -146,7 +147,7 @@ void CMainDlg::OnCancel()
 void CMainDlg::OnClose()
 {
     m_profileFile.StopNotingChanges();
-    m_profileFile.WriteProfileFile(m_profileFile.PartsDue(), FALSE);
+    m_profileFile.WriteProfileFile(m_profileFile.PartsAtEnd(), FALSE);
     m_stealth.End();
     m_collectionPopup.Close();
     m_expireList.Close();

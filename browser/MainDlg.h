@@ -28,7 +28,7 @@ public:
     BOOL AddTab(const char* address = nullptr) override;
     // A tab of a saved set (the default tab set, a collection): it holds
     // its address and loads the page when it first comes to the front.
-    BOOL AddRestoredTab(const char* address);
+    BOOL AddRestoredTab(const char* address, BOOL pinned = FALSE);
     BOOL SelectTab(int index) override;
     BOOL DeleteTab(int index);
     BOOL SwapTabs(int i, int j) override;
@@ -47,6 +47,8 @@ public:
     void SaveSettings();
     void SaveDefaultTabs();
     void OpenDefaultTabs();
+    // Replaces the unpinned tabs by the set's; an empty set opens the home page.
+    void OpenTabSet(const SavedTabSet& set);
     void ApplyPriority(int level);
 
     void ToggleStealthMode();

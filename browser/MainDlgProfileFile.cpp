@@ -8,7 +8,7 @@ void CMainDlg::SaveSettings()
 
 void CMainDlg::SaveDefaultTabs()
 {
-    m_profileFile.WriteProfileFile(CProfileFile::kTabSetPart, FALSE);
+    m_profileFile.WriteProfileFile(CProfileFile::kDefaultTabsPart, FALSE);
 }
 
 LRESULT CMainDlg::OnEndSession(WPARAM ending, LPARAM)
@@ -18,7 +18,7 @@ LRESULT CMainDlg::OnEndSession(WPARAM ending, LPARAM)
     // The process may end at any moment after this returns, and nobody is
     // there to answer a message box.
     m_profileFile.StopNotingChanges();
-    m_profileFile.WriteProfileFile(m_profileFile.PartsDue(), TRUE);
+    m_profileFile.WriteProfileFile(m_profileFile.PartsAtEnd(), TRUE);
     m_stealth.End();
     return 0;
 }

@@ -2,35 +2,10 @@
 // window's placement joins them whenever they are written.
 #include "browser/MainDlg.h"
 #include "core/SettingsRules.h"
-#include "framework/WinApp.h"
-
-namespace {
-// The application's INI file, through the framework's profile functions.
-class CAppProfile final : public Profile {
-public:
-    int ReadInt(const char* section, const char* key, int defaultValue) const override
-    {
-        return static_cast<int>(AfxGetApp()->GetProfileInt(section, key, defaultValue));
-    }
-    std::string ReadString(const char* section, const char* key, const char* defaultValue) const override
-    {
-        return AfxGetApp()->GetProfileString(section, key, defaultValue).str();
-    }
-    void WriteInt(const char* section, const char* key, int value) override
-    {
-        AfxGetApp()->WriteProfileInt(section, key, value);
-    }
-    void WriteString(const char* section, const char* key, const std::string& value) override
-    {
-        AfxGetApp()->WriteProfileString(section, key, value.c_str());
-    }
-};
-}
 
 void CMainDlg::LoadSettings()
 {
-    CAppProfile profile;
-    m_settings.Load(profile);
+    m_profileFile.ReadSettings();
     const Settings& s = m_settings;
 
     m_tabCtrl.SetLayout(ToTabSide(s.m_nTabOrientation), s.m_bMultiLineTab != 0);

@@ -17,10 +17,12 @@ BOOL CMainDlg::AddTab(const char* address)
 
 // The address box is left alone: a saved set is opened whole and then one of
 // its tabs selected, which shows that tab's address.
-BOOL CMainDlg::AddRestoredTab(const char* address)
+BOOL CMainDlg::AddRestoredTab(const char* address, BOOL pinned)
 {
-    if (!m_tabs.Insert(address, FALSE))
+    CWebBrowser2* pane = m_tabs.Insert(address, FALSE);
+    if (!pane)
         return FALSE;
+    pane->SetPinned(pinned);
     m_profileFile.NoteChange();
     return TRUE;
 }

@@ -10,7 +10,10 @@
 
 namespace {
 const UINT_PTR kSaveTimerId = CStealthMode::kTimerId + 1;
-const UINT kSaveDelayMs = 2000;
+// Two seconds after the last change, five at most after the first one that
+// is not written yet.
+const unsigned kQuietMs = 2000;
+const unsigned kCeilingMs = 5000;
 }
 
 BEGIN_MESSAGE_MAP(CProfileFile, CCmdTarget)
@@ -18,15 +21,59 @@ BEGIN_MESSAGE_MAP(CProfileFile, CCmdTarget)
     ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
 END_MESSAGE_MAP()
 
-CProfileFile::CProfileFile(CWnd& window, Settings& settings, const CBrowserTabCtrl& tabCtrl, const CTabSet& tabs)
-    : m_window(window), m_settings(settings), m_tabCtrl(tabCtrl), m_tabs(tabs)
+CProfileFile::CProfileFile(CWnd& window, const std::string& path, Settings& settings,
+                           const CBrowserTabCtrl& tabCtrl, const CTabSet& tabs)
+    : m_window(window), m_strPath(path), m_settings(settings), m_tabCtrl(tabCtrl), m_tabs(tabs),
+      m_delay(kQuietMs, kCeilingMs)
 {
+}
+
+CProfileFile::Reading CProfileFile::Read(IniDocument& doc, std::string& text, BOOL quiet)
+{
+    errno = 0;
+    if (!ReadWholeFile(m_strPath, text)) {
+        text.clear();
+        if (errno != ENOENT)
+            return kUnreadable;
+    }
+    if (doc.Parse(text))
+        return kRead;
+    if (!quiet && !m_bUtf16Shown) {
+        m_bUtf16Shown = TRUE;
+        AfxMessageBox((m_strPath + kUtf16FileSuffix).c_str(), MB_ICONSTOP);
+    }
+    return kUtf16;
+}
+
+void CProfileFile::ReadSettings()
+{
+    IniDocument doc;
+    std::string text;
+    Read(doc, text, FALSE);
+    m_settings.Load(doc);
+}
+
+SavedTabSet CProfileFile::ReadDefaultTabs()
+{
+    IniDocument doc;
+    std::string text;
+    Read(doc, text, FALSE);
+    return ReadTabSet(doc, kDefaultTabsSection, CTabSet::kMaxTabs);
+}
+
+SavedTabSet CProfileFile::ReadStartTabs()
+{
+    IniDocument doc;
+    std::string text;
+    Read(doc, text, FALSE);
+    const bool leftBehind = m_settings.m_bSaveLastTab && doc.Find(kSessionSection, "COUNT");
+    return ReadTabSet(doc, leftBehind ? kSessionSection : kDefaultTabsSection, CTabSet::kMaxTabs);
 }
 
 void CProfileFile::NoteChange()
 {
     if (m_bTrackChanges)
-        ::SetTimer(m_window.m_hWnd, kSaveTimerId, kSaveDelayMs, nullptr);
+        ::SetTimer(m_window.m_hWnd, kSaveTimerId, m_delay.NoteChange(::GetTickCount()), nullptr);
 }
 
 BOOL CProfileFile::OnSaveTimer(UINT_PTR id)
@@ -34,7 +81,8 @@ BOOL CProfileFile::OnSaveTimer(UINT_PTR id)
     if (id != kSaveTimerId)
         return FALSE;
     ::KillTimer(m_window.m_hWnd, kSaveTimerId);
-    WriteProfileFile(PartsDue(), FALSE);
+    m_delay.Written();
+    WriteProfileFile(PartsWhileRunning(), FALSE);
     return TRUE;
 }
 
@@ -42,40 +90,46 @@ void CProfileFile::StopNotingChanges()
 {
     m_bTrackChanges = FALSE;
     ::KillTimer(m_window.m_hWnd, kSaveTimerId);
+    m_delay.Written();
 }
 
-UINT CProfileFile::PartsDue() const
+UINT CProfileFile::PartsAtEnd() const
 {
-    return kSettingsPart | (m_settings.m_bSaveLastTab ? kTabSetPart : 0u);
+    return kSettingsPart | kEndPart | (m_settings.m_bSaveLastTab ? kDefaultTabsPart : 0u);
 }
 
 void CProfileFile::WriteProfileFile(UINT parts, BOOL quiet)
 {
-    const std::string path = AfxGetApp()->m_pszProfileName ? AfxGetApp()->m_pszProfileName : "";
     std::string old;
     IniDocument doc;
     // A file that is there but cannot be read would lose what the program
-    // does not own, so it is not replaced.
-    errno = 0;
-    bool ok = (ReadWholeFile(path, old) || errno == ENOENT) && doc.Parse(old);
+    // does not own, so it is not replaced; a UTF-16 one has been told of.
+    const Reading reading = Read(doc, old, quiet);
+    if (reading == kUtf16)
+        return;
+    bool ok = reading == kRead;
     if (ok) {
         if (parts & kSettingsPart)
             StoreSettings(doc);
-        if (parts & kTabSetPart)
-            StoreDefaultTabs(doc);
+        if (parts & kDefaultTabsPart)
+            WriteTabSet(doc, kDefaultTabsSection, OpenTabs(), CTabSet::kMaxTabs);
+        if ((parts & kSessionPart) && m_settings.m_bSaveLastTab)
+            WriteTabSet(doc, kSessionSection, OpenTabs(), CTabSet::kMaxTabs);
+        else if (parts & (kSessionPart | kEndPart))
+            doc.RemoveSection(kSessionSection);
         const std::string text = doc.Serialize();
-        ok = text == old || ReplaceFileContent(path, text);
+        ok = text == old || ReplaceFileContent(m_strPath, text);
     }
     if (ok) {
         m_bWriteFailShown = FALSE;
     } else if (!quiet && !m_bWriteFailShown) {
         // Set first: changes made while the box is up write, and fail, again.
         m_bWriteFailShown = TRUE;
-        AfxMessageBox((path + kCannotWriteSuffix).c_str(), MB_ICONSTOP);
+        AfxMessageBox((m_strPath + kCannotWriteSuffix).c_str(), MB_ICONSTOP);
     }
 }
 
-void CProfileFile::StoreSettings(Profile& profile)
+void CProfileFile::StoreSettings(IniDocument& doc)
 {
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
@@ -87,5 +141,14 @@ void CProfileFile::StoreSettings(Profile& profile)
     m_settings.m_nRight = r.right;
     m_settings.m_nBottom = r.bottom;
     m_settings.m_nTabOrientation = m_tabCtrl.GetOrientation();
-    m_settings.Save(profile);
+    m_settings.Save(doc);
+}
+
+// Every tab, pinned or not, in strip order.
+std::vector<SavedTab> CProfileFile::OpenTabs() const
+{
+    std::vector<SavedTab> tabs;
+    for (int i = 0; i < m_tabs.GetCount(); ++i)
+        tabs.push_back({ m_tabs.Get(i)->GetTabLocation().str(), m_tabs.Get(i)->GetPinned() != FALSE });
+    return tabs;
 }

@@ -9,6 +9,8 @@ set(QUENVO_CORE_SOURCES
   core/SettingsRules.cpp
   core/Settings.cpp
   core/IniDocument.cpp
+  core/SavedTabs.cpp
+  core/WriteDelay.cpp
   core/StealthRules.cpp
   core/ClosedTabs.cpp
   core/collection/CollectionNode.cpp
@@ -42,6 +44,7 @@ set(QUENVO_CORE_TESTS
   tests/core/SettingsRulesTest.cpp
   tests/core/SettingsTest.cpp
   tests/core/IniDocumentTest.cpp
+  tests/core/WriteDelayTest.cpp
   tests/core/StealthRulesTest.cpp
   tests/core/collection/ReferenceReader.cpp
   tests/core/collection/TreeDump.cpp

@@ -23,47 +23,6 @@ std::string EffectiveFilePath(bool useDefault, const std::string& startDir, cons
     return useDefault ? startDir + defaultName : chosen;
 }
 
-std::string TabUrlKey(int index)
-{
-    char key[32];
-    std::snprintf(key, sizeof key, "URL%03d", index);
-    return key;
-}
-
-namespace {
-std::string UpperCaseKey(std::string key)
-{
-    for (char& c : key)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return key;
-}
-}
-
-ProfileSection::ProfileSection(const std::string& block)
-{
-    for (size_t start = 0; start < block.size();) {
-        size_t end = block.find('\0', start);
-        if (end == std::string::npos)
-            end = block.size();
-        const std::string line = block.substr(start, end - start);
-        start = end + 1;
-        const size_t equals = line.find('=');
-        if (equals == std::string::npos)
-            continue;  // a key without a value reads as absent
-        std::string value = line.substr(equals + 1);
-        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-            value = value.substr(1, value.size() - 2);
-        m_values.emplace(UpperCaseKey(line.substr(0, equals)), value);
-    }
-}
-
-std::string ProfileSection::Get(const std::string& key, const std::string& fallback) const
-{
-    const auto found = m_values.find(UpperCaseKey(key));
-    return found == m_values.end() ? fallback : found->second;
-}
-
 bool IsEmptyPlacement(const PlainRect& rect)
 {
     return rect.right <= rect.left || rect.bottom <= rect.top;

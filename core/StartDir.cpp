@@ -1,5 +1,9 @@
 #include "core/StartDir.h"
 
+namespace {
+const char kProfileName[] = "Quenvo.ini";
+}
+
 std::string MakeStartDir(const char* currentDirectory)
 {
     if (currentDirectory == nullptr)
@@ -11,7 +15,7 @@ std::string MakeStartDir(const char* currentDirectory)
     return dir;
 }
 
-std::string MakeProfilePath(const std::string& startDir)
+std::string MakeProfilePath(const std::string& startDir, const std::string& windowsDir)
 {
-    return startDir + "Quenvo.ini";
+    return (startDir.empty() ? MakeStartDir(windowsDir.c_str()) : startDir) + kProfileName;
 }

@@ -5,5 +5,6 @@
 // trailing backslash, or empty when the directory could not be read (null).
 std::string MakeStartDir(const char* currentDirectory);
 
-// The INI file that every profile read and write goes to.
-std::string MakeProfilePath(const std::string& startDir);
+// The INI file, read and written there all the program's life: in the start
+// directory, or in the Windows directory when there is none.
+std::string MakeProfilePath(const std::string& startDir, const std::string& windowsDir);

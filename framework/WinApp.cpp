@@ -85,50 +85,6 @@ int CWinApp::Run()
     return ExitInstance();
 }
 
-UINT CWinApp::GetProfileInt(const char* section, const char* entry, int defaultValue) const
-{
-    return ::GetPrivateProfileIntA(section, entry, defaultValue, m_pszProfileName ? m_pszProfileName : "");
-}
-
-CString CWinApp::GetProfileString(const char* section, const char* entry, const char* defaultValue) const
-{
-    // Grow until the text fits: the API truncates silently.
-    for (DWORD size = 256;; size *= 2) {
-        std::string buffer(size, '\0');
-        DWORD got = ::GetPrivateProfileStringA(section, entry, defaultValue ? defaultValue : "",
-                                               &buffer[0], size, m_pszProfileName ? m_pszProfileName : "");
-        if (got < size - 1 || size >= 65536) {
-            buffer.resize(got);
-            return CString(buffer);
-        }
-    }
-}
-
-std::string CWinApp::GetProfileSection(const char* section) const
-{
-    // A section that does not fit is cut short with size - 2 returned.
-    for (DWORD size = 4096;; size *= 2) {
-        std::string buffer(size, '\0');
-        DWORD got = ::GetPrivateProfileSectionA(section, &buffer[0], size, m_pszProfileName ? m_pszProfileName : "");
-        if (got < size - 2 || size >= (1u << 24)) {
-            buffer.resize(got);
-            return buffer;
-        }
-    }
-}
-
-BOOL CWinApp::WriteProfileInt(const char* section, const char* entry, int value) const
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", value);
-    return WriteProfileString(section, entry, text);
-}
-
-BOOL CWinApp::WriteProfileString(const char* section, const char* entry, const char* value) const
-{
-    return ::WritePrivateProfileStringA(section, entry, value, m_pszProfileName ? m_pszProfileName : "");
-}
-
 HICON CWinApp::LoadIcon(UINT id) const
 {
     return ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id));

@@ -1,8 +1,8 @@
 #pragma once
 #include "framework/Wnd.h"
 
-// The application object: start-up, the profile (INI) functions and the
-// commands that no window handles.
+// The application object: start-up, the INI file's name and the commands
+// that no window handles.
 class CWinApp : public CCmdTarget {
 public:
     explicit CWinApp(const char* appName = nullptr);
@@ -17,14 +17,6 @@ public:
     virtual BOOL InitInstance() { return FALSE; }
     virtual int ExitInstance() { return 0; }
     virtual int Run();
-
-    UINT GetProfileInt(const char* section, const char* entry, int defaultValue) const;
-    CString GetProfileString(const char* section, const char* entry, const char* defaultValue = nullptr) const;
-    // The whole section: "key=value" strings, each ended by a NUL.
-    std::string GetProfileSection(const char* section) const;
-    BOOL WriteProfileInt(const char* section, const char* entry, int value) const;
-    // A null value removes the key.
-    BOOL WriteProfileString(const char* section, const char* entry, const char* value) const;
 
     // Message-box captions: the application's name, else its file's.
     CString GetAppTitle() const;

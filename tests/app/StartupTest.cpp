@@ -45,12 +45,25 @@ std::string ProgramPath()
 }
 }
 
+// Started from a folder whose path passes 256 bytes in Japanese names, it
+// reads its INI file from there and writes it back there.
 TEST(Startup, RunsShowsTheVersionDialogAndClosesCleanly)
 {
     char temp[MAX_PATH];
     ::GetTempPathA(sizeof temp, temp);
-    std::string startDir = std::string(temp) + "quenvo-start-" + std::to_string(::GetCurrentProcessId());
-    ::CreateDirectoryA(startDir.c_str(), nullptr);
+    const std::string top = std::string(temp) + "quenvo-start-" + std::to_string(::GetCurrentProcessId());
+    const std::string longName = "とても長い日本語のフォルダ名とても長い日本語のフォルダ名とても長い日本語のフォルダ名とても長い日本語のフォルダ名";
+    const std::string startDir = top + "\\" + longName + "\\" + longName;
+    ASSERT_GT(startDir.size(), 256u);
+    ::CreateDirectoryA(top.c_str(), nullptr);
+    ::CreateDirectoryA((top + "\\" + longName).c_str(), nullptr);
+    ASSERT_TRUE(::CreateDirectoryA(startDir.c_str(), nullptr));
+    const std::string ini = startDir + "\\Quenvo.ini";
+    ::WritePrivateProfileStringA("SETTING", "LEFT", "40", ini.c_str());
+    ::WritePrivateProfileStringA("SETTING", "TOP", "30", ini.c_str());
+    ::WritePrivateProfileStringA("SETTING", "RIGHT", "540", ini.c_str());
+    ::WritePrivateProfileStringA("SETTING", "BOTTOM", "430", ini.c_str());
+    ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
 
     STARTUPINFOA si = {};
     si.cb = sizeof si;
@@ -62,6 +75,10 @@ TEST(Startup, RunsShowsTheVersionDialogAndClosesCleanly)
     HWND main = WaitForDialog(pi.dwProcessId, nullptr);
     ASSERT_NE(main, nullptr) << "the main window did not appear";
     EXPECT_TRUE(::GetDlgItem(main, 1000) != nullptr);
+    RECT placed;
+    ::GetWindowRect(main, &placed);
+    EXPECT_EQ(placed.left, 40) << "the saved place was read";
+    EXPECT_EQ(placed.bottom, 430);
     // The first tab's pane hosts the real WebBrowser control's window. The
     // window is shown while it starts up, so its first tab may still be coming.
     HWND pane = nullptr;
@@ -90,7 +107,10 @@ TEST(Startup, RunsShowsTheVersionDialogAndClosesCleanly)
     ::CloseHandle(pi.hThread);
     ::CloseHandle(pi.hProcess);
 
+    EXPECT_EQ(::GetPrivateProfileIntA("SETTING", "PRIORITY", -1, ini.c_str()), 1) << "the close wrote it there";
     for (const char* file : { "\\Quenvo.ini", "\\Qvbookmark.htm", "\\Qvexpire.htm" })
         ::DeleteFileA((startDir + file).c_str());
     ::RemoveDirectoryA(startDir.c_str());
+    ::RemoveDirectoryA((top + "\\" + longName).c_str());
+    ::RemoveDirectoryA(top.c_str());
 }

@@ -2,7 +2,7 @@
 // the end of the session, and what a write that fails shows.
 #include "core/FileReplace.h"
 #include "core/IniDocument.h"
-#include "core/SettingsRules.h"
+#include "core/SavedTabs.h"
 #include "tests/browser/MainDlgFixture.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/ScenePicture.h"
@@ -30,7 +30,8 @@ protected:
 
 // One timer, restarted by every change: nothing is written until changes
 // stop for about two seconds, then the file is written once, and not again
-// while nothing changes.
+// while nothing changes. The open tabs go into the session; the default tab
+// set is not touched.
 TEST_F(ProfileSaveTest, ChangesAreWrittenOnceAShortWhileAfterTheLastOne)
 {
     dlg->m_settings.m_bSaveLastTab = TRUE;
@@ -41,8 +42,9 @@ TEST_F(ProfileSaveTest, ChangesAreWrittenOnceAShortWhileAfterTheLastOne)
     EXPECT_FALSE(FileThere()) << "the second change restarted the wait";
     PumpFor(1500);
     ASSERT_TRUE(FileThere());
-    EXPECT_EQ(Read("TAB", "COUNT"), std::to_string(dlg->GetTabCount()));
-    EXPECT_EQ(Read("TAB", TabUrlKey(dlg->GetTabCount() - 1).c_str()), "http://b.example/");
+    EXPECT_EQ(Read("SESSION", "COUNT"), std::to_string(dlg->GetTabCount()));
+    EXPECT_EQ(Read("SESSION", TabUrlKey(dlg->GetTabCount() - 1).c_str()), "http://b.example/");
+    EXPECT_EQ(Read("TAB", "COUNT"), "<absent>");
     EXPECT_EQ(Read("SETTING", "SAVELASTTAB"), "1");
 
     ::DeleteFileA(Path());
@@ -80,6 +82,7 @@ TEST_F(ProfileSaveTest, EndOfSessionWritesEverythingAndShowsNothing)
     dlg->SendMessage(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(Read("SETTING", "SAVELASTTAB"), "1");
     EXPECT_EQ(Read("TAB", TabUrlKey(dlg->GetTabCount() - 1).c_str()), "http://end.example/");
+    EXPECT_EQ(Read("SESSION", "COUNT"), "<absent>") << "an end that completes leaves no session";
 
     dlg->m_settings.m_bMultiLineTab = TRUE;
     ReadOnly(true);

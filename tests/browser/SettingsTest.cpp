@@ -2,8 +2,12 @@
 // start directory, read back byte for byte.
 #include "app/BrowserApp.h"
 #include "browser/MainDlg.h"
+#include "core/IniDocument.h"
+#include "core/SavedTabs.h"
 #include "tests/browser/MainDlgAccess.h"
 #include "tests/support/FakeWebBrowser.h"
+#include "tests/support/ModalDriver.h"
+#include "tests/support/ScenePicture.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <cstdlib>
@@ -486,6 +490,85 @@ TEST_F(SettingsTest, AHugeCountStopsAtTheTabLimitWithOnlyTheFrontTabLoadedAndSav
     EXPECT_EQ(LastCall(0), "Navigate http://0/") << "each tab that came to the front loaded";
     Command(ID_SAVE_DEFAULT_TABS);
     EXPECT_EQ(ReadIni(), Section("TAB", { { "COUNT", "1" }, { "URL000", "http://0/" } }));
+}
+
+// The default tab set changes only when it is saved or the program closes;
+// the session keeps the open tabs while the program runs, and what a run
+// that never closed left behind opens at the next start, pins and all.
+TEST_F(SettingsTest, TheSessionStandsInForTheDefaultSetOnlyAfterARunThatDidNotEnd)
+{
+    enum End { kClose, kSessionEnd, kKilled };
+    const struct {
+        const char* what;
+        bool saveLastTab;
+        End end;
+        const char* tabAfter;      // the default set's addresses, then the session's
+        const char* sessionAfter;
+        const char* nextStart;     // '*' marks a pinned tab
+    } rows[] = {
+        { "kept, closed", true, kClose, "s p q", "", "s p* q" },
+        { "kept, session ended", true, kSessionEnd, "s p q", "", "s p* q" },
+        { "kept, killed", true, kKilled, "d", "s p q", "s p* q" },
+        { "not kept, closed", false, kClose, "d", "", "d" },
+        { "not kept, killed", false, kKilled, "d", "", "d" },
+    };
+    const auto addresses = [](const IniDocument& doc, const char* section) {
+        std::string text;
+        for (int i = 0; i < doc.ReadInt(section, "COUNT", 0); ++i)
+            text += (i ? " " : "") + doc.ReadString(section, TabUrlKey(i).c_str(), "").substr(7, 1);
+        return text;
+    };
+    for (const auto& row : rows) {
+        // A session left by an earlier run that did not end, and the default set.
+        WriteIni(Section("SETTING", { { "SAVELASTTAB", row.saveLastTab ? "1" : "0" } }) +
+                 Section("TAB", { { "COUNT", "1" }, { "URL000", "http://d/" } }) +
+                 Section("SESSION", { { "COUNT", "1" }, { "URL000", "http://s/" } }));
+        Open();
+        ASSERT_TRUE(dlg->AddTab("http://p/"));
+        ASSERT_TRUE(dlg->AddTab("http://q/"));
+        dlg->SendMessage(WM_APP_TOGGLEPIN, 1, 0);
+        if (row.end == kKilled)
+            PumpFor(2300);
+        else if (row.end == kClose)
+            Close();
+        else
+            dlg->SendMessage(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+        dlg->DestroyWindow();
+        dlg.reset();
+
+        IniDocument doc;
+        ASSERT_TRUE(doc.Parse(ReadIni()));
+        EXPECT_EQ(addresses(doc, "TAB"), row.tabAfter) << row.what;
+        EXPECT_EQ(addresses(doc, "SESSION"), row.sessionAfter) << row.what;
+        EXPECT_EQ(doc.Find("SESSION", "COUNT") != nullptr, *row.sessionAfter != '\0') << row.what;
+
+        Open();
+        std::string opened;
+        for (int i = 0; i < dlg->GetTabCount(); ++i)
+            opened += (i ? " " : "") + dlg->GetPane(i)->GetTabLocation().str().substr(7, 1) +
+                      (dlg->GetPane(i)->GetPinned() ? "*" : "");
+        EXPECT_EQ(opened, row.nextStart) << row.what;
+        dlg->DestroyWindow();
+        dlg.reset();
+    }
+}
+
+// A UTF-16 file is no file this program can edit: it says so once, runs on
+// its defaults and leaves the file as it was.
+TEST_F(SettingsTest, AFileInUtf16IsToldOfOnceAndLeftAsItWas)
+{
+    const std::string utf16("\xFF\xFE[\0S\0E\0T\0T\0I\0N\0G\0]\0\r\0\n\0", 24);
+    WriteIni(utf16);
+    MessageBoxWatch watch;
+    Open();
+    EXPECT_EQ(dlg->m_settings.m_nTabTextLength, 8);
+    Command(ID_TAB_MULTILINE);
+    dlg->SaveSettings();
+    Command(ID_SAVE_DEFAULT_TABS);
+    Close();
+    ASSERT_EQ(watch.boxes.size(), 1u);
+    EXPECT_EQ(watch.boxes[0].text, Ini() + "は UTF-16 で保存されているため読み書きできません。");
+    EXPECT_EQ(ReadIni(), utf16);
 }
 
 }

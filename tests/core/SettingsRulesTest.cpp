@@ -63,18 +63,3 @@ TEST(SettingsRules, ArrangeKeepsSizeAtTheEdgeAndBeyondTheWorkArea)
     ASSERT_TRUE(ArrangeRect(kArrangeLeft, work, offLeft, &got));
     EXPECT_EQ(got, (PlainRect{ 0, 10, 200, 110 }));
 }
-
-TEST(SettingsRules, ASectionReadWholeAnswersAsItsKeysReadOneByOne)
-{
-    using namespace std::string_literals;
-    const ProfileSection section("url000=http://a/?x=1;y=2\0URL000=second\0URL001=\"http://q/\"\0"
-                                 "URL002='it'\0URL003=\"half\0URL004\0URL005=http://例え.jp/\0"s);
-    EXPECT_EQ(section.Get("URL000", "-"), "http://a/?x=1;y=2") << "any case, the first one, split at the first =";
-    EXPECT_EQ(section.Get("URL001", "-"), "http://q/");
-    EXPECT_EQ(section.Get("URL002", "-"), "it");
-    EXPECT_EQ(section.Get("URL003", "-"), "\"half");
-    EXPECT_EQ(section.Get("URL004", "-"), "-");
-    EXPECT_EQ(section.Get("URL005", "-"), "http://例え.jp/");
-    EXPECT_EQ(section.Get("URL006", "-"), "-");
-    EXPECT_EQ(ProfileSection("").Get("URL000", ""), "");
-}

@@ -11,8 +11,8 @@ TEST(StartDir, AddsBackslashKeepsRootAndIsEmptyOnFailure)
 
 TEST(StartDir, ProfilePathFollowsStartDir)
 {
-    EXPECT_EQ(MakeProfilePath("C:\\run\\"), "C:\\run\\Quenvo.ini");
-    EXPECT_EQ(MakeProfilePath("Z:\\"), "Z:\\Quenvo.ini");
-    // Unreadable start directory: the bare name, found in the Windows directory.
-    EXPECT_EQ(MakeProfilePath(""), "Quenvo.ini");
+    EXPECT_EQ(MakeProfilePath("C:\\run\\", "C:\\windows"), "C:\\run\\Quenvo.ini");
+    EXPECT_EQ(MakeProfilePath("Z:\\", "C:\\windows"), "Z:\\Quenvo.ini");
+    // Unreadable start directory: the Windows directory, for reads and writes alike.
+    EXPECT_EQ(MakeProfilePath("", "C:\\windows"), "C:\\windows\\Quenvo.ini");
 }

@@ -23,7 +23,7 @@ void UseTemporaryStartDir()
     g_testDir = dir;
     g_strStartDir = CString(MakeStartDir(dir));
     std::free(theApp.m_pszProfileName);
-    theApp.m_pszProfileName = _strdup(MakeProfilePath(g_strStartDir.str()).c_str());
+    theApp.m_pszProfileName = _strdup(MakeProfilePath(g_strStartDir.str(), std::string()).c_str());
 }
 
 // Removes what the run left in its start directory (files only: tests that
