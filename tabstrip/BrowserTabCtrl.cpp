@@ -308,8 +308,9 @@ void CBrowserTabCtrl::OnMouseMove(UINT flags, CPoint point)
     CTabCtrl::OnMouseMove(flags, point);
 }
 
-// One step of a drag: the dragged tab changes places with the single tab
-// under the pointer, however far away; the tabs between stay put.
+// One step of a drag: the dragged tab moves to the place under the pointer
+// and the tabs between shift by one toward the place it left, so a quick
+// movement ends where a slow one, walking tab by tab, would.
 void CBrowserTabCtrl::DragTo(CPoint point)
 {
     if (!m_hCursorSaved)
@@ -322,9 +323,8 @@ void CBrowserTabCtrl::DragTo(CPoint point)
     if (!InTabDropZone(ToTabRect(item), point.x, point.y))
         return;
 
-    ExchangeItems(target, m_nDragTab);
-    if (m_pOwner)
-        m_pOwner->SwapTabs(target, m_nDragTab);
+    if (!m_pOwner || !m_pOwner->MoveTab(m_nDragTab, target))
+        return;
     SetCurSel(target);
 
     // The new place may be narrower than the grab offset: stay on the tab.
@@ -336,13 +336,18 @@ void CBrowserTabCtrl::DragTo(CPoint point)
     m_nDragTab = target;
 }
 
-void CBrowserTabCtrl::ExchangeItems(int first, int second)
+void CBrowserTabCtrl::MoveItem(int from, int to)
 {
-    ItemText a(TCIF_TEXT | TCIF_PARAM), b(TCIF_TEXT | TCIF_PARAM);
-    if (!GetItem(first, &a.item) || !GetItem(second, &b.item))
+    ItemText moving(TCIF_TEXT | TCIF_PARAM);
+    if (from == to || !GetItem(from, &moving.item) || to < 0 || to >= GetItemCount())
         return;
-    SetItem(first, &b.item);
-    SetItem(second, &a.item);
+    const int step = from < to ? 1 : -1;
+    for (int i = from; i != to; i += step) {
+        ItemText next(TCIF_TEXT | TCIF_PARAM);
+        GetItem(i + step, &next.item);
+        SetItem(i, &next.item);
+    }
+    SetItem(to, &moving.item);
 }
 
 void CBrowserTabCtrl::OnLButtonUp(UINT flags, CPoint point)

@@ -148,7 +148,7 @@ TEST_F(TabStripTest, DragExchangesPastTheMarginsOnlyAndCarriesCaptionProgressAnd
     CWebBrowser2* dragged = dlg->GetPane(0);
     const HCURSOR before = ::GetCursor();
 
-    Down(InTab(0, 20, 4));
+    Down(InTab(0, 30, 4));
     const RECT next = ItemRect(1);
     Move({ next.left + kTabDragMargin - 1, next.top + 4 });
     EXPECT_EQ(::GetCursor(), TabStripProbe::DragCursor(Strip()));
@@ -166,21 +166,22 @@ TEST_F(TabStripTest, DragExchangesPastTheMarginsOnlyAndCarriesCaptionProgressAnd
     POINT pointer;
     ::GetCursorPos(&pointer);
     Strip().ScreenToClient(&pointer);
-    EXPECT_EQ(pointer.x, ItemRect(1).left + 20) << "the pointer keeps its grab offset";
+    EXPECT_EQ(pointer.x, ItemRect(1).left + 30) << "the pointer keeps its grab offset";
     EXPECT_EQ(pointer.y, ItemRect(1).top + 4);
 
-    // Three places on: only those two change places.
+    // Three places on: the tabs between shift back by one.
     const RECT distant = ItemRect(4);
     Move({ (distant.left + distant.right) / 2, distant.top + 4 });
     EXPECT_EQ(TabText(0), "bb");
-    EXPECT_EQ(TabText(1), "ee");
-    EXPECT_EQ(TabText(2), "cc");
-    EXPECT_EQ(TabText(3), "dd");
+    EXPECT_EQ(TabText(1), "cc");
+    EXPECT_EQ(TabText(2), "dd");
+    EXPECT_EQ(TabText(3), "ee");
     EXPECT_EQ(TabText(4), "aa");
-    EXPECT_EQ(TabParam(1), 45);
+    EXPECT_EQ(TabParam(1), 25);
+    EXPECT_EQ(TabParam(3), 45);
     EXPECT_EQ(TabParam(4), 5);
 
-    Up(InTab(4, 20, 4));
+    Up(InTab(4, 30, 4));
     EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
     EXPECT_EQ(::GetCursor(), before);
     EXPECT_EQ(Strip().GetCurSel(), 4);
@@ -194,14 +195,53 @@ TEST_F(TabStripTest, DragExchangesPastTheMarginsOnlyAndCarriesCaptionProgressAnd
     }
 }
 
+TEST_F(TabStripTest, ADragEndsWithTheTabWhereThePointerStoppedSlowOrQuickTheTabsBetweenShiftedByOne)
+{
+    const struct {
+        const char* what;
+        int dragged;
+        std::vector<int> over;  // the places the pointer stops on, in turn
+        const char* order;
+    } drags[] = {
+        { "slow, to the last place", 0, { 1, 2, 3 }, "bb cc dd aa" },
+        { "quick, to the last place", 0, { 3 }, "bb cc dd aa" },
+        { "slow, to the first place", 3, { 2, 1, 0 }, "dd aa bb cc" },
+        { "quick, to the first place", 3, { 0 }, "dd aa bb cc" },
+        { "quick, there and back", 1, { 3, 0 }, "bb aa cc dd" },
+    };
+    for (const auto& drag : drags) {
+        OpenOnly({ "aa", "bb", "cc", "dd" });
+        std::map<std::string, CWebBrowser2*> paneOf;
+        for (int i = 0; i < 4; ++i)
+            paneOf[TabText(i)] = dlg->GetPane(i);
+        Down(InTab(drag.dragged, 30, 4));
+        for (int place : drag.over) {
+            const RECT r = ItemRect(place);
+            Move({ (r.left + r.right) / 2, r.top + 4 });
+        }
+        const int last = drag.over.back();
+        Up(InTab(last, 30, 4));
+
+        std::string order;
+        for (int i = 0; i < 4; ++i) {
+            order += (i ? " " : "") + TabText(i);
+            EXPECT_EQ(dlg->GetPane(i), paneOf[TabText(i)]) << drag.what << ": the pane goes with its tab";
+            EXPECT_EQ(dlg->GetPane(i)->GetDlgCtrlID(), IDC_BROWSER_FIRST + i) << drag.what;
+        }
+        EXPECT_EQ(order, drag.order) << drag.what;
+        EXPECT_EQ(Strip().GetCurSel(), last) << drag.what << ": the dragged tab is current";
+        EXPECT_FALSE(IsParked(dlg->GetPane(last))) << drag.what;
+    }
+}
+
 TEST_F(TabStripTest, LosingTheCaptureOrCancellingEndsTheDragAndPutsTheCursorBack)
 {
     OpenOnly({ "aa", "bb", "cc" });
     const HCURSOR before = ::GetCursor();
     HWND other = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, dlg->m_hWnd, nullptr, nullptr, nullptr);
 
-    Down(InTab(0, 20, 4));
-    Move(InTab(0, 22, 4));
+    Down(InTab(0, 30, 4));
+    Move(InTab(0, 32, 4));
     ASSERT_EQ(::GetCursor(), TabStripProbe::DragCursor(Strip()));
     ::SetCapture(other);
     EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
@@ -212,8 +252,8 @@ TEST_F(TabStripTest, LosingTheCaptureOrCancellingEndsTheDragAndPutsTheCursorBack
     EXPECT_EQ(TabText(0), "aa") << "a plain mouse move after the drag moved a tab";
     EXPECT_EQ(::GetCursor(), before);
 
-    Down(InTab(0, 20, 4));
-    Move(InTab(0, 22, 4));
+    Down(InTab(0, 30, 4));
+    Move(InTab(0, 32, 4));
     Strip().CancelDrag();
     EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
     EXPECT_EQ(::GetCapture(), nullptr);
