@@ -214,6 +214,12 @@ void CBrowserTabCtrl::DrawItem(LPDRAWITEMSTRUCT dis)
     const TabPoint offset = TabIconOffset(side, selected, cx, cy);
     ::DrawIconEx(dc, item.left + offset.x, item.top + offset.y, icon, kTabIconSize, kTabIconSize, 0, nullptr,
                  DI_NORMAL);
+    // The control has a tab drawn in a rectangle of its own, a little off the
+    // one it hit-tests, and the selected tab's larger: a click is judged by
+    // where the icon really went.
+    CRect hit;
+    if (GetItemRect(index, &hit))
+        m_ptIconDrawn[selected] = CPoint(item.left + offset.x - hit.left, item.top + offset.y - hit.top);
     ::SetBkMode(dc, TRANSPARENT);
 
     const TabRect caption = TabCaptionRect(item, side, offset);
@@ -263,10 +269,10 @@ void CBrowserTabCtrl::OnLButtonDown(UINT flags, CPoint point)
     CRect item;
     GetItemRect(index, &item);
     m_ptGrabOffset = CPoint(point.x - item.left, point.y - item.top);
-    // The icon square answers at the tab's corner whatever the side, even
-    // where the selected tab's icon is drawn a few pixels further in. The
-    // tab may be gone once the owner returns: nothing more is done here.
-    switch (HitTabIcon(m_ptGrabOffset.x, m_ptGrabOffset.y)) {
+    // The icon's halves answer where they were drawn. The tab may be gone
+    // once the owner returns: nothing more is done here.
+    const CPoint& icon = m_ptIconDrawn[index == GetCurSel()];
+    switch (HitTabIcon(m_ptGrabOffset.x - icon.x, m_ptGrabOffset.y - icon.y)) {
     case kIconClose:
         ::SendMessageA(::GetParent(m_hWnd), WM_APP_CLOSETAB, static_cast<WPARAM>(index), 0);
         return;

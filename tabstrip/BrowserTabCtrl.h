@@ -58,6 +58,9 @@ protected:
     HICON m_hIconPinned = nullptr;
     CImageList m_imageList;
     CPoint m_ptGrabOffset;
+    // Where the icon was last drawn from the corner of the tab as hit-tested,
+    // for a tab not selected [0] and the selected one [1].
+    CPoint m_ptIconDrawn[2];
     CFont m_fontVertical;
     HCURSOR m_hCursorSaved = nullptr;
     HCURSOR m_hCursorDrag = nullptr;

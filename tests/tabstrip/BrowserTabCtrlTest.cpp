@@ -1,5 +1,7 @@
 #include "tests/tabstrip/TabStripFixture.h"
 #include "core/TabGeometry.h"
+#include "tests/app/IconPixels.h"
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -79,6 +81,52 @@ int CALLBACK TraceFonts(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPA
     return 1;
 }
 
+// Where the strip shows a tab's icon, from the corner of its client area:
+// found in the strip's own picture by the icon's opaque pixels.
+POINT DrawnIconAt(CBrowserTabCtrl& strip, int index, HICON icon)
+{
+    RECT client;
+    strip.GetClientRect(&client);
+    const int w = client.right, h = client.bottom;
+    BITMAPINFO bi = {};
+    bi.bmiHeader = { sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0 };
+    void* bits = nullptr;
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HBITMAP bmp = ::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = ::SelectObject(dc, bmp);
+    strip.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    ::GdiFlush();
+    const DWORD* shown = static_cast<const DWORD*>(bits);
+    const std::vector<DWORD> a = Render(icon, kTabIconSize, RGB(255, 0, 255));
+    const std::vector<DWORD> b = Render(icon, kTabIconSize, RGB(0, 255, 0));
+    auto matches = [&](int x, int y) {
+        for (int i = 0; i < kTabIconSize * kTabIconSize; ++i) {
+            const int px = x + i % kTabIconSize, py = y + i / kTabIconSize;
+            if (a[i] == b[i] && (px >= w || py >= h || (shown[py * w + px] ^ a[i]) & 0xFFFFFF))
+                return false;
+        }
+        return true;
+    };
+    RECT tab = {};
+    strip.GetItemRect(index, &tab);
+    POINT found = { -100, -100 };
+    for (int y = std::max(0L, tab.top - 4); y < tab.bottom && found.x < 0; ++y)
+        for (int x = std::max(0L, tab.left - 4); x < tab.right && found.x < 0; ++x)
+            if (matches(x, y))
+                found = { x, y };
+    ::SelectObject(dc, old);
+    ::DeleteObject(bmp);
+    ::DeleteDC(dc);
+    return found;
+}
+
+HICON TabIcon(bool pinned)
+{
+    return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
+                                           MAKEINTRESOURCEA(pinned ? IDI_TAB_PINNED : IDI_TAB_UNPINNED), IMAGE_ICON,
+                                           kTabIconSize, kTabIconSize, LR_SHARED));
+}
+
 std::vector<LONG> TextEscapements(CBrowserTabCtrl& strip, int index)
 {
     HDC dc = ::CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
@@ -101,32 +149,61 @@ TEST_F(TabStripTest, IconSquareClosesOrPinsWithoutSelectingOutsideItSelectsAndAr
 {
     OpenOnly({ "aa", "bb", "cc" });
     CWebBrowser2* third = dlg->GetPane(2);
+    const POINT icon = DrawnIconAt(Strip(), 1, TabIcon(false));
+    ASSERT_GE(icon.x, 0) << "the icon is drawn";
 
-    Down(InTab(1, 5, 7));
+    Down({ icon.x + 5, icon.y + 7 });
     EXPECT_EQ(dlg->GetTabCount(), 2);
     EXPECT_EQ(dlg->GetPane(1), third);
     EXPECT_EQ(Strip().GetCurSel(), 0);
     EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
     EXPECT_EQ(::GetCapture(), nullptr);
 
-    Down(InTab(1, 15, 8));
+    Down({ icon.x + 15, icon.y + 8 });
     EXPECT_EQ(dlg->GetTabCount(), 2);
     EXPECT_TRUE(third->GetPinned());
     EXPECT_EQ(Strip().GetCurSel(), 0);
     EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
-    Down(InTab(1, 0, 15));
+    Down({ icon.x, icon.y + 13 });
     EXPECT_FALSE(third->GetPinned());
 
-    Down(InTab(1, 16, 3));
+    Down({ icon.x + 16, icon.y + 3 });
     EXPECT_EQ(dlg->GetTabCount(), 2);
     EXPECT_EQ(Strip().GetCurSel(), 1);
     EXPECT_FALSE(IsParked(third)) << "selection went through SelectTab";
     EXPECT_TRUE(TabStripProbe::Dragging(Strip()));
     EXPECT_EQ(::GetCapture(), Strip().m_hWnd);
 
-    Up(InTab(1, 16, 3));
+    Up({ icon.x + 16, icon.y + 3 });
     EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
     EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(TabStripTest, TheIconsHalvesAnswerWhereTheIconIsDrawnOnEverySideSelectedOrNot)
+{
+    enum Answer { kNothing, kCloses, kPins };
+    const struct { int dx, dy; Answer answer; } probes[] = {
+        { 8, -1, kNothing }, { 0, 0, kCloses }, { 15, 7, kCloses }, { 8, 8, kPins }, { 15, 14, kPins },
+        { 16, 10, kNothing },
+    };
+    for (UINT side : { ID_TAB_BOTTOM, ID_TAB_LEFT })
+        for (bool selected : { false, true }) {
+            OpenOnly({ "aa", "bb", "cc" });
+            dlg->SendMessage(WM_COMMAND, side, 0);
+            for (const auto& probe : probes) {
+                if (dlg->GetTabCount() < 3)
+                    OpenOnly({ "aa", "bb", "cc" });
+                dlg->SelectTab(selected ? 1 : 0);
+                CWebBrowser2* tab = dlg->GetPane(1);
+                const BOOL pinned = tab->GetPinned();
+                const POINT icon = DrawnIconAt(Strip(), 1, TabIcon(pinned));
+                Down({ icon.x + probe.dx, icon.y + probe.dy });
+                Up({ icon.x + probe.dx, icon.y + probe.dy });
+                const Answer answer = dlg->GetTabCount() < 3 ? kCloses : tab->GetPinned() != pinned ? kPins : kNothing;
+                EXPECT_EQ(answer, probe.answer) << "command " << side << (selected ? " selected" : "") << " at ("
+                                                << probe.dx << ", " << probe.dy << ") from the icon";
+            }
+        }
 }
 
 TEST_F(TabStripTest, PinToggleRepaintsOnlyThatTab)
@@ -140,7 +217,7 @@ TEST_F(TabStripTest, PinToggleRepaintsOnlyThatTab)
     EXPECT_TRUE(::EqualRect(&dirty, &tab));
 }
 
-TEST_F(TabStripTest, DragExchangesPastTheMarginsOnlyAndCarriesCaptionProgressAndPage)
+TEST_F(TabStripTest, DragMovesPastTheMarginsOnlyAndCarriesCaptionProgressAndPage)
 {
     OpenOnly({ "aa", "bb", "cc", "dd", "ee" });
     for (int i = 0; i < 5; ++i)
