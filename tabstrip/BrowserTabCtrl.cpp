@@ -145,6 +145,16 @@ void CBrowserTabCtrl::SetLayout(TabSide side, bool multiLine)
 {
     const TabStyleChange change = TabStripStyles(side, multiLine);
     ModifyStyle(change.remove, change.add);
+    // The rows go to another edge or change in number, and the page over the
+    // strip moves after them; a page with nothing to draw paints no
+    // background, so the old rows' lines would stay where it now lies. The
+    // whole area is painted afresh, the windows over it included, when the
+    // paint comes: by then the page is in its new place.
+    CRect area;
+    GetWindowRect(&area);
+    HWND parent = ::GetParent(m_hWnd);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+    ::RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CBrowserTabCtrl::AdjustDisplayRect(BOOL larger, RECT* rect)
