@@ -31,7 +31,7 @@ public:
     BOOL AddRestoredTab(const char* address, BOOL pinned = FALSE);
     BOOL SelectTab(int index) override;
     BOOL DeleteTab(int index);
-    BOOL SwapTabs(int i, int j) override;
+    BOOL MoveTab(int from, int to) override;
     void RecalcLayout() override;
     void RefreshTabCaptions();
 

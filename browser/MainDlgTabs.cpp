@@ -55,13 +55,13 @@ BOOL CMainDlg::DeleteTab(int index)
     return TRUE;
 }
 
-BOOL CMainDlg::SwapTabs(int i, int j)
+BOOL CMainDlg::MoveTab(int from, int to)
 {
-    if (i == j)
+    if (from == to)
         return TRUE;
-    if (!m_tabs.Get(i) || !m_tabs.Get(j))
+    if (!m_tabs.Get(from) || !m_tabs.Get(to))
         return FALSE;
-    m_tabs.Exchange(i, j);
+    m_tabs.Move(from, to);
     m_profileFile.NoteChange();
     return TRUE;
 }

@@ -1,6 +1,7 @@
 #include "browser/TabSet.h"
 #include "core/TextRules.h"
 #include "res/resource.h"
+#include <algorithm>
 #include <cstring>
 
 static_assert(IDC_BROWSER_FIRST + CTabSet::kMaxTabs <= IDC_BROWSER_LAST,
@@ -113,13 +114,18 @@ void CTabSet::RemoveAll()
         Remove(GetCount() - 1);
 }
 
-void CTabSet::Exchange(int i, int j)
+void CTabSet::Move(int from, int to)
 {
-    if (!Get(i) || !Get(j))
+    if (!Get(from) || !Get(to) || from == to)
         return;
-    std::swap(m_panes[static_cast<size_t>(i)], m_panes[static_cast<size_t>(j)]);
-    Renumber(i);
-    Renumber(j);
+    m_strip.MoveItem(from, to);
+    const auto at = [this](int index) { return m_panes.begin() + index; };
+    if (from < to)
+        std::rotate(at(from), at(from + 1), at(to + 1));
+    else
+        std::rotate(at(to), at(from), at(from + 1));
+    for (int i = std::min(from, to); i <= std::max(from, to); ++i)
+        Renumber(i);
 }
 
 CRect CTabSet::GetPanePlace() const

@@ -58,9 +58,9 @@ public:
     // Every tab whose pane is not pinned; the front is left to the caller.
     void RemoveUnpinned();
     void RemoveAll();
-    // The strip exchanges its own items while it drags a tab; this exchanges
-    // the panes behind them.
-    void Exchange(int i, int j);
+    // Moves a tab, its item and its pane, from one place to another; the
+    // tabs between shift by one toward the place it left.
+    void Move(int from, int to);
 
     // Where the current pane goes: the strip's display area, in the
     // parent's coordinates.

@@ -20,6 +20,7 @@ BEGIN_MESSAGE_MAP(CCollectionDlg, CDialog)
     ON_CONTROL(EN_KILLFOCUS, IDC_COLL_ADDRESS, OnBoxLeft)
     ON_WM_CONTEXTMENU()
     ON_COMMAND(ID_DELETE_ITEM, OnDelete)
+    ON_NOTIFY(TVN_KEYDOWN, IDC_COLL_TREE, OnTreeKeyDown)
     ON_MESSAGE(CFolderTreeCtrl::WM_APP_MOVEITEM, OnMoveItem)
 END_MESSAGE_MAP()
 
@@ -256,6 +257,21 @@ void CCollectionDlg::OnDelete()
         return;
     m_hTargetFolder = m_hSelected = nullptr;
     m_tree.DeleteItem(item);
+}
+
+// F2 renames the selected item, Delete deletes it as the context menu does.
+void CCollectionDlg::OnTreeKeyDown(NMHDR* nm, LRESULT* result)
+{
+    *result = 0;
+    switch (reinterpret_cast<NMTVKEYDOWN*>(nm)->wVKey) {
+    case VK_F2:
+        if (HTREEITEM item = m_tree.GetSelectedItem())
+            m_tree.EditLabel(item);
+        break;
+    case VK_DELETE:
+        OnDelete();
+        break;
+    }
 }
 
 // The tree asks before it re-creates the dragged items, so the private

@@ -52,6 +52,7 @@ protected:
     void OnBoxLeft();
     void OnContextMenu(HWND wnd, CPoint point);
     void OnDelete();
+    void OnTreeKeyDown(NMHDR* nm, LRESULT* result);
     LRESULT OnMoveItem(WPARAM wParam, LPARAM lParam);
 
     bool BoxesFit() const;

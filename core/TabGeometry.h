@@ -12,15 +12,15 @@ struct TabPoint {
     int x, y;
 };
 
-// Size of the icon every tab carries at its top-left corner.
+// Size of the icon every tab carries near its top-left corner.
 const int kTabIconSize = 16;
 
-// What a button-down at (dx, dy) from the tab's top-left corner means.
+// What a button-down at (dx, dy) from the icon's top-left corner means.
 enum TabIconHit { kIconOutside, kIconClose, kIconPin };
 TabIconHit HitTabIcon(int dx, int dy);
 
-// A dragged tab changes places with the tab under the pointer only away
-// from that tab's left and right 8 pixels, so that the exchange does not
+// A dragged tab moves to the place of the tab under the pointer only away
+// from that tab's left and right 8 pixels, so that the move does not
 // flicker back and forth at the border between two tabs.
 const int kTabDragMargin = 8;
 bool InTabDropZone(const TabRect& item, int x, int y);

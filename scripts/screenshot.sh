@@ -16,7 +16,7 @@ set -euo pipefail
 # program, whose WebBrowser double can report titles and loading progress, and
 # so do the organizer's, which need a collection file and a drag held still,
 # and the options sheet's pages.
-SESSION_BOTTOM=(main about funcmenu collections expire-add expire-organize)
+SESSION_BOTTOM=(main about funcmenu tabs-moved collections expire-add expire-organize)
 SESSION_TOP=(tabs-top)
 STRIP_SCENES=(strip-bottom strip-top strip-left strip-right)
 ORGANIZER_SCENES=(organizer-add organizer-organize organizer-drag)
@@ -196,6 +196,18 @@ scene_funcmenu() {
   sleep "$TOOLTIP_GONE"
   shot funcmenu
   keys Escape Escape
+}
+
+# The strip moved to the top and back through the function menu: nothing of
+# either place it left stays painted.
+scene_tabs_moved() {
+  local side
+  for side in t b; do
+    click_main "${FUNC_AT[@]}"
+    keys t "$side"
+  done
+  sleep "$TOOLTIP_GONE"
+  shot tabs-moved
 }
 
 # The collection popup: folders with their icons, the first one highlighted

@@ -145,6 +145,16 @@ void CBrowserTabCtrl::SetLayout(TabSide side, bool multiLine)
 {
     const TabStyleChange change = TabStripStyles(side, multiLine);
     ModifyStyle(change.remove, change.add);
+    // The rows go to another edge or change in number, and the page over the
+    // strip moves after them; a page with nothing to draw paints no
+    // background, so the old rows' lines would stay where it now lies. The
+    // whole area is painted afresh, the windows over it included, when the
+    // paint comes: by then the page is in its new place.
+    CRect area;
+    GetWindowRect(&area);
+    HWND parent = ::GetParent(m_hWnd);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+    ::RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CBrowserTabCtrl::AdjustDisplayRect(BOOL larger, RECT* rect)
@@ -214,6 +224,12 @@ void CBrowserTabCtrl::DrawItem(LPDRAWITEMSTRUCT dis)
     const TabPoint offset = TabIconOffset(side, selected, cx, cy);
     ::DrawIconEx(dc, item.left + offset.x, item.top + offset.y, icon, kTabIconSize, kTabIconSize, 0, nullptr,
                  DI_NORMAL);
+    // The control has a tab drawn in a rectangle of its own, a little off the
+    // one it hit-tests, and the selected tab's larger: a click is judged by
+    // where the icon really went.
+    CRect hit;
+    if (GetItemRect(index, &hit))
+        m_ptIconDrawn[selected] = CPoint(item.left + offset.x - hit.left, item.top + offset.y - hit.top);
     ::SetBkMode(dc, TRANSPARENT);
 
     const TabRect caption = TabCaptionRect(item, side, offset);
@@ -263,10 +279,10 @@ void CBrowserTabCtrl::OnLButtonDown(UINT flags, CPoint point)
     CRect item;
     GetItemRect(index, &item);
     m_ptGrabOffset = CPoint(point.x - item.left, point.y - item.top);
-    // The icon square answers at the tab's corner whatever the side, even
-    // where the selected tab's icon is drawn a few pixels further in. The
-    // tab may be gone once the owner returns: nothing more is done here.
-    switch (HitTabIcon(m_ptGrabOffset.x, m_ptGrabOffset.y)) {
+    // The icon's halves answer where they were drawn. The tab may be gone
+    // once the owner returns: nothing more is done here.
+    const CPoint& icon = m_ptIconDrawn[index == GetCurSel()];
+    switch (HitTabIcon(m_ptGrabOffset.x - icon.x, m_ptGrabOffset.y - icon.y)) {
     case kIconClose:
         ::SendMessageA(::GetParent(m_hWnd), WM_APP_CLOSETAB, static_cast<WPARAM>(index), 0);
         return;
@@ -308,8 +324,9 @@ void CBrowserTabCtrl::OnMouseMove(UINT flags, CPoint point)
     CTabCtrl::OnMouseMove(flags, point);
 }
 
-// One step of a drag: the dragged tab changes places with the single tab
-// under the pointer, however far away; the tabs between stay put.
+// One step of a drag: the dragged tab moves to the place under the pointer
+// and the tabs between shift by one toward the place it left, so a quick
+// movement ends where a slow one, walking tab by tab, would.
 void CBrowserTabCtrl::DragTo(CPoint point)
 {
     if (!m_hCursorSaved)
@@ -322,9 +339,8 @@ void CBrowserTabCtrl::DragTo(CPoint point)
     if (!InTabDropZone(ToTabRect(item), point.x, point.y))
         return;
 
-    ExchangeItems(target, m_nDragTab);
-    if (m_pOwner)
-        m_pOwner->SwapTabs(target, m_nDragTab);
+    if (!m_pOwner || !m_pOwner->MoveTab(m_nDragTab, target))
+        return;
     SetCurSel(target);
 
     // The new place may be narrower than the grab offset: stay on the tab.
@@ -336,13 +352,18 @@ void CBrowserTabCtrl::DragTo(CPoint point)
     m_nDragTab = target;
 }
 
-void CBrowserTabCtrl::ExchangeItems(int first, int second)
+void CBrowserTabCtrl::MoveItem(int from, int to)
 {
-    ItemText a(TCIF_TEXT | TCIF_PARAM), b(TCIF_TEXT | TCIF_PARAM);
-    if (!GetItem(first, &a.item) || !GetItem(second, &b.item))
+    ItemText moving(TCIF_TEXT | TCIF_PARAM);
+    if (from == to || !GetItem(from, &moving.item) || to < 0 || to >= GetItemCount())
         return;
-    SetItem(first, &b.item);
-    SetItem(second, &a.item);
+    const int step = from < to ? 1 : -1;
+    for (int i = from; i != to; i += step) {
+        ItemText next(TCIF_TEXT | TCIF_PARAM);
+        GetItem(i + step, &next.item);
+        SetItem(i, &next.item);
+    }
+    SetItem(to, &moving.item);
 }
 
 void CBrowserTabCtrl::OnLButtonUp(UINT flags, CPoint point)

@@ -26,6 +26,9 @@ public:
     void SetLayout(TabSide side, bool multiLine);
     void AdjustDisplayRect(BOOL larger, RECT* rect);
     void CancelDrag();
+    // Moves an item's caption and progress from one place to another; the
+    // items between shift by one toward the place it left.
+    void MoveItem(int from, int to);
     // Many items in a row: between these the strip does not measure every
     // caption again at each insert, and it lays itself out once at the end.
     // Pairs nest; only the outermost counts.
@@ -55,6 +58,9 @@ protected:
     HICON m_hIconPinned = nullptr;
     CImageList m_imageList;
     CPoint m_ptGrabOffset;
+    // Where the icon was last drawn from the corner of the tab as hit-tested,
+    // for a tab not selected [0] and the selected one [1].
+    CPoint m_ptIconDrawn[2];
     CFont m_fontVertical;
     HCURSOR m_hCursorSaved = nullptr;
     HCURSOR m_hCursorDrag = nullptr;
@@ -66,7 +72,6 @@ private:
     void SetUp();
     int HitTab(CPoint point) const;
     void DragTo(CPoint point);
-    void ExchangeItems(int first, int second);
     static void DrawVerticalCaption(HDC dc, const char* caption, const TabRect& text);
     void EndDrag();
 

@@ -10,8 +10,10 @@
 class TabStripOwner {
 public:
     virtual BOOL SelectTab(int index) = 0;
-    // The strip has already exchanged its two items.
-    virtual BOOL SwapTabs(int i, int j) = 0;
+    // A drag step: the tab at from goes to to, its item and its pane
+    // together, and those between shift by one. FALSE for an index out of
+    // range.
+    virtual BOOL MoveTab(int from, int to) = 0;
     // A dropped link or shortcut: a new tab at the end.
     virtual BOOL AddTab(const char* address) = 0;
     // A command of the tab context menu, for the tab it was opened on.

@@ -250,7 +250,7 @@ TEST(ResourceDialogs, OptionPages)
         { IDC_GEN_FILE, "Edit", kEdit, "", 7, 19, 173, 12 },
         { IDC_GEN_BROWSE, "Button", kBtn, "参照(&B)...", 141, 33, 39, 14 },
         { IDC_GEN_USEDEFAULT, "Button", kCheck, "デフォルトを使用", 7, 40, 65, 10 },
-        { IDC_STATIC, "Static", 0, "(実行ファイルと同じフォルダのQvbookmark.html)", 15, 50, 165, 8 },
+        { IDC_STATIC, "Static", 0, "(起動フォルダのQvbookmark.htm)", 15, 50, 165, 8 },
         { IDC_STATIC, "Static", 0, "プロセスの優先順位", 7, 70, 60, 8 },
         { IDC_GEN_PRIORITY, "msctls_trackbar32", TBS_TOP, nullptr, 15, 79, 56, 24 },
         { IDC_STATIC, "Static", 0, "低", 7, 85, 8, 8 },
@@ -273,7 +273,7 @@ TEST(ResourceDialogs, OptionPages)
         { IDC_XP_FILE, "Edit", kEdit, "", 7, 19, 173, 12 },
         { IDC_XP_BROWSE, "Button", kBtn, "参照(&B)...", 141, 33, 39, 14 },
         { IDC_XP_USEDEFAULT, "Button", kCheck, "デフォルトを使用", 7, 40, 65, 10 },
-        { IDC_STATIC, "Static", 0, "(実行ファイルと同じフォルダのQvexpire.html)", 15, 50, 165, 8 } } }, host.h);
+        { IDC_STATIC, "Static", 0, "(起動フォルダのQvexpire.htm)", 15, 50, 165, 8 } } }, host.h);
 }
 
 // ---------------------------------------------------------------- menus
@@ -327,7 +327,7 @@ TEST(ResourceMenus, TabAndTreeAndTrayMenus)
         { 1, ID_TAB_DELETE, "削除(&D)", false },
         { 1, ID_TAB_DELETE_OTHERS, "これ以外を削除(&O)", false },
         { 1, ID_ADD_TO_COLLECTION, "タブコレクションに追加(&A)...", false },
-        { 1, ID_REGISTER_EXPIRE, "このページを開かなくする(C)...", false } });
+        { 1, ID_REGISTER_EXPIRE, "このページを開かなくする(&C)...", false } });
     CheckMenu(IDR_TREEMENU, { { 0, 0, "TREEMENU", false }, { 1, ID_DELETE_ITEM, "削除(&D)", false } });
     CheckMenu(IDR_TRAYMENU, { { 0, 0, "TRAY MENU", false }, { 1, ID_APP_EXIT, "終了", false } });
 }
@@ -346,7 +346,7 @@ TEST(ResourceMenus, FunctionMenu)
         { 2, ID_ARRANGE_TOP, "上に寄せる(&T)", false },
         { 2, ID_ARRANGE_BOTTOM, "下に寄せる(&B)", false },
         { 1, 0, "タブの配置(&T)...", false },
-        { 2, ID_TAB_MULTILINE, "複数行(M)", false },
+        { 2, ID_TAB_MULTILINE, "複数行(&M)", false },
         { 2, ID_TAB_BOTTOM, "下(&B)", false },
         { 2, ID_TAB_TOP, "上(&T)", false },
         { 2, ID_TAB_LEFT, "左(&L)", true },

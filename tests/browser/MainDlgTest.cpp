@@ -53,13 +53,13 @@ TEST_F(MainDlgTest, RefusesTheTabAfter256AndReleasesEveryControl)
                 static_cast<unsigned long>(elapsed), static_cast<unsigned long>(selecting));
 }
 
-TEST_F(MainDlgTest, IdsFollowPositionsAfterDeleteAndSwapSoEventsReachTheRightTab)
+TEST_F(MainDlgTest, IdsFollowPositionsAfterDeleteAndMoveSoEventsReachTheRightTab)
 {
     OpenTabs(4);
     CWebBrowser2* third = dlg->GetPane(2);
     CWebBrowser2* fourth = dlg->GetPane(3);
     ASSERT_TRUE(dlg->DeleteTab(0));
-    ASSERT_TRUE(dlg->SwapTabs(1, 2));
+    ASSERT_TRUE(dlg->MoveTab(1, 2));
     EXPECT_EQ(dlg->GetPane(1), fourth);
     EXPECT_EQ(dlg->GetPane(2), third);
     for (int i = 0; i < dlg->GetTabCount(); ++i)
@@ -71,8 +71,8 @@ TEST_F(MainDlgTest, IdsFollowPositionsAfterDeleteAndSwapSoEventsReachTheRightTab
 
     EXPECT_FALSE(dlg->DeleteTab(3));
     EXPECT_FALSE(dlg->DeleteTab(-1));
-    EXPECT_FALSE(dlg->SwapTabs(0, 3));
-    EXPECT_TRUE(dlg->SwapTabs(1, 1));
+    EXPECT_FALSE(dlg->MoveTab(0, 3));
+    EXPECT_TRUE(dlg->MoveTab(1, 1));
 }
 
 TEST_F(MainDlgTest, DeletingSelectsTheNeighbourOnlyWhenTheCurrentTabGoes)
@@ -187,7 +187,7 @@ TEST_F(MainDlgTest, PostedCloseFindsItsPaneByPointer)
     OpenTabs(3);
     CWebBrowser2* target = dlg->GetPane(2);
     dlg->PostMessage(WM_APP_CLOSETAB, 2, reinterpret_cast<LPARAM>(target));
-    ASSERT_TRUE(dlg->SwapTabs(0, 2));  // the tab moved before the message arrived
+    ASSERT_TRUE(dlg->MoveTab(0, 2));  // the tab moved before the message arrived
     dlg->SendMessage(WM_APP_CLOSETAB, 2, reinterpret_cast<LPARAM>(target));
     EXPECT_EQ(dlg->GetTabCount(), 2);
     for (int i = 0; i < dlg->GetTabCount(); ++i)

@@ -414,8 +414,8 @@ TEST_F(SettingsTest, TabsThatNeverLoadedKeepTheirAddressesThroughExchangesCloses
     item.cchTextMax = sizeof caption;
     dlg->m_tabCtrl.GetItem(1, &item);
     EXPECT_STREQ(caption, "http://1") << "its address, cut to the caption length";
-    // What a drag asks of the window once the strip has exchanged its items.
-    ASSERT_TRUE(dlg->SwapTabs(0, 1));
+    // What a drag step asks of the window.
+    ASSERT_TRUE(dlg->MoveTab(0, 1));
     ASSERT_TRUE(dlg->DeleteTab(2));
     EXPECT_EQ(FakeWebBrowser::LiveCount(), 1) << "only the front tab ever loaded";
     // What the organizer and the expire-page dialog take as name and address.

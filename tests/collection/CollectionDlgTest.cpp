@@ -152,6 +152,27 @@ TEST_F(CollectionDlgTest, MovesDeletesAndNewFoldersReachTheFileAsShown)
     EXPECT_EQ(InFile(), shown);
 }
 
+// By the keys alone, through the dialog's loop.
+TEST_F(CollectionDlgTest, F2RenamesEnterEndsTheRenameNotTheDialogAndDeleteDeletes)
+{
+    auto on = [this](const char* item, WPARAM key) {
+        return [this, item, key] {
+            tree().SelectItem(Find(item));
+            ::SetFocus(tree().m_hWnd);
+            ::PostMessageA(tree().m_hWnd, WM_KEYDOWN, key, 1);
+        };
+    };
+    bool stillOpen = false;
+    EXPECT_EQ(Run(CCollectionDlg::kOrganize, { on("Alpha/a2", VK_F2), [&] {
+            ASSERT_NE(tree().GetEditControl(), nullptr) << "F2 starts renaming";
+            ::SetWindowTextA(tree().GetEditControl(), "renamed");
+            ::PostMessageA(tree().GetEditControl(), WM_KEYDOWN, VK_RETURN, 1);
+        }, on("Alpha/a3", VK_DELETE), on("Beta", VK_DELETE), [&] { stillOpen = true; Click(IDOK); } }), IDOK);
+    EXPECT_TRUE(stillOpen) << "Enter closed the dialog";
+    EXPECT_EQ(InFile(), "[Alpha] 1\n  a1 -> http://a1/\n  renamed -> http://a2/\n  [Inner] 0\n    i1 -> http://i1/\n"
+                        "[Beta] 0\n  b1 -> http://b1/\n");
+}
+
 // Only the first folder is open at the start; the others take drops and new
 // folders after what they already hold, and a never-opened branch moves whole.
 TEST_F(CollectionDlgTest, FoldersNeverOpenedTakeDropsAndNewFoldersAfterTheirItems)

@@ -1,5 +1,6 @@
 #include "tests/tabstrip/TabStripFixture.h"
 #include "core/TabGeometry.h"
+#include "tests/app/IconPixels.h"
 #include <map>
 #include <vector>
 
@@ -79,6 +80,39 @@ int CALLBACK TraceFonts(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPA
     return 1;
 }
 
+// Where the strip shows a tab's icon: found by the icon's opaque pixels in
+// the strip's picture of itself.
+POINT DrawnIconAt(CBrowserTabCtrl& strip, int index, bool pinned)
+{
+    HICON icon = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
+        MAKEINTRESOURCEA(pinned ? IDI_TAB_PINNED : IDI_TAB_UNPINNED), IMAGE_ICON, 16, 16, LR_SHARED));
+    const std::vector<DWORD> a = Render(icon, 16, RGB(255, 0, 255)), b = Render(icon, 16, RGB(0, 255, 0));
+    RECT tab, client;
+    strip.GetItemRect(index, &tab);
+    strip.GetClientRect(&client);
+    BITMAPINFO bi = {};
+    bi.bmiHeader = { sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0 };
+    DWORD* shown = nullptr;
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HBITMAP bmp = ::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&shown), nullptr, 0);
+    HGDIOBJ old = ::SelectObject(dc, bmp);
+    strip.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    ::GdiFlush();
+    POINT found = { -100, -100 };
+    for (int y = tab.top; y < tab.bottom && found.x < 0; ++y)
+        for (int x = tab.left; x < tab.right && found.x < 0; ++x) {
+            int i = 0;
+            while (i < 256 && (a[i] != b[i] || ((shown[(y + i / 16) * client.right + x + i % 16] ^ a[i]) & 0xFFFFFF) == 0))
+                ++i;
+            if (i == 256)
+                found = { x, y };
+        }
+    ::SelectObject(dc, old);
+    ::DeleteObject(bmp);
+    ::DeleteDC(dc);
+    return found;
+}
+
 std::vector<LONG> TextEscapements(CBrowserTabCtrl& strip, int index)
 {
     HDC dc = ::CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
@@ -101,32 +135,54 @@ TEST_F(TabStripTest, IconSquareClosesOrPinsWithoutSelectingOutsideItSelectsAndAr
 {
     OpenOnly({ "aa", "bb", "cc" });
     CWebBrowser2* third = dlg->GetPane(2);
+    const POINT icon = DrawnIconAt(Strip(), 1, false);
 
-    Down(InTab(1, 5, 7));
+    Down({ icon.x + 5, icon.y + 7 });
     EXPECT_EQ(dlg->GetTabCount(), 2);
     EXPECT_EQ(dlg->GetPane(1), third);
     EXPECT_EQ(Strip().GetCurSel(), 0);
     EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
     EXPECT_EQ(::GetCapture(), nullptr);
 
-    Down(InTab(1, 15, 8));
+    Down({ icon.x + 15, icon.y + 8 });
     EXPECT_EQ(dlg->GetTabCount(), 2);
     EXPECT_TRUE(third->GetPinned());
     EXPECT_EQ(Strip().GetCurSel(), 0);
     EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
-    Down(InTab(1, 0, 15));
+    Down({ icon.x, icon.y + 13 });
     EXPECT_FALSE(third->GetPinned());
 
-    Down(InTab(1, 16, 3));
+    Down({ icon.x + 16, icon.y + 3 });
     EXPECT_EQ(dlg->GetTabCount(), 2);
     EXPECT_EQ(Strip().GetCurSel(), 1);
     EXPECT_FALSE(IsParked(third)) << "selection went through SelectTab";
     EXPECT_TRUE(TabStripProbe::Dragging(Strip()));
     EXPECT_EQ(::GetCapture(), Strip().m_hWnd);
 
-    Up(InTab(1, 16, 3));
+    Up({ icon.x + 16, icon.y + 3 });
     EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
     EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(TabStripTest, TheIconsHalvesAnswerWhereItIsDrawnOnTwoSidesSelectedOrNot)
+{
+    enum Answer { kNothing, kCloses, kPins };
+    const struct { int dx, dy; Answer answer; } probes[] = {
+        { 8, -1, kNothing }, { 0, 0, kCloses }, { 15, 7, kCloses }, { 8, 8, kPins }, { 15, 14, kPins },
+        { 16, 10, kNothing },
+    };
+    for (UINT side : { ID_TAB_BOTTOM, ID_TAB_LEFT })
+        for (int current : { 0, 1 })
+            for (const auto& probe : probes) {
+                OpenOnly({ "aa", "bb", "cc" });
+                dlg->SendMessage(WM_COMMAND, side, 0);
+                dlg->SelectTab(current);
+                const POINT icon = DrawnIconAt(Strip(), 1, false);
+                Down({ icon.x + probe.dx, icon.y + probe.dy });
+                Up({ icon.x + probe.dx, icon.y + probe.dy });
+                const Answer answer = dlg->GetTabCount() < 3 ? kCloses : dlg->GetPane(1)->GetPinned() ? kPins : kNothing;
+                EXPECT_EQ(answer, probe.answer) << side << " current " << current << " at " << probe.dx << "," << probe.dy;
+            }
 }
 
 TEST_F(TabStripTest, PinToggleRepaintsOnlyThatTab)
@@ -140,7 +196,7 @@ TEST_F(TabStripTest, PinToggleRepaintsOnlyThatTab)
     EXPECT_TRUE(::EqualRect(&dirty, &tab));
 }
 
-TEST_F(TabStripTest, DragExchangesPastTheMarginsOnlyAndCarriesCaptionProgressAndPage)
+TEST_F(TabStripTest, DragMovesPastTheMarginsOnlyAndCarriesCaptionProgressAndPage)
 {
     OpenOnly({ "aa", "bb", "cc", "dd", "ee" });
     for (int i = 0; i < 5; ++i)
@@ -148,7 +204,7 @@ TEST_F(TabStripTest, DragExchangesPastTheMarginsOnlyAndCarriesCaptionProgressAnd
     CWebBrowser2* dragged = dlg->GetPane(0);
     const HCURSOR before = ::GetCursor();
 
-    Down(InTab(0, 20, 4));
+    Down(InTab(0, 30, 4));
     const RECT next = ItemRect(1);
     Move({ next.left + kTabDragMargin - 1, next.top + 4 });
     EXPECT_EQ(::GetCursor(), TabStripProbe::DragCursor(Strip()));
@@ -166,21 +222,22 @@ TEST_F(TabStripTest, DragExchangesPastTheMarginsOnlyAndCarriesCaptionProgressAnd
     POINT pointer;
     ::GetCursorPos(&pointer);
     Strip().ScreenToClient(&pointer);
-    EXPECT_EQ(pointer.x, ItemRect(1).left + 20) << "the pointer keeps its grab offset";
+    EXPECT_EQ(pointer.x, ItemRect(1).left + 30) << "the pointer keeps its grab offset";
     EXPECT_EQ(pointer.y, ItemRect(1).top + 4);
 
-    // Three places on: only those two change places.
+    // Three places on: the tabs between shift back by one.
     const RECT distant = ItemRect(4);
     Move({ (distant.left + distant.right) / 2, distant.top + 4 });
     EXPECT_EQ(TabText(0), "bb");
-    EXPECT_EQ(TabText(1), "ee");
-    EXPECT_EQ(TabText(2), "cc");
-    EXPECT_EQ(TabText(3), "dd");
+    EXPECT_EQ(TabText(1), "cc");
+    EXPECT_EQ(TabText(2), "dd");
+    EXPECT_EQ(TabText(3), "ee");
     EXPECT_EQ(TabText(4), "aa");
-    EXPECT_EQ(TabParam(1), 45);
+    EXPECT_EQ(TabParam(1), 25);
+    EXPECT_EQ(TabParam(3), 45);
     EXPECT_EQ(TabParam(4), 5);
 
-    Up(InTab(4, 20, 4));
+    Up(InTab(4, 30, 4));
     EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
     EXPECT_EQ(::GetCursor(), before);
     EXPECT_EQ(Strip().GetCurSel(), 4);
@@ -194,14 +251,38 @@ TEST_F(TabStripTest, DragExchangesPastTheMarginsOnlyAndCarriesCaptionProgressAnd
     }
 }
 
+TEST_F(TabStripTest, ADragSlowOrQuickEndsWithTheTabWhereThePointerStoppedAndThoseBetweenShiftedByOne)
+{
+    const struct { int dragged; std::vector<int> over; const char* order; } drags[] = {
+        { 0, { 1, 2, 3 }, "bb cc dd aa" }, { 0, { 3 }, "bb cc dd aa" },  // slow and quick, to the last place
+        { 3, { 2, 1, 0 }, "dd aa bb cc" }, { 3, { 0 }, "dd aa bb cc" },  // and to the first
+        { 1, { 3, 0 }, "bb aa cc dd" },                                   // there and back
+    };
+    for (const auto& drag : drags) {
+        OpenOnly({ "aa", "bb", "cc", "dd" });
+        CWebBrowser2* dragged = dlg->GetPane(drag.dragged);
+        Down(InTab(drag.dragged, 30, 4));
+        for (int place : drag.over)
+            Move({ (ItemRect(place).left + ItemRect(place).right) / 2, ItemRect(place).top + 4 });
+        Up(InTab(drag.over.back(), 30, 4));
+        // Each tab's pane, with its id, goes with its caption.
+        std::string order;
+        for (int i = 0; i < 4; ++i)
+            order += (i ? " " : "") + TabText(i) + (dlg->GetPane(i)->GetTabLocation().str() == TabText(i) &&
+                                                    dlg->GetPane(i)->GetDlgCtrlID() == IDC_BROWSER_FIRST + i ? "" : "!");
+        EXPECT_EQ(order, drag.order) << "tab " << drag.dragged << " over " << drag.over.size() << " places";
+        EXPECT_EQ(dlg->GetPane(Strip().GetCurSel()), dragged);
+    }
+}
+
 TEST_F(TabStripTest, LosingTheCaptureOrCancellingEndsTheDragAndPutsTheCursorBack)
 {
     OpenOnly({ "aa", "bb", "cc" });
     const HCURSOR before = ::GetCursor();
     HWND other = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, dlg->m_hWnd, nullptr, nullptr, nullptr);
 
-    Down(InTab(0, 20, 4));
-    Move(InTab(0, 22, 4));
+    Down(InTab(0, 30, 4));
+    Move(InTab(0, 32, 4));
     ASSERT_EQ(::GetCursor(), TabStripProbe::DragCursor(Strip()));
     ::SetCapture(other);
     EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
@@ -212,8 +293,8 @@ TEST_F(TabStripTest, LosingTheCaptureOrCancellingEndsTheDragAndPutsTheCursorBack
     EXPECT_EQ(TabText(0), "aa") << "a plain mouse move after the drag moved a tab";
     EXPECT_EQ(::GetCursor(), before);
 
-    Down(InTab(0, 20, 4));
-    Move(InTab(0, 22, 4));
+    Down(InTab(0, 30, 4));
+    Move(InTab(0, 32, 4));
     Strip().CancelDrag();
     EXPECT_FALSE(TabStripProbe::Dragging(Strip()));
     EXPECT_EQ(::GetCapture(), nullptr);
