@@ -57,12 +57,15 @@ private:
         return &map; \
     }
 
+// The handler may decline with SetMsgHandled(FALSE); its result is then
+// not used.
 #define AFX_THUNK_OF(body) \
     [](CCmdTarget* t_, const AFX_MSG& m_, UINT id_, LRESULT& r_) -> bool { \
         ThisClass* p_ = static_cast<ThisClass*>(t_); \
         (void)p_; (void)m_; (void)id_; (void)r_; \
+        const CCmdTarget::HandledScope handled_(*t_); \
         body \
-        return true; \
+        return handled_.Handled(); \
     }
 
 // Commands and control notifications (WM_COMMAND)

@@ -18,11 +18,18 @@ protected:
     BOOL OnDeclined(UINT, NMHDR*, LRESULT*) { seen += "declined;"; return FALSE; }
     LRESULT OnApp(WPARAM wParam, LPARAM) { return static_cast<LRESULT>(wParam) + 1; }
     void OnMoved() { seen += "noted;"; }
+    void OnTimer(UINT_PTR id)
+    {
+        if (id != 5)
+            return SetMsgHandled(FALSE);
+        seen += "timer;";
+    }
 
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(Part, CCmdTarget)
+    ON_WM_TIMER()
     ON_COMMAND(kPartCommand, OnPartCommand)
     ON_NOTIFY_EX_RANGE(NM_CLICK, kDeclined, kDeclined, OnDeclined)
     ON_MESSAGE(WM_APP, OnApp)
@@ -39,6 +46,7 @@ protected:
     void OnWindowCommand() { seen += "window;"; }
     void OnClick(NMHDR*, LRESULT*) { seen += "window;"; }
     LRESULT OnMoved(WPARAM, LPARAM) { seen += "moved;"; return 7; }
+    void OnTimer(UINT_PTR) { seen += "timer;"; }
 
     DECLARE_MESSAGE_MAP()
 };
@@ -62,6 +70,7 @@ BEGIN_MESSAGE_MAP(PartedWnd, CWnd)
     ON_COMMAND(kWindowCommand, OnWindowCommand)
     ON_NOTIFY(NM_CLICK, kDeclined, OnClick)
     ON_MESSAGE(WM_APP + 1, OnMoved)
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
 }
 
@@ -84,6 +93,12 @@ TEST(MessageMap, AChainedPartTakesItsMessagesFirstAndWhatItDeclinesGoesOn)
     EXPECT_EQ(wnd.SendMessage(WM_APP + 1, 0, 0), 7);
     EXPECT_EQ(wnd.part.seen, "part;declined;noted;");
     EXPECT_EQ(wnd.seen, "window;window;moved;");
+
+    // A handler that says the message is not its own passes it on.
+    wnd.SendMessage(WM_TIMER, 5, 0);
+    wnd.SendMessage(WM_TIMER, 6, 0);
+    EXPECT_EQ(wnd.part.seen, "part;declined;noted;timer;");
+    EXPECT_EQ(wnd.seen, "window;window;moved;timer;");
     wnd.DestroyWindow();
 }
 
