@@ -46,8 +46,6 @@ CBrowserApp::CBrowserApp() : CWinApp(nullptr)
 
 BOOL CBrowserApp::InitInstance()
 {
-    AfxEnableControlContainer();
-    Enable3dControls();
     std::string windowsDir;
     SystemDirectory(::GetWindowsDirectoryA, windowsDir);
     std::free(m_pszProfileName);

@@ -1,6 +1,7 @@
 #include "browser/MainDlg.h"
 #include "browser/AboutDlg.h"
 #include "framework/DataExchange.h"
+#include "framework/ModalGuard.h"
 #include "framework/WinApp.h"
 
 BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
@@ -19,10 +20,7 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_COMMAND(ID_SAVE_TABS_AT_EXIT, OnSaveTabsAtExit)
     ON_COMMAND(ID_STEALTH_MODE, ToggleStealthMode)
     ON_COMMAND(ID_ORGANIZE_COLLECTIONS, OrganizeCollections)
-    ON_WM_TIMER()
     ON_BN_CLICKED(IDC_SEARCH, ShowCollectionMenu)
-    ON_WM_DRAWITEM()
-    ON_WM_MEASUREITEM()
     ON_WM_LBUTTONDOWN()
     AFX_ON_MOUSE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
     CHAIN_MSG_MAP_MEMBER(m_collectionPopup)
@@ -32,6 +30,7 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_COMMAND(ID_OPTIONS, OnOptions)
     CHAIN_MSG_MAP_MEMBER(m_stealth)
     ON_MESSAGE(WM_APP_CLOSETAB, OnCloseTab)
+    ON_MESSAGE(WM_APP_CLOSEREFUSED, OnCloseRefused)
     CHAIN_MSG_MAP_MEMBER(m_tabs)
     ON_COMMAND(ID_TAB_MULTILINE, OnMultiLineTab)
     CHAIN_MSG_MAP_MEMBER(m_expireList)
@@ -40,11 +39,11 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
 END_MESSAGE_MAP()
 
 CMainDlg::CMainDlg(CWnd* parent, const CString& startDir)
-    : CDialog(IDD, parent), m_strStartDir(startDir), m_tabs(*this, m_tabCtrl, m_settings),
+    : CDialog(IDD, parent), m_strStartDir(startDir), m_tabs(*this, m_tabCtrl, m_settings, m_profileFile),
       m_profileFile(*this, AfxGetApp()->m_pszProfileName ? AfxGetApp()->m_pszProfileName : "", m_settings,
                     m_tabCtrl, m_tabs),
-      m_keys(*this, *this, m_tabs, m_edAddress, m_profileFile), m_collectionPopup(*this, m_settings, startDir),
-      m_expireList(*this, m_settings, m_strStartDir, [this] { m_profileFile.NoteChange(); }),
+      m_keys(*this, *this, m_tabs, m_edAddress), m_collectionPopup(*this, m_settings, startDir),
+      m_expireList(*this, m_settings, m_strStartDir, m_profileFile),
       m_stealth(*this, *this, m_settings), m_icon(*this, AfxGetApp()->LoadIcon(IDI_APP))
 {
 }
@@ -146,6 +145,10 @@ void CMainDlg::OnCancel()
 
 void CMainDlg::OnClose()
 {
+    // A message box or a menu still running would return into a window
+    // whose parts were let go.
+    if (AfxPostponeClose(m_hWnd))
+        return;
     m_profileFile.StopNotingChanges();
     m_profileFile.WriteProfileFile(m_profileFile.PartsAtEnd(), FALSE);
     m_stealth.End();
@@ -162,11 +165,5 @@ void CMainDlg::OnLButtonDown(UINT flags, CPoint point)
     if (m_collectionPopup.IsCollectionMenuOpen())
         return;
     CDialog::OnLButtonDown(flags, point);
-}
-
-void CMainDlg::OnTimer(UINT_PTR id)
-{
-    if (!m_profileFile.OnSaveTimer(id))
-        m_stealth.OnTimer(id);
 }
 

@@ -24,8 +24,8 @@ public:
     // startDir: where the default collection and expire-page files live.
     CMainDlg(CWnd* parent, const CString& startDir);
 
-    // A tab whose page loads at once.
-    BOOL AddTab(const char* address = nullptr) override;
+    // A tab whose page loads at once, at position (-1: after the last).
+    BOOL AddTab(const char* address = nullptr, int position = -1) override;
     // A tab of a saved set (the default tab set, a collection): it holds
     // its address and loads the page when it first comes to the front.
     BOOL AddRestoredTab(const char* address, BOOL pinned = FALSE);
@@ -64,7 +64,6 @@ protected:
     void OnClose();
     void OnLButtonDown(UINT flags, CPoint point);
     void OnLButtonDblClk(UINT flags, CPoint point);
-    void OnTimer(UINT_PTR id);
     LRESULT OnEndSession(WPARAM ending, LPARAM lParam);
     BOOL IsCollectionMenuOpen() const override { return m_collectionPopup.IsCollectionMenuOpen(); }
     void CancelTabDrag() override { m_tabCtrl.CancelDrag(); }
@@ -75,13 +74,14 @@ protected:
     void OnSaveTabsAtExit();
     void OnArrangeWindow(UINT id);
     void OnOptions();
-    LRESULT OnCloseTab(WPARAM wParam, LPARAM lParam);
+    // The strip's and the keys' close (WM_APP_CLOSETAB, the tab's index),
+    // and a refused page's (WM_APP_CLOSEREFUSED, its tab's serial).
+    LRESULT OnCloseTab(WPARAM index, LPARAM);
+    LRESULT OnCloseRefused(WPARAM serial, LPARAM);
 
     // Tab collections, the function menu and the collection popup
     void OnFuncButton();
     void ShowCollectionMenu();
-    void OnDrawItem(int idCtl, LPDRAWITEMSTRUCT dis);
-    void OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis);
     void OpenCollection(UINT id);
     // The collection organizer, adding the page of a tab or organizing
     void AddPage(int tab);

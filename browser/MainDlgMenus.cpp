@@ -36,18 +36,6 @@ void CMainDlg::ShowCollectionMenu()
     m_collectionPopup.Track(button.left, button.bottom);
 }
 
-void CMainDlg::OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis)
-{
-    if (!m_collectionPopup.MeasureItem(idCtl, mis))
-        CDialog::OnMeasureItem(idCtl, mis);
-}
-
-void CMainDlg::OnDrawItem(int idCtl, LPDRAWITEMSTRUCT dis)
-{
-    if (!m_collectionPopup.DrawItem(idCtl, dis))
-        CDialog::OnDrawItem(idCtl, dis);
-}
-
 // Whichever folder entry was chosen, the folder is the one last highlighted.
 void CMainDlg::OpenCollection(UINT)
 {

@@ -107,7 +107,7 @@ void CMainDlg::OnBeforeNavigate2(UINT id, IDispatch*, VARIANT* url, VARIANT*, VA
         const CString address = CString::FromWide(url && url->vt == VT_BSTR ? url->bstrVal : L"");
         if (m_expireList.MatchesExpirePage(address)) {
             pane->SetFirstNavigate(FALSE);
-            PostMessage(WM_APP_CLOSETAB, 0, reinterpret_cast<LPARAM>(pane));
+            PostMessage(WM_APP_CLOSEREFUSED, pane->GetSerial());
             *cancel = VARIANT_TRUE;
             return;
         }

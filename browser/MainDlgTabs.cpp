@@ -2,12 +2,11 @@
 // panes and the strip's items together.
 #include "browser/MainDlg.h"
 
-BOOL CMainDlg::AddTab(const char* address)
+BOOL CMainDlg::AddTab(const char* address, int position)
 {
-    CWebBrowser2* pane = m_tabs.Insert(address, TRUE);
+    CWebBrowser2* pane = m_tabs.Insert(address, TRUE, position);
     if (!pane)
         return FALSE;
-    m_profileFile.NoteChange();
     // The address box shows the current tab only: a page opened behind a
     // pinned tab must not become what Enter navigates that tab to.
     if (address && m_tabs.Current() == pane)
@@ -23,7 +22,6 @@ BOOL CMainDlg::AddRestoredTab(const char* address, BOOL pinned)
     if (!pane)
         return FALSE;
     pane->SetPinned(pinned);
-    m_profileFile.NoteChange();
     return TRUE;
 }
 
@@ -45,8 +43,11 @@ BOOL CMainDlg::DeleteTab(int index)
     if (!m_tabs.Get(index))
         return FALSE;
     const int current = m_tabs.GetCurSel();
+    // No tip is left standing over a tab that went.
+    HWND tips = m_tabCtrl.GetToolTips();
+    ::SendMessageA(tips, TTM_ACTIVATE, FALSE, 0);
     m_tabs.Remove(index);
-    m_profileFile.NoteChange();
+    ::SendMessageA(tips, TTM_ACTIVATE, TRUE, 0);
     const int count = m_tabs.GetCount();
     if (index == current && count > 0)
         SelectTab(index < count ? index : count - 1);
@@ -62,7 +63,6 @@ BOOL CMainDlg::MoveTab(int from, int to)
     if (!m_tabs.Get(from) || !m_tabs.Get(to))
         return FALSE;
     m_tabs.Move(from, to);
-    m_profileFile.NoteChange();
     return TRUE;
 }
 
@@ -105,11 +105,7 @@ void CMainDlg::OnDeleteOtherTabs(int tab)
     if (m_tabs.GetCount() <= 1 || !m_tabs.Get(tab))
         return;
     const int kept = m_tabs.GetCurSel() == tab ? 0 : -1;
-    for (int i = m_tabs.GetCount() - 1; i > tab; --i)
-        m_tabs.Remove(i);
-    for (int i = 0; i < tab; ++i)
-        m_tabs.Remove(0);
-    m_profileFile.NoteChange();
+    m_tabs.RemoveAllBut(tab);
     if (!m_tabs.KeepFront(kept))
         SelectTab(0);
 }
@@ -140,20 +136,19 @@ void CMainDlg::OnLButtonDblClk(UINT, CPoint point)
         OnNew();
 }
 
-LRESULT CMainDlg::OnCloseTab(WPARAM wParam, LPARAM lParam)
+LRESULT CMainDlg::OnCloseTab(WPARAM index, LPARAM)
 {
-    int index = static_cast<int>(wParam);
-    // A posted close finds its pane by pointer: tabs may have moved or closed since.
-    if (lParam)
-        index = m_tabs.Find(reinterpret_cast<CWebBrowser2*>(lParam));
-    if (!m_tabs.Get(index))
+    if (!m_tabs.Get(static_cast<int>(index)))
         return 0;
-    // A refused page is no tab the user closed.
-    if (!lParam)
-        m_keys.RememberClosedTab(index);
-    HWND tips = m_tabCtrl.GetToolTips();
-    ::SendMessageA(tips, TTM_ACTIVATE, FALSE, 0);
-    DeleteTab(index);
-    ::SendMessageA(tips, TTM_ACTIVATE, TRUE, 0);
+    m_keys.RememberClosedTab(static_cast<int>(index));
+    DeleteTab(static_cast<int>(index));
+    return 0;
+}
+
+// Posted when the page was refused: tabs may have moved or closed since,
+// and a refused page is no tab the user closed.
+LRESULT CMainDlg::OnCloseRefused(WPARAM serial, LPARAM)
+{
+    DeleteTab(m_tabs.FindBySerial(static_cast<UINT>(serial)));
     return 0;
 }

@@ -4,12 +4,11 @@
 #include "core/IniDocument.h"
 #include "core/Settings.h"
 #include "framework/WinApp.h"
-#include "stealth/StealthMode.h"
+#include "res/resource.h"
 #include "tabstrip/BrowserTabCtrl.h"
 #include <cerrno>
 
 namespace {
-const UINT_PTR kSaveTimerId = CStealthMode::kTimerId + 1;
 // Two seconds after the last change, five at most after the first one that
 // is not written yet.
 const unsigned kQuietMs = 2000;
@@ -17,6 +16,7 @@ const unsigned kCeilingMs = 5000;
 }
 
 BEGIN_MESSAGE_MAP(CProfileFile, CCmdTarget)
+    ON_WM_TIMER()
     ON_MESSAGE_NOTED(WM_MOVE, OnMove)
     ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
 END_MESSAGE_MAP()
@@ -73,23 +73,24 @@ SavedTabSet CProfileFile::ReadStartTabs()
 void CProfileFile::NoteChange()
 {
     if (m_bTrackChanges)
-        ::SetTimer(m_window.m_hWnd, kSaveTimerId, m_delay.NoteChange(::GetTickCount()), nullptr);
+        ::SetTimer(m_window.m_hWnd, IDT_PROFILE_SAVE, m_delay.NoteChange(::GetTickCount()), nullptr);
 }
 
-BOOL CProfileFile::OnSaveTimer(UINT_PTR id)
+void CProfileFile::OnTimer(UINT_PTR id)
 {
-    if (id != kSaveTimerId)
-        return FALSE;
-    ::KillTimer(m_window.m_hWnd, kSaveTimerId);
+    if (id != IDT_PROFILE_SAVE) {
+        SetMsgHandled(FALSE);
+        return;
+    }
+    ::KillTimer(m_window.m_hWnd, IDT_PROFILE_SAVE);
     m_delay.Written();
     WriteProfileFile(PartsWhileRunning(), FALSE);
-    return TRUE;
 }
 
 void CProfileFile::StopNotingChanges()
 {
     m_bTrackChanges = FALSE;
-    ::KillTimer(m_window.m_hWnd, kSaveTimerId);
+    ::KillTimer(m_window.m_hWnd, IDT_PROFILE_SAVE);
     m_delay.Written();
 }
 

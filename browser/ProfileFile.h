@@ -1,4 +1,5 @@
 #pragma once
+#include "core/ChangeNote.h"
 #include "core/SavedTabs.h"
 #include "core/WriteDelay.h"
 #include "framework/CmdTarget.h"
@@ -17,7 +18,7 @@ struct Settings;
 // the rest stays as it was. A failure is shown once until a write succeeds;
 // quiet shows nothing. The window hands it the messages that move the
 // window or end the session.
-class CProfileFile : public CCmdTarget {
+class CProfileFile : public CCmdTarget, public ChangeNote {
 public:
     enum Part : UINT {
         kSettingsPart = 1,     // "SETTING", with the window's place
@@ -48,12 +49,11 @@ public:
     // A change to keep: (re)starts the wait after which the file is written.
     // From StartNotingChanges (the end of start-up) until the window closes.
     void StartNotingChanges() { m_bTrackChanges = TRUE; }
-    void NoteChange();
+    void NoteChange() override;
     void StopNotingChanges();
-    // The window's WM_TIMER; FALSE for a timer that is not this one's.
-    BOOL OnSaveTimer(UINT_PTR id);
-
 protected:
+    // Its own timer writes what is due; any other goes on.
+    void OnTimer(UINT_PTR id);
     // The placement is kept: WM_MOVE is noted, then handled as usual.
     void OnMove() { NoteChange(); }
     // The session may end: what is due is written when it does.

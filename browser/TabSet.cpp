@@ -7,13 +7,25 @@
 static_assert(IDC_BROWSER_FIRST + CTabSet::kMaxTabs <= IDC_BROWSER_LAST,
               "every pane's id must lie in the range the event sink covers");
 
+namespace {
+// How often panes waiting for their controls' calls are looked at.
+const UINT kRetiredCheckMs = 100;
+
+bool IsInCall(const CWebBrowser2& pane)
+{
+    const CControlHost* site = pane.GetControlSite();
+    return site && site->IsInCall();
+}
+}
+
 BEGIN_MESSAGE_MAP(CTabSet, CCmdTarget)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnTabToolTip)
     ON_MESSAGE(WM_APP_TOGGLEPIN, OnTogglePin)
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CTabSet::CTabSet(CWnd& parent, CBrowserTabCtrl& strip, const Settings& settings)
-    : m_parent(parent), m_strip(strip), m_settings(settings)
+CTabSet::CTabSet(CWnd& parent, CBrowserTabCtrl& strip, const Settings& settings, ChangeNote& changes)
+    : m_parent(parent), m_strip(strip), m_settings(settings), m_changes(changes)
 {
     m_strip.SetTabPanes(this);
 }
@@ -32,6 +44,14 @@ int CTabSet::Find(const CWebBrowser2* pane) const
 {
     for (int i = 0; i < GetCount(); ++i)
         if (m_panes[static_cast<size_t>(i)].get() == pane)
+            return i;
+    return -1;
+}
+
+int CTabSet::FindBySerial(UINT serial) const
+{
+    for (int i = 0; i < GetCount(); ++i)
+        if (m_panes[static_cast<size_t>(i)]->GetSerial() == serial)
             return i;
     return -1;
 }
@@ -77,9 +97,11 @@ CWebBrowser2* CTabSet::Insert(const char* address, BOOL loadNow, int position)
     if (m_strip.InsertItem(index, &item) < 0)
         return nullptr;
     CWebBrowser2* added = pane.get();
+    added->SetSerial(m_nNextSerial++);
     m_panes.insert(m_panes.begin() + index, std::move(pane));
     for (int i = index; i < GetCount(); ++i)
         Renumber(i);
+    m_changes.NoteChange();
     // Automation on the pane needs nothing more: its dispatch is the control's.
     // The tab counts before it navigates: the control fires BeforeNavigate2
     // from inside Navigate, and that first event must be able to select it.
@@ -93,25 +115,88 @@ CWebBrowser2* CTabSet::Insert(const char* address, BOOL loadNow, int position)
 
 void CTabSet::Remove(int index)
 {
-    if (!Get(index))
-        return;
-    m_strip.DeleteItem(index);
-    m_panes.erase(m_panes.begin() + index);
-    for (int i = index; i < GetCount(); ++i)
-        Renumber(i);
+    const CWebBrowser2* leaving = Get(index);
+    if (leaving)
+        RemoveWhere([leaving](const CWebBrowser2& pane) { return &pane == leaving; });
 }
 
 void CTabSet::RemoveUnpinned()
 {
-    for (int i = GetCount() - 1; i >= 0; --i)
-        if (!Get(i)->GetPinned())
-            Remove(i);
+    RemoveWhere([](const CWebBrowser2& pane) { return !pane.GetPinned(); });
+}
+
+void CTabSet::RemoveAllBut(int kept)
+{
+    const CWebBrowser2* staying = Get(kept);
+    if (staying)
+        RemoveWhere([staying](const CWebBrowser2& pane) { return &pane != staying; });
 }
 
 void CTabSet::RemoveAll()
 {
-    while (GetCount() > 0)
-        Remove(GetCount() - 1);
+    RemoveWhere([](const CWebBrowser2&) { return true; });
+}
+
+template <typename Leaves>
+void CTabSet::RemoveWhere(Leaves leaves)
+{
+    std::vector<bool> gone(m_panes.size());
+    size_t goneCount = 0;
+    for (size_t i = 0; i < m_panes.size(); ++i)
+        goneCount += (gone[i] = leaves(*m_panes[i])) ? 1 : 0;
+    if (goneCount == 0)
+        return;
+    if (goneCount == m_panes.size())
+        m_strip.DeleteAllItems();
+    else
+        // From the last, so that every item still has its index when it goes.
+        for (size_t i = m_panes.size(); i-- > 0;)
+            if (gone[i])
+                m_strip.DeleteItem(static_cast<int>(i));
+    Panes leaving;
+    size_t kept = 0;
+    for (size_t i = 0; i < m_panes.size(); ++i) {
+        if (gone[i])
+            leaving.push_back(std::move(m_panes[i]));
+        else
+            m_panes[kept++] = std::move(m_panes[i]);
+    }
+    m_panes.resize(kept);
+    for (int i = 0; i < GetCount(); ++i)
+        Renumber(i);
+    m_changes.NoteChange();
+    Retire(std::move(leaving));
+}
+
+void CTabSet::Retire(Panes panes)
+{
+    for (std::unique_ptr<CWebBrowser2>& pane : panes) {
+        if (!IsInCall(*pane)) {
+            // Its control's Close may run a page's code and pump messages:
+            // whatever runs then finds the set whole.
+            pane.reset();
+            continue;
+        }
+        // Out of sight and out of the events' range until its call returns.
+        pane->ShowWindow(SW_HIDE);
+        pane->SetDlgCtrlID(0);
+        m_retired.push_back(std::move(pane));
+        ::SetTimer(m_parent.m_hWnd, IDT_RETIRED_PANES, kRetiredCheckMs, nullptr);
+    }
+}
+
+void CTabSet::OnTimer(UINT_PTR id)
+{
+    if (id != IDT_RETIRED_PANES) {
+        SetMsgHandled(FALSE);
+        return;
+    }
+    // Taken out first: destroying one may bring more.
+    Panes waiting;
+    waiting.swap(m_retired);
+    Retire(std::move(waiting));
+    if (m_retired.empty())
+        ::KillTimer(m_parent.m_hWnd, IDT_RETIRED_PANES);
 }
 
 void CTabSet::Move(int from, int to)
@@ -126,6 +211,7 @@ void CTabSet::Move(int from, int to)
         std::rotate(at(to), at(from), at(from + 1));
     for (int i = std::min(from, to); i <= std::max(from, to); ++i)
         Renumber(i);
+    m_changes.NoteChange();
 }
 
 CRect CTabSet::GetPanePlace() const
@@ -219,11 +305,18 @@ void CTabSet::SetProgress(int index, LPARAM percent)
 
 LRESULT CTabSet::OnTogglePin(WPARAM index, LPARAM)
 {
-    if (CWebBrowser2* pane = Get(static_cast<int>(index))) {
-        pane->SetPinned(!pane->GetPinned());
-        InvalidateTab(static_cast<int>(index));
-    }
+    SetPinned(static_cast<int>(index), !IsPinned(static_cast<int>(index)));
     return 0;
+}
+
+void CTabSet::SetPinned(int index, BOOL pinned)
+{
+    CWebBrowser2* pane = Get(index);
+    if (!pane || !pane->GetPinned() == !pinned)
+        return;
+    pane->SetPinned(pinned);
+    InvalidateTab(index);
+    m_changes.NoteChange();
 }
 
 BOOL CTabSet::IsPinned(int index) const

@@ -1,5 +1,4 @@
 #include "browser/WebBrowser2.h"
-#include "framework/OleControlSite.h"
 #include <olectl.h>
 
 namespace {
@@ -21,10 +20,25 @@ BOOL CWebBrowser2::CreateBrowser()
     return CreateControl(kClsidWebBrowser);
 }
 
-void CWebBrowser2::GoBack() { AfxInvokeMethod(GetControlDispatch(), kGoBack); }
-void CWebBrowser2::GoForward() { AfxInvokeMethod(GetControlDispatch(), kGoForward); }
-void CWebBrowser2::GoHome() { AfxInvokeMethod(GetControlDispatch(), kGoHome); }
-void CWebBrowser2::Refresh() { AfxInvokeMethod(GetControlDispatch(), kRefresh); }
+// Through the site, which counts the control as inside a call meanwhile: it
+// may fire events and run loops of its own before it returns.
+HRESULT CWebBrowser2::CallMethod(DISPID dispid, VARIANT* argsLastFirst, UINT count)
+{
+    CControlHost* site = GetControlSite();
+    return site ? site->InvokeHelper(dispid, DISPATCH_METHOD, argsLastFirst, count, nullptr) : E_POINTER;
+}
+
+HRESULT CWebBrowser2::GetProperty(DISPID dispid, VARIANT* result)
+{
+    ::VariantInit(result);
+    CControlHost* site = GetControlSite();
+    return site ? site->InvokeHelper(dispid, DISPATCH_PROPERTYGET, nullptr, 0, result) : E_POINTER;
+}
+
+void CWebBrowser2::GoBack() { CallMethod(kGoBack); }
+void CWebBrowser2::GoForward() { CallMethod(kGoForward); }
+void CWebBrowser2::GoHome() { CallMethod(kGoHome); }
+void CWebBrowser2::Refresh() { CallMethod(kRefresh); }
 
 void CWebBrowser2::Navigate(const char* url, VARIANT* flags, VARIANT* targetFrameName, VARIANT* postData,
                             VARIANT* headers)
@@ -42,14 +56,14 @@ void CWebBrowser2::Navigate(const char* url, VARIANT* flags, VARIANT* targetFram
     ::VariantInit(&args[4]);
     args[4].vt = VT_BSTR;
     args[4].bstrVal = ::SysAllocString(CString(url).ToWide().c_str());
-    AfxInvokeMethod(GetControlDispatch(), kNavigate, args, 5);
+    CallMethod(kNavigate, args, 5);
     ::SysFreeString(args[4].bstrVal);
 }
 
 IDispatch* CWebBrowser2::GetApplication()
 {
     VARIANT result;
-    if (FAILED(AfxGetProperty(GetControlDispatch(), kApplication, &result)) || result.vt != VT_DISPATCH) {
+    if (FAILED(GetProperty(kApplication, &result)) || result.vt != VT_DISPATCH) {
         ::VariantClear(&result);
         return nullptr;
     }
@@ -60,7 +74,7 @@ CString CWebBrowser2::GetStringProperty(DISPID dispid)
 {
     VARIANT result;
     CString text;
-    if (SUCCEEDED(AfxGetProperty(GetControlDispatch(), dispid, &result)) && result.vt == VT_BSTR)
+    if (SUCCEEDED(GetProperty(dispid, &result)) && result.vt == VT_BSTR)
         text = CString::FromWide(result.bstrVal);
     ::VariantClear(&result);
     return text;

@@ -13,6 +13,10 @@ public:
     BOOL CreateBrowser();
     BOOL HasBrowser() const { return GetControlDispatch() != nullptr; }
 
+    // Given by the tab set when the pane's tab is inserted; no other tab of
+    // the program's life has the same.
+    UINT GetSerial() const { return m_nSerial; }
+    void SetSerial(UINT serial) { m_nSerial = serial; }
     BOOL GetFirstNavigate() const { return m_bFirstNavigate; }
     BOOL SetFirstNavigate(BOOL value) { BOOL old = m_bFirstNavigate; m_bFirstNavigate = value; return old; }
     BOOL GetPinned() const { return m_bPinned; }
@@ -47,8 +51,11 @@ public:
     BOOL TranslateAccelerator(MSG* msg);
 
 private:
+    HRESULT CallMethod(DISPID dispid, VARIANT* argsLastFirst = nullptr, UINT count = 0);
+    HRESULT GetProperty(DISPID dispid, VARIANT* result);
     CString GetStringProperty(DISPID dispid);
 
+    UINT m_nSerial = 0;
     BOOL m_bFirstNavigate = TRUE;
     BOOL m_bPinned = FALSE;
     // Both states arrive with the first CommandStateChange, as soon as a

@@ -1,14 +1,12 @@
 // The main window's keys and the tabs the user closed, to open again.
 #include "browser/WindowKeys.h"
 #include "browser/AddressEdit.h"
-#include "browser/ProfileFile.h"
 #include "browser/TabKeys.h"
 #include "browser/TabSet.h"
 #include "browser/WebBrowser2.h"
 
-CWindowKeys::CWindowKeys(CWnd& window, WindowKeysOwner& owner, CTabSet& tabs, CAddressEdit& address,
-                         CProfileFile& profileFile)
-    : m_window(window), m_owner(owner), m_tabs(tabs), m_edAddress(address), m_profileFile(profileFile)
+CWindowKeys::CWindowKeys(CWnd& window, WindowKeysOwner& owner, CTabSet& tabs, CAddressEdit& address)
+    : m_window(window), m_owner(owner), m_tabs(tabs), m_edAddress(address)
 {
 }
 
@@ -76,7 +74,7 @@ void CWindowKeys::RememberClosedTab(int index)
     // A blank tab leaves nothing worth opening again.
     const CWebBrowser2* pane = m_tabs.Get(index);
     if (pane && !pane->GetTabLocation().IsEmpty())
-        m_closedTabs.Remember(pane->GetTabLocation().str(), index);
+        m_closedTabs.Remember({ pane->GetTabLocation().str(), index, pane->GetPinned() != FALSE });
 }
 
 void CWindowKeys::ReopenClosedTab()
@@ -86,9 +84,9 @@ void CWindowKeys::ReopenClosedTab()
     const ClosedTab tab = m_closedTabs.Get(0);
     // Where it stood, when the tabs still reach that far; else at the end.
     const int index = tab.index < m_tabs.GetCount() ? tab.index : m_tabs.GetCount();
-    if (!m_tabs.Insert(tab.address.c_str(), TRUE, index))
+    if (!m_owner.AddTab(tab.address.c_str(), index))
         return;
     m_closedTabs.ForgetNewest();
-    m_profileFile.NoteChange();
+    m_tabs.SetPinned(index, tab.pinned);
     m_owner.SelectTab(index);
 }

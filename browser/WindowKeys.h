@@ -3,7 +3,6 @@
 #include "framework/Types.h"
 
 class CAddressEdit;
-class CProfileFile;
 class CTabSet;
 class CWnd;
 
@@ -11,6 +10,8 @@ class CWnd;
 class WindowKeysOwner {
 public:
     virtual BOOL SelectTab(int index) = 0;
+    // A new tab at position (-1: the end), as every tab is opened.
+    virtual BOOL AddTab(const char* address, int position) = 0;
     // The NEW button's command: a blank tab in front.
     virtual void OnNew() = 0;
     // Its loop keeps the keys to itself.
@@ -24,8 +25,7 @@ protected:
 // open again.
 class CWindowKeys {
 public:
-    CWindowKeys(CWnd& window, WindowKeysOwner& owner, CTabSet& tabs, CAddressEdit& address,
-                CProfileFile& profileFile);
+    CWindowKeys(CWnd& window, WindowKeysOwner& owner, CTabSet& tabs, CAddressEdit& address);
 
     // Taken before the page and the dialog manager: TRUE for a key used.
     BOOL OnTabKey(const MSG& msg);
@@ -42,6 +42,5 @@ private:
     WindowKeysOwner& m_owner;
     CTabSet& m_tabs;
     CAddressEdit& m_edAddress;
-    CProfileFile& m_profileFile;
     ClosedTabs m_closedTabs;
 };

@@ -62,6 +62,7 @@ set(QUENVO_CORE_TESTS
 set(QUENVO_FRAMEWORK_SOURCES
   framework/Str.cpp
   framework/CmdTarget.cpp
+  framework/ModalGuard.cpp
   framework/Wnd.cpp
   framework/Dialog.cpp
   framework/DataExchange.cpp
@@ -124,6 +125,7 @@ set(QUENVO_ENTRY_POINT framework/AppMain.cpp)
 set(QUENVO_WIN32_TESTS
   tests/support/TestMain.cpp
   tests/browser/MainDlgTest.cpp
+  tests/browser/LifetimeTest.cpp
   tests/browser/NavigationTest.cpp
   tests/browser/KeysTest.cpp
   tests/tabstrip/BrowserTabCtrlTest.cpp

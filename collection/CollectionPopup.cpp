@@ -1,12 +1,15 @@
 #include "collection/CollectionPopup.h"
 #include "core/collection/CollectionNode.h"
 #include "framework/MessageMap.h"
+#include "framework/ModalGuard.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include <algorithm>
 
 BEGIN_MESSAGE_MAP(CCollectionPopup, CCmdTarget)
     ON_WM_MENUSELECT()
+    ON_WM_MEASUREITEM()
+    ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
 namespace {
@@ -86,7 +89,12 @@ void CCollectionPopup::Track(int x, int y)
         return;
     m_bCollectionMenuOpen = TRUE;
     m_pHoveredNode = nullptr;
-    if (!::TrackPopupMenu(m_hCollectionMenu, TPM_LEFTALIGN | TPM_LEFTBUTTON, x, y, 0, m_owner.m_hWnd, nullptr)) {
+    BOOL shown;
+    {
+        const CModalGuard guard;
+        shown = ::TrackPopupMenu(m_hCollectionMenu, TPM_LEFTALIGN | TPM_LEFTBUTTON, x, y, 0, m_owner.m_hWnd, nullptr);
+    }
+    if (!shown) {
         // Built afresh, the popup shows next time.
         m_pCollection->DestroyPopups();
         m_hCollectionMenu = m_pCollection->BuildMenu();
@@ -94,11 +102,13 @@ void CCollectionPopup::Track(int x, int y)
     m_bCollectionMenuOpen = FALSE;
 }
 
-BOOL CCollectionPopup::MeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis) const
+void CCollectionPopup::OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis)
 {
     const CollectionNode* node = MenuNode(idCtl, mis->CtlType, mis->itemData);
-    if (!node)
-        return FALSE;
+    if (!node) {
+        SetMsgHandled(FALSE);
+        return;
+    }
     HDC dc = ::GetDC(m_owner.m_hWnd);
     HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
     SIZE size = {};
@@ -107,14 +117,15 @@ BOOL CCollectionPopup::MeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis) const
     ::ReleaseDC(m_owner.m_hWnd, dc);
     mis->itemWidth = static_cast<UINT>(size.cx + kMenuIconSpace);
     mis->itemHeight = static_cast<UINT>(std::max<LONG>(size.cy, kMenuItemMinHeight));
-    return TRUE;
 }
 
-BOOL CCollectionPopup::DrawItem(int idCtl, LPDRAWITEMSTRUCT dis) const
+void CCollectionPopup::OnDrawItem(int idCtl, LPDRAWITEMSTRUCT dis)
 {
     const CollectionNode* node = MenuNode(idCtl, dis->CtlType, dis->itemData);
-    if (!node)
-        return FALSE;
+    if (!node) {
+        SetMsgHandled(FALSE);
+        return;
+    }
     HDC dc = dis->hDC;
     const RECT& r = dis->rcItem;
     const int saved = ::SaveDC(dc);
@@ -133,7 +144,6 @@ BOOL CCollectionPopup::DrawItem(int idCtl, LPDRAWITEMSTRUCT dis) const
     ::DrawIconEx(dc, r.left + 1, r.top, m_hMenuIcons[icon], kMenuIconSize, kMenuIconSize, 0, brush, DI_NORMAL);
     ::DeleteObject(brush);
     ::RestoreDC(dc, saved);
-    return TRUE;
 }
 
 // WM_MENUSELECT has no default handling of its own, so nothing is lost when

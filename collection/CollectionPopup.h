@@ -11,8 +11,8 @@ struct CollectionNode;
 // The tab collections of a window and their popup: the tree read from the
 // collection file the settings name, the owner-drawn popup built from it,
 // and the folder last highlighted in it. Chained into the owner's message
-// map, it follows the highlight itself (WM_MENUSELECT); the owner hands it
-// the items to measure and draw.
+// map, it follows the highlight itself (WM_MENUSELECT) and measures and
+// draws its own items, passing on every other.
 class CCollectionPopup : public CCmdTarget {
 public:
     // startDir: where the default collection file lives.
@@ -38,13 +38,11 @@ public:
     // for the command that follows.
     const CollectionNode* GetHoveredNode() const { return m_pHoveredNode; }
 
-    // A menu item of the popup (control id 0) is measured or drawn and TRUE
-    // returned; anything else is left to the caller.
-    BOOL MeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis) const;
-    BOOL DrawItem(int idCtl, LPDRAWITEMSTRUCT dis) const;
-
 protected:
     void OnMenuSelect(UINT item, UINT flags, HMENU menu);
+    // A menu item of the popup (control id 0); anything else goes on.
+    void OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis);
+    void OnDrawItem(int idCtl, LPDRAWITEMSTRUCT dis);
 
 private:
     friend struct CollectionPopupProbe;

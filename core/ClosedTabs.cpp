@@ -1,8 +1,8 @@
 #include "core/ClosedTabs.h"
 
-void ClosedTabs::Remember(const std::string& address, int index)
+void ClosedTabs::Remember(const ClosedTab& tab)
 {
-    m_tabs.push_front({ address, index });
+    m_tabs.push_front(tab);
     if (m_tabs.size() > kLimit)
         m_tabs.pop_back();
 }

@@ -3,10 +3,11 @@
 #include <deque>
 #include <string>
 
-// A tab the user closed: its address and where it stood.
+// A tab the user closed: its address, where it stood and its pin.
 struct ClosedTab {
     std::string address;
     int index;
+    bool pinned;
 };
 
 // The tabs closed one at a time in this session, newest first, so that the
@@ -15,7 +16,7 @@ class ClosedTabs {
 public:
     enum { kLimit = 16 };
 
-    void Remember(const std::string& address, int index);
+    void Remember(const ClosedTab& tab);
     bool IsEmpty() const { return m_tabs.empty(); }
     std::size_t GetCount() const { return m_tabs.size(); }
     // 0 is the newest.

@@ -10,8 +10,8 @@ BEGIN_MESSAGE_MAP(CExpireList, CCmdTarget)
     ON_COMMAND(ID_EXPIRE_ENABLE, OnExpireEnable)
 END_MESSAGE_MAP()
 
-CExpireList::CExpireList(CWnd& owner, Settings& settings, const CString& startDir, NoteChange noteChange)
-    : m_owner(owner), m_settings(settings), m_strStartDir(startDir), m_noteChange(std::move(noteChange))
+CExpireList::CExpireList(CWnd& owner, Settings& settings, const CString& startDir, ChangeNote& changes)
+    : m_owner(owner), m_settings(settings), m_strStartDir(startDir), m_changes(changes)
 {
 }
 
@@ -47,7 +47,7 @@ BOOL CExpireList::MatchesExpirePage(const CString& url) const
 void CExpireList::OnExpireEnable()
 {
     m_settings.m_bExpireEnabled = !m_settings.m_bExpireEnabled;
-    m_noteChange();
+    m_changes.NoteChange();
 }
 
 void CExpireList::OnRegisterExpirePage(const CString& name, const CString& address)

@@ -1,8 +1,8 @@
 #pragma once
+#include "core/ChangeNote.h"
 #include "core/Settings.h"
 #include "framework/CmdTarget.h"
 #include "framework/Str.h"
-#include <functional>
 #include <memory>
 
 class CollectionStore;
@@ -13,12 +13,9 @@ class CWnd;
 // commands that switch the refusal and open the expire-page dialog.
 class CExpireList : public CCmdTarget {
 public:
-    // A setting was changed by a command here and is due to be written.
-    using NoteChange = std::function<void()>;
-
     // owner: the main window, the dialog's owner; startDir: where the
-    // default expire file lives.
-    CExpireList(CWnd& owner, Settings& settings, const CString& startDir, NoteChange noteChange);
+    // default expire file lives; changes: told when the refusal is switched.
+    CExpireList(CWnd& owner, Settings& settings, const CString& startDir, ChangeNote& changes);
     ~CExpireList() override;
     CExpireList(const CExpireList&) = delete;
     CExpireList& operator=(const CExpireList&) = delete;
@@ -45,7 +42,7 @@ private:
     CWnd& m_owner;
     Settings& m_settings;
     const CString m_strStartDir;
-    NoteChange m_noteChange;
+    ChangeNote& m_changes;
     std::unique_ptr<CollectionStore> m_pExpireList;
 
     DECLARE_MESSAGE_MAP()

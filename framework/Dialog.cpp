@@ -1,5 +1,6 @@
 #include "framework/Dialog.h"
 #include "framework/DataExchange.h"
+#include "framework/ModalGuard.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)
@@ -53,8 +54,15 @@ INT_PTR CDialog::DoModal()
         ::EnableWindow(owner, FALSE);
     HWND hWnd = ::CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), owner,
                                      StaticDlgProc, reinterpret_cast<LPARAM>(this));
-    if (hWnd && !m_bEndModal)
-        RunModalLoop();
+    if (hWnd && !m_bEndModal) {
+        // The main window's own loop is the program's life, not a wait.
+        if (main == this)
+            RunModalLoop();
+        else {
+            const CModalGuard guard;
+            RunModalLoop();
+        }
+    }
     if (ownerWasEnabled) {
         ::EnableWindow(owner, TRUE);
         ::SetActiveWindow(owner);

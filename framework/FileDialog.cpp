@@ -1,4 +1,5 @@
 #include "framework/FileDialog.h"
+#include "framework/ModalGuard.h"
 
 CFileDialog::CFileDialog(const char* defaultExt, const char* fileName, DWORD flags, const char* filter,
                          CWnd* parent)
@@ -22,5 +23,6 @@ CFileDialog::CFileDialog(const char* defaultExt, const char* fileName, DWORD fla
 
 INT_PTR CFileDialog::DoModal()
 {
+    const CModalGuard guard;
     return ::GetOpenFileNameA(&m_ofn) ? IDOK : IDCANCEL;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "framework/ModalGuard.h"
 #include "framework/Wnd.h"
 
 // A popup menu kept in the resources as the first submenu of a menu: loaded
@@ -21,6 +22,7 @@ public:
     int Track(UINT flags, int x, int y, HWND owner) const
     {
         HMENU popup = Popup();
+        const CModalGuard guard;
         return popup ? ::TrackPopupMenu(popup, flags, x, y, 0, owner, nullptr) : 0;
     }
 

@@ -41,7 +41,16 @@ public:
     STDMETHODIMP SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
     STDMETHODIMP RemoveMenus(HMENU) override { return S_OK; }
     STDMETHODIMP SetStatusText(LPCOLESTR) override { return S_OK; }
-    STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
+    // The control runs a modal loop of its own (a script's box) between
+    // these two.
+    STDMETHODIMP EnableModeless(BOOL enable) override
+    {
+        if (!enable)
+            ++m_site->m_nModalLoops;
+        else if (m_site->m_nModalLoops > 0)
+            --m_site->m_nModalLoops;
+        return S_OK;
+    }
     STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
 
 private:
@@ -124,6 +133,7 @@ HRESULT COleControlSite::CreateControl(REFCLSID clsid)
 {
     if (m_pObject)
         return S_FALSE;
+    const Call call(*this);
     const HRESULT hr = Activate(clsid);
     if (FAILED(hr))
         CloseControl();
@@ -224,25 +234,21 @@ bool COleControlSite::TranslateAccelerator(MSG* msg)
         return false;
     if (msg->hwnd != m_hWndHost && !::IsChild(m_hWndHost, msg->hwnd))
         return false;
-    // The key may close the page's tab, and with it this site.
-    AddRef();
+    const Call call(*this);
     IOleInPlaceActiveObject* object = m_pActiveObject;
     object->AddRef();
     const bool taken = object->TranslateAccelerator(msg) == S_OK;
     object->Release();
-    Release();
     return taken;
 }
 
 void COleControlSite::FireEvent(DISPID dispid, DISPPARAMS* params)
 {
-    // The handler may close the tab, deleting the window that owns this site.
-    AddRef();
+    const Call call(*this);
     HWND host = m_hWndHost;
     if (::IsWindow(host))
         if (CWnd* parent = CWnd::FromHandlePermanent(::GetParent(host)))
             parent->DispatchEvent(static_cast<UINT>(::GetDlgCtrlID(host)), dispid, params);
-    Release();
 }
 
 void COleControlSite::ResizeControl()
@@ -340,25 +346,19 @@ STDMETHODIMP COleControlSite::Invoke(DISPID dispid, REFIID, LCID, WORD flags, DI
     return DISP_E_MEMBERNOTFOUND;
 }
 
-HRESULT AfxInvokeMethod(IDispatch* dispatch, DISPID dispid, VARIANT* argsLastFirst, UINT count)
+HRESULT COleControlSite::InvokeHelper(DISPID dispid, WORD flags, VARIANT* argsLastFirst, UINT count, VARIANT* result)
 {
-    if (!dispatch)
+    if (!m_pDispatch)
         return E_POINTER;
+    const Call call(*this);
+    IDispatch* dispatch = m_pDispatch;
+    dispatch->AddRef();
     DISPPARAMS params = { argsLastFirst, nullptr, count, 0 };
-    VARIANT result;
-    ::VariantInit(&result);
-    HRESULT hr = dispatch->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, &result,
-                                  nullptr, nullptr);
-    ::VariantClear(&result);
+    VARIANT ignored;
+    ::VariantInit(&ignored);
+    const HRESULT hr = dispatch->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                                        result ? result : &ignored, nullptr, nullptr);
+    ::VariantClear(&ignored);
+    dispatch->Release();
     return hr;
-}
-
-HRESULT AfxGetProperty(IDispatch* dispatch, DISPID dispid, VARIANT* result)
-{
-    ::VariantInit(result);
-    if (!dispatch)
-        return E_POINTER;
-    DISPPARAMS none = { nullptr, nullptr, 0, 0 };
-    return dispatch->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, result,
-                            nullptr, nullptr);
 }

@@ -25,6 +25,8 @@ public:
     void CloseControl();
     // Offers a keystroke to the control's active object.
     bool TranslateAccelerator(MSG* msg) override;
+    HRESULT InvokeHelper(DISPID dispid, WORD flags, VARIANT* argsLastFirst, UINT count, VARIANT* result) override;
+    bool IsInCall() const override { return m_nCalls > 0 || m_nModalLoops > 0; }
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
@@ -82,8 +84,21 @@ private:
     DWORD m_dwCookie = 0;
     Frame* m_pFrame = nullptr;
     EventSink* m_pSink = nullptr;
-};
+    // Calls between the control and us under way, and the control's modal
+    // loops (EnableModeless on its frame).
+    int m_nCalls = 0;
+    int m_nModalLoops = 0;
 
-// Calls on a control's dispatch interface by DISPID.
-HRESULT AfxInvokeMethod(IDispatch* dispatch, DISPID dispid, VARIANT* argsLastFirst = nullptr, UINT count = 0);
-HRESULT AfxGetProperty(IDispatch* dispatch, DISPID dispid, VARIANT* result);
+    // Counts one call while it lives, and keeps the site alive through it:
+    // the call may close the tab and with it the site's window.
+    class Call {
+    public:
+        explicit Call(COleControlSite& site) : m_site(site) { m_site.AddRef(); ++m_site.m_nCalls; }
+        ~Call() { --m_site.m_nCalls; m_site.Release(); }
+        Call(const Call&) = delete;
+        Call& operator=(const Call&) = delete;
+
+    private:
+        COleControlSite& m_site;
+    };
+};

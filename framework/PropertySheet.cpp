@@ -1,4 +1,5 @@
 #include "framework/PropertySheet.h"
+#include "framework/ModalGuard.h"
 
 CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId)
 {
@@ -79,7 +80,10 @@ INT_PTR CPropertySheet::DoModal()
     m_psh.phpage = pages.data();
     for (CPropertyPage* page : m_pages)
         page->m_bApplied = false;
-    ::PropertySheetA(&m_psh);
+    {
+        const CModalGuard guard;
+        ::PropertySheetA(&m_psh);
+    }
     // Whether the system's answer counts an OK without changes as saving
     // differs between its versions; the pages know they were applied, and
     // with Apply never enabled only OK does that.

@@ -11,6 +11,7 @@ public:
     BOOL SetItem(int item, TCITEMA* tc) { return (BOOL)SendMessage(TCM_SETITEMA, (WPARAM)item, (LPARAM)tc); }
     int InsertItem(int item, TCITEMA* tc) { return (int)SendMessage(TCM_INSERTITEMA, (WPARAM)item, (LPARAM)tc); }
     BOOL DeleteItem(int item) { return (BOOL)SendMessage(TCM_DELETEITEM, (WPARAM)item); }
+    BOOL DeleteAllItems() { return (BOOL)SendMessage(TCM_DELETEALLITEMS); }
     BOOL GetItemRect(int item, RECT* r) const { return (BOOL)SendMessage(TCM_GETITEMRECT, (WPARAM)item, (LPARAM)r); }
     int HitTest(TCHITTESTINFO* info) const { return (int)SendMessage(TCM_HITTEST, 0, (LPARAM)info); }
     void AdjustRect(BOOL larger, RECT* r) { SendMessage(TCM_ADJUSTRECT, (WPARAM)larger, (LPARAM)r); }

@@ -1,5 +1,6 @@
 #include "framework/WinApp.h"
 #include "framework/AfxRes.h"
+#include "framework/ModalGuard.h"
 #include <ole2.h>
 #include <cstdio>
 #include <cstdlib>
@@ -13,7 +14,6 @@ bool g_oleInitialized = false;
 }
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
-    ON_COMMAND(ID_HELP, OnHelp)
     ON_COMMAND(ID_APP_EXIT, OnAppExit)
 END_MESSAGE_MAP()
 
@@ -54,6 +54,7 @@ int AfxMessageBox(const char* text, UINT type)
     // the main window (its last active popup), or the main window itself.
     CWnd* main = AfxGetMainWnd();
     HWND owner = main && ::IsWindow(main->m_hWnd) ? ::GetLastActivePopup(main->m_hWnd) : ::GetActiveWindow();
+    const CModalGuard guard;
     return ::MessageBoxA(owner, text, g_app ? g_app->GetAppTitle().str().c_str() : nullptr, type);
 }
 
@@ -107,12 +108,6 @@ BOOL AfxOleInit()
         return TRUE;
     g_oleInitialized = SUCCEEDED(::OleInitialize(nullptr));
     return g_oleInitialized;
-}
-
-void AfxEnableControlContainer()
-{
-    // Controls are hosted by COleControlSite whenever CreateControl is
-    // called; nothing needs switching on beforehand.
 }
 
 const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)

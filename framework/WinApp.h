@@ -21,9 +21,6 @@ public:
     // Message-box captions: the application's name, else its file's.
     CString GetAppTitle() const;
     HICON LoadIcon(UINT id) const;
-    // Controls have looked three-dimensional since Windows 95; kept for the
-    // start-up sequence, it has nothing left to switch on.
-    BOOL Enable3dControls() { return TRUE; }
 
     void OnHelp();
     void OnAppExit();
@@ -31,9 +28,9 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 
-// OLE and control-containment switches of the start-up sequence.
+// OLE for the hosted controls and drag and drop, once; released with the
+// application object.
 BOOL AfxOleInit();
-void AfxEnableControlContainer();
 // Registers (once per attribute set) a window class with DefWindowProc and
 // returns its name.
 const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr,

@@ -16,6 +16,13 @@ public:
     virtual HRESULT CreateControl(REFCLSID clsid) = 0;
     // Closes the control and drops the window object's reference.
     virtual void Close() = 0;
+    // Calls a member of the control's dispatch interface by DISPID (a
+    // method, or a property's get with result).
+    virtual HRESULT InvokeHelper(DISPID dispid, WORD flags, VARIANT* argsLastFirst, UINT count, VARIANT* result) = 0;
+    // True while the control is inside a call: one of ours into it, one of
+    // its events into us, or a modal loop of its own (between its
+    // EnableModeless(FALSE) and TRUE). Its window must outlive the call.
+    virtual bool IsInCall() const = 0;
 
 protected:
     ~CControlHost() = default;
@@ -31,7 +38,6 @@ public:
     CWnd& operator=(const CWnd&) = delete;
 
     HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
     operator HWND() const { return m_hWnd; }
 
     static CWnd* FromHandlePermanent(HWND hWnd);

@@ -1,6 +1,6 @@
 // Resource and command identifiers shared by the resource script and the code.
 // Ranges: IDD_ dialogs, IDR_ menus, IDI_ icons, IDC_ cursors and controls,
-// IDS_ strings, ID_ commands. One number never carries two meanings of one kind;
+// IDS_ strings, ID_ commands, IDT_ the main window's timers. One number never carries two meanings of one kind;
 // control ids are a kind per dialog (several dialogs use the same numbers for
 // different controls), so each dialog's controls carry its prefix.
 #pragma once
@@ -140,7 +140,15 @@
 // Framework commands (ID_APP_EXIT, ID_HELP)
 #include "framework/AfxRes.h"
 
+// Timers of the main window, each a part's own: stealth mode's check, the
+// INI file's wait, the look at panes left to close
+#define IDT_STEALTH             1
+#define IDT_PROFILE_SAVE        2
+#define IDT_RETIRED_PANES       3
+
 // Private messages
 #define WM_APP_TRAYICON         (0x8000 + 100)
 #define WM_APP_CLOSETAB         (0x8000 + 101)
 #define WM_APP_TOGGLEPIN        (0x8000 + 102)
+// A refused page's tab, named by its serial (CTabSet), is to close.
+#define WM_APP_CLOSEREFUSED     (0x8000 + 103)

@@ -17,6 +17,7 @@ const CStealthMode::SystemCalls kSystemCalls = { ::GetTickCount, ::GetCursorPos,
 }
 
 BEGIN_MESSAGE_MAP(CStealthMode, CCmdTarget)
+    ON_WM_TIMER()
     ON_MESSAGE(WM_APP_TRAYICON, OnTrayNotify)
     ON_REGISTERED_MESSAGE(TaskbarCreatedMessage(), OnTaskbarCreated)
     // Only the window's bare client area reports the mouse; the panes and
@@ -185,7 +186,11 @@ void CStealthMode::ShowTrayMenu(POINT cursor)
 
 void CStealthMode::OnTimer(UINT_PTR id)
 {
-    if (!m_nTimerId || id != m_nTimerId || m_owner.IsCollectionMenuOpen() || !m_window.IsWindowVisible())
+    if (id != kTimerId) {
+        SetMsgHandled(FALSE);
+        return;
+    }
+    if (!m_nTimerId || m_owner.IsCollectionMenuOpen() || !m_window.IsWindowVisible())
         return;
     // Hidden behind a dialog or under an open menu, the window could only be
     // fetched back from the tray; the idle time starts again once it is free.

@@ -3,17 +3,17 @@
 #include "framework/Wnd.h"
 #include "stealth/StealthOwner.h"
 #include "core/Settings.h"
+#include "res/resource.h"
 #include <shellapi.h>
 #include <vector>
 
 // Stealth mode of the main window: no taskbar button, topmost, hidden most of
 // the time, with a notification-area icon that calls it back under the
 // cursor. A timer hides it again when the pointer strays beyond the margin or
-// the user has been idle too long. The main window owns one, hands it the
-// tray icon's messages and the mouse over its bare client area through its
-// map, and forwards its timer; the options
-// are read from its settings at each use, so a changed setting takes effect
-// at once.
+// the user has been idle too long. The main window owns one and hands it its
+// messages through its map: the tray icon's, the mouse over its bare client
+// area and its own timer. The options are read from its settings at each
+// use, so a changed setting takes effect at once.
 class CStealthMode : public CCmdTarget {
 public:
     // The system calls that stealth mode depends on; tests put their own.
@@ -22,7 +22,7 @@ public:
         BOOL(WINAPI* getCursorPos)(POINT*);
         BOOL(WINAPI* shellNotifyIcon)(DWORD, NOTIFYICONDATAA*);
     };
-    enum { kTimerId = 1, kTimerPeriodMs = 100, kTrayIconId = 1 };
+    enum { kTimerId = IDT_STEALTH, kTimerPeriodMs = 100, kTrayIconId = 1 };
 
     // window: the main window, which need not exist yet.
     CStealthMode(CWnd& window, StealthOwner& owner, Settings& settings);
@@ -42,8 +42,6 @@ public:
     // Closing or destroying the window, in whatever state: no icon, no timer.
     void End();
 
-    // The main window's WM_TIMER.
-    void OnTimer(UINT_PTR id);
     // The window's own client area saw the mouse.
     void NoteActivity();
     // SC_MINIMIZE and SIZE_MINIMIZED: true when stealth mode hid the window
@@ -55,6 +53,8 @@ public:
     static UINT TaskbarCreatedMessage();
 
 protected:
+    // Its own timer; any other goes on.
+    void OnTimer(UINT_PTR id);
     // WM_APP_TRAYICON: lParam is the mouse message on the icon.
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     // The shell's notification area was re-created with none of its icons.

@@ -14,8 +14,8 @@ public:
     // together, and those between shift by one. FALSE for an index out of
     // range.
     virtual BOOL MoveTab(int from, int to) = 0;
-    // A dropped link or shortcut: a new tab at the end.
-    virtual BOOL AddTab(const char* address) = 0;
+    // A dropped link or shortcut: a new tab at the end (-1).
+    virtual BOOL AddTab(const char* address, int position = -1) = 0;
     // A command of the tab context menu, for the tab it was opened on.
     virtual void OnTabCommand(UINT id, int index) = 0;
 

@@ -171,7 +171,7 @@ TEST_F(KeysTest, ReopensTheSixteenNewestSingleClosesNewestFirst)
     // Not remembered: a refused page's posted close, a set opening, the
     // other tabs deleted together.
     ASSERT_TRUE(dlg->AddTab("http://refused/"));
-    dlg->SendMessage(WM_APP_CLOSETAB, 0, reinterpret_cast<LPARAM>(dlg->GetPane(1)));
+    dlg->SendMessage(WM_APP_CLOSEREFUSED, dlg->GetPane(1)->GetSerial(), 0);
     ASSERT_TRUE(dlg->AddTab("http://other/"));
     dlg->OnTabCommand(ID_TAB_DELETE_OTHERS, 0);
     ASSERT_EQ(dlg->GetTabCount(), 1);

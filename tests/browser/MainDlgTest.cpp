@@ -182,27 +182,32 @@ TEST_F(MainDlgTest, DeleteCommandsOnAContextTabOutsideTheStripDoNothing)
     }
 }
 
-TEST_F(MainDlgTest, PostedCloseFindsItsPaneByPointer)
+// A refused page's close names its tab by a serial no later tab shares: it
+// finds the tab wherever it moved, and posted twice it closes nothing more,
+// even when a new tab has taken the freed pane's memory meanwhile.
+TEST_F(MainDlgTest, ARefusedPagesPostedCloseFindsItsTabOnceWhereverItMoved)
 {
     OpenTabs(3);
     CWebBrowser2* target = dlg->GetPane(2);
-    dlg->PostMessage(WM_APP_CLOSETAB, 2, reinterpret_cast<LPARAM>(target));
+    dlg->PostMessage(WM_APP_CLOSEREFUSED, target->GetSerial());
+    dlg->PostMessage(WM_APP_CLOSEREFUSED, target->GetSerial());
     ASSERT_TRUE(dlg->MoveTab(0, 2));  // the tab moved before the message arrived
-    dlg->SendMessage(WM_APP_CLOSETAB, 2, reinterpret_cast<LPARAM>(target));
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, dlg->m_hWnd, WM_APP_CLOSEREFUSED, WM_APP_CLOSEREFUSED, PM_REMOVE));
+    ::DispatchMessageA(&msg);
     EXPECT_EQ(dlg->GetTabCount(), 2);
     for (int i = 0; i < dlg->GetTabCount(); ++i)
         EXPECT_NE(dlg->GetPane(i), target);
 
-    // The same close again: the pane is gone, nothing more closes.
-    MSG msg;
-    while (::PeekMessageA(&msg, dlg->m_hWnd, WM_APP_CLOSETAB, WM_APP_CLOSETAB, PM_REMOVE))
+    ASSERT_TRUE(dlg->AddTab("about:blank"));
+    while (::PeekMessageA(&msg, dlg->m_hWnd, WM_APP_CLOSEREFUSED, WM_APP_CLOSEREFUSED, PM_REMOVE))
         ::DispatchMessageA(&msg);
-    EXPECT_EQ(dlg->GetTabCount(), 2);
+    EXPECT_EQ(dlg->GetTabCount(), 3) << "the second close took a later tab";
 
     dlg->SendMessage(WM_APP_CLOSETAB, 5, 0);
-    EXPECT_EQ(dlg->GetTabCount(), 2);
+    EXPECT_EQ(dlg->GetTabCount(), 3);
     dlg->SendMessage(WM_APP_CLOSETAB, 1, 0);
-    EXPECT_EQ(dlg->GetTabCount(), 1);
+    EXPECT_EQ(dlg->GetTabCount(), 2);
 }
 
 TEST_F(MainDlgTest, PinToggleFlipsOnlyInRange)

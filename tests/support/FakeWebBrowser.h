@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <ole2.h>
 #include <ocidl.h>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,15 @@ public:
     const std::vector<WPARAM>& KeysReceived() const { return m_keysReceived; }
     // TranslateAccelerator takes a WM_KEYDOWN of this key (S_OK); 0: none.
     WPARAM claimedKey = 0;
+    // Runs inside Navigate, after its BeforeNavigate2: what may happen while
+    // a navigation is still under way (its own loops pumping messages).
+    std::function<void()> whileNavigating;
+    // Runs inside Close, as the control's own code there.
+    std::function<void()> onClose;
+    // A modal loop of the control's own, as a script's box runs it: inside
+    // runs between EnableModeless(FALSE) and EnableModeless(TRUE) on the
+    // frame.
+    void RunModalLoop(const std::function<void()>& inside);
     // What a click into the page does: UI activation, which reports the double
     // to the frame as the active object.
     HRESULT UIActivate();

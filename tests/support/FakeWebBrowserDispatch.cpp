@@ -138,6 +138,12 @@ HRESULT FakeWebBrowser::InvokeMethod(DISPID id, WORD flags, DISPPARAMS* params, 
         bool cancel = false;
         FireBeforeNavigate2(address.c_str(), &cancel);
     }
+    // The hook may close the pane and with it this double's last outside
+    // reference.
+    AddRef();
+    if (const std::function<void()> hook = whileNavigating)
+        hook();
+    Release();
     return S_OK;
 }
 

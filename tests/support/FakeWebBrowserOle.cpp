@@ -33,8 +33,21 @@ STDMETHODIMP FakeWebBrowser::SetHostNames(LPCOLESTR, LPCOLESTR)
 STDMETHODIMP FakeWebBrowser::Close(DWORD)
 {
     m_lifecycle.push_back("Close");
+    if (const std::function<void()> hook = onClose)
+        hook();
     InPlaceDeactivate();
     return S_OK;
+}
+
+void FakeWebBrowser::RunModalLoop(const std::function<void()>& inside)
+{
+    AddRef();
+    if (m_frame)
+        m_frame->EnableModeless(FALSE);
+    inside();
+    if (m_frame)
+        m_frame->EnableModeless(TRUE);
+    Release();
 }
 
 STDMETHODIMP FakeWebBrowser::SetMoniker(DWORD, IMoniker*)

@@ -104,6 +104,8 @@ LRESULT CALLBACK MessageBoxWatch::Hook(int code, WPARAM wParam, LPARAM lParam)
         char text[1024] = "";
         ::GetDlgItemTextA(wnd, 0xFFFF, text, sizeof text);
         g_watch->boxes.push_back({ text, IconOf(wnd), ::GetWindow(wnd, GW_OWNER) });
+        if (g_watch->whileShown)
+            g_watch->whileShown();
         ::PostMessageA(wnd, WM_COMMAND, IDOK, 0);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);

@@ -32,6 +32,8 @@ public:
     MessageBoxWatch& operator=(const MessageBoxWatch&) = delete;
 
     std::vector<Box> boxes;
+    // Runs while each box is up, before it is answered.
+    std::function<void()> whileShown;
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
