@@ -52,6 +52,7 @@ struct Level {
 };
 
 const char kDescription[] = "<DD>";
+const char kItem[] = "<DT>";
 // A UTF-8 byte order mark.
 const std::size_t kMarkLength = 3;
 
@@ -86,7 +87,11 @@ bool BookmarkReader::Read(const char* text, std::size_t size, CollectionNodeList
     const bool ok = reader.ReadInto(list);
     if (head) {
         *head = BookmarkHead(reader.charset_);
-        const std::size_t length = reader.firstEntry_;
+        std::size_t length = reader.firstEntry_;
+        // The "<DT>" of the first entry is the writer's to write.
+        const std::size_t item = sizeof kItem - 1;
+        if (length != kUnknown && length >= item && std::memcmp(text + length - item, kItem, item) == 0)
+            length -= item;
         const bool markOnly = reader.charset_ == BookmarkCharset::kUtf8Bom && length == kMarkLength;
         if (length != kUnknown && !markOnly)
             head->text.assign(text, length);

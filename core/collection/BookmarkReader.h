@@ -48,8 +48,8 @@ public:
     // error or a folder would open level kMaxDepth + 1; everything read
     // before it stays in list.
     // head, when given, receives the declaration and the bytes before the
-    // first entry: none when there is no entry or they are no more than a
-    // byte order mark.
+    // first entry and its "<DT>": none when there is no entry or they are no
+    // more than a byte order mark.
     static bool Read(const char* text, std::size_t size, CollectionNodeList& list, BookmarkHead* head = nullptr);
     static bool Read(const std::string& text, CollectionNodeList& list, BookmarkHead* head = nullptr);
 
