@@ -222,9 +222,14 @@ void CCollectionDlg::OnEndLabelEdit(NMHDR* nm, LRESULT* result)
 
 void CCollectionDlg::OnNewFolder()
 {
+    CollectionNode* folder = NodeOf(m_hTargetFolder);
+    if (m_collection.GetRoot() && CollectionEdit::NewFolderTooDeep(*m_collection.GetRoot(), folder)) {
+        ShowStopMessage(kTooDeepMessage);
+        return;
+    }
     // The new item goes after those already in the folder.
     FillFolder(m_hTargetFolder);
-    CollectionNode* node = CollectionEdit::AppendFolder(NodeOf(m_hTargetFolder), "新しいフォルダ");
+    CollectionNode* node = CollectionEdit::AppendFolder(folder, "新しいフォルダ");
     if (!node)
         return;
     HTREEITEM item = m_tree.InsertItem(node->name.c_str(), kImageFolder, kImageFolderOpen, m_hTargetFolder);
@@ -275,14 +280,21 @@ void CCollectionDlg::OnTreeKeyDown(NMHDR* nm, LRESULT* result)
 }
 
 // The tree asks before it re-creates the dragged items, so the private
-// tree changes as the control is about to show.
+// tree changes as the control is about to show. A branch that would nest
+// too deep is refused, and the control then leaves its items as they are.
 LRESULT CCollectionDlg::OnMoveItem(WPARAM wParam, LPARAM lParam)
 {
+    CollectionNode* node = NodeOf(reinterpret_cast<HTREEITEM>(lParam));
+    CollectionNode* target = NodeOf(reinterpret_cast<HTREEITEM>(wParam));
+    CollectionNodeList* root = m_collection.GetRoot();
+    if (root && CollectionEdit::MoveTooDeep(*root, node, target)) {
+        ShowStopMessage(kTooDeepMessage);
+        return TRUE;
+    }
     // A folder dropped on gets its own items first, for the copy to follow them.
     FillFolder(reinterpret_cast<HTREEITEM>(wParam));
-    if (CollectionNodeList* root = m_collection.GetRoot())
-        CollectionEdit::MoveNode(*root, NodeOf(reinterpret_cast<HTREEITEM>(lParam)),
-                                 NodeOf(reinterpret_cast<HTREEITEM>(wParam)));
+    if (root)
+        CollectionEdit::MoveNode(*root, node, target);
     m_hTargetFolder = m_hSelected = nullptr;
     return 0;
 }

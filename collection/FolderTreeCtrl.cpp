@@ -103,10 +103,10 @@ void CFolderTreeCtrl::OnLButtonUp(UINT flags, CPoint point)
         EndDrag();
         HTREEITEM target = HitTest(point);
         if (target && IsDropAllowed(dragged, target)) {
-            HTREEITEM added = DropItem(target, dragged);
-            DeleteItem(dragged);
-            if (added)
+            if (HTREEITEM added = DropItem(target, dragged)) {
+                DeleteItem(dragged);
                 SelectItem(added);
+            }
         }
     }
     CTreeCtrl::OnLButtonUp(flags, point);
@@ -166,7 +166,8 @@ CPoint CFolderTreeCtrl::ToWindowPoint(CPoint client) const
 
 HTREEITEM CFolderTreeCtrl::DropItem(HTREEITEM target, HTREEITEM dragged)
 {
-    ::SendMessageA(GetParent(), WM_APP_MOVEITEM, (WPARAM)target, (LPARAM)dragged);
+    if (::SendMessageA(GetParent(), WM_APP_MOVEITEM, (WPARAM)target, (LPARAM)dragged))
+        return nullptr;
     if (!IsLink(target))
         return CopyBranch(dragged, target, TVI_LAST);
     HTREEITEM parent = GetParentItem(target);

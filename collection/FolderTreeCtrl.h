@@ -11,7 +11,8 @@
 class CFolderTreeCtrl : public CTreeCtrl {
 public:
     // To the parent, sent before any item changes: wParam = the item dropped
-    // on, lParam = the dragged item. The result is not used.
+    // on, lParam = the dragged item. A non-zero result refuses the drop, and
+    // no item changes.
     enum { WM_APP_MOVEITEM = WM_APP + 100 };
     enum { kLinkImage = 2 };
 

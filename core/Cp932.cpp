@@ -2,19 +2,31 @@
 #include "core/Cp932Table.h"
 #include "core/TextRules.h"
 
-#include <algorithm>
+#include <vector>
 
 namespace {
 
-bool FindValue(const Cp932Pair* table, std::size_t count, std::uint32_t key, std::uint16_t& value)
+// The tables spread out by key, 0 standing for no value: one look-up per
+// character rather than a search, which reading a large declared file would
+// otherwise spend most of its time on. Made on first use.
+std::vector<std::uint16_t> Spread(const Cp932Pair* table, std::size_t count)
 {
-    const Cp932Pair* end = table + count;
-    const Cp932Pair* hit =
-        std::lower_bound(table, end, key, [](const Cp932Pair& pair, std::uint32_t k) { return pair.key < k; });
-    if (hit == end || hit->key != key)
-        return false;
-    value = hit->value;
-    return true;
+    std::vector<std::uint16_t> values(0x10000, 0);
+    for (std::size_t i = 0; i < count; ++i)
+        values[table[i].key] = table[i].value;
+    return values;
+}
+
+const std::vector<std::uint16_t>& CharOfCode()
+{
+    static const std::vector<std::uint16_t> values = Spread(kCp932Decode, kCp932DecodeCount);
+    return values;
+}
+
+const std::vector<std::uint16_t>& CodeOfChar()
+{
+    static const std::vector<std::uint16_t> values = Spread(kCp932Encode, kCp932EncodeCount);
+    return values;
 }
 
 bool IsTrail(unsigned char c)
@@ -29,15 +41,14 @@ std::uint32_t DecodeCp932(const char* text, std::size_t size, std::size_t& pos)
     const unsigned char lead = static_cast<unsigned char>(text[pos++]);
     if (lead < 0x80)
         return lead;
-    std::uint16_t value;
+    const std::vector<std::uint16_t>& charOf = CharOfCode();
     if (IsSjisLeadByte(lead) && pos < size) {
-        const std::uint32_t code = lead << 8 | static_cast<unsigned char>(text[pos]);
-        if (FindValue(kCp932Decode, kCp932DecodeCount, code, value)) {
+        if (const std::uint16_t c = charOf[lead << 8 | static_cast<unsigned char>(text[pos])]) {
             ++pos;
-            return value;
+            return c;
         }
     }
-    return FindValue(kCp932Decode, kCp932DecodeCount, lead, value) ? value : kBadChar;
+    return charOf[lead] ? charOf[lead] : kBadChar;
 }
 
 std::uint32_t DecodeUtf8(const char* text, std::size_t size, std::size_t& pos)
@@ -75,13 +86,30 @@ bool AppendCp932(std::uint32_t c, std::string& out)
         out += static_cast<char>(c);
         return true;
     }
-    std::uint16_t code;
-    if (c > 0xFFFF || !FindValue(kCp932Encode, kCp932EncodeCount, c, code))
+    const std::uint16_t code = c > 0xFFFF ? 0 : CodeOfChar()[c];
+    if (!code)
         return false;
     if (code > 0xFF)
         out += static_cast<char>(code >> 8);
     out += static_cast<char>(code & 0xFF);
     return true;
+}
+
+bool RoundTripsCp932(std::uint32_t c)
+{
+    const std::uint16_t code = c < 0x80 || c > 0xFFFF ? 0 : CodeOfChar()[c];
+    return c < 0x80 || (code && CharOfCode()[code] == c);
+}
+
+std::size_t KeptCp932Length(const char* text, std::size_t size, std::size_t pos)
+{
+    const unsigned char lead = static_cast<unsigned char>(text[pos]);
+    if (lead < 0x80)
+        return 1;
+    const bool pair = IsSjisLeadByte(lead) && pos + 1 < size;
+    const std::uint16_t code = pair ? lead << 8 | static_cast<unsigned char>(text[pos + 1]) : lead;
+    const std::uint16_t c = CharOfCode()[code];
+    return c && CodeOfChar()[c] == code ? (pair ? 2 : 1) : 0;
 }
 
 void AppendUtf8(std::uint32_t c, std::string& out)

@@ -17,6 +17,11 @@ std::uint32_t DecodeUtf8(const char* text, std::size_t size, std::size_t& pos);
 // Appends c; false, appending nothing, when code page 932 has no such
 // character.
 bool AppendCp932(std::uint32_t c, std::string& out);
+// True when code page 932 has c under a code that reads back as c.
+bool RoundTripsCp932(std::uint32_t c);
+// The length of the character at text[pos] (pos < size) when it is one of
+// code page 932 that is written back with the same bytes; 0 otherwise.
+std::size_t KeptCp932Length(const char* text, std::size_t size, std::size_t pos);
 void AppendUtf8(std::uint32_t c, std::string& out);
 
 // UTF-8 text in code page 932. A character the code page has not is

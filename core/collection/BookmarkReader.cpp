@@ -3,6 +3,7 @@
 #include "core/collection/CollectionNodeList.h"
 #include "core/TextRules.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -50,19 +51,24 @@ struct Level {
     bool holdsFolder;
 };
 
+const char kDescription[] = "<DD>";
+const char kItem[] = "<DT>";
+// A UTF-8 byte order mark.
+const std::size_t kMarkLength = 3;
+
 }  // namespace
 
 BookmarkReader::BookmarkReader(const char* text, std::size_t size)
-    : text_(text), tokenAt_(kUnknown), closeAt_(kUnknown), quoteAt_(kUnknown)
+    : text_(text), tokenAt_(kUnknown), closeAt_(kUnknown), quoteAt_(kUnknown), firstEntry_(kUnknown)
 {
     const void* zero = std::memchr(text, '\0', size);
     size_ = zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - text) : size;
-    charset_ = DetectCharset(text_, HeadLength());
+    charset_ = DetectCharset(text_, DeclarationLength());
 }
 
 // The bytes before the first heading, link or list: a declaration further on
 // could be the text of an entry, which must not change how the file reads.
-std::size_t BookmarkReader::HeadLength() const
+std::size_t BookmarkReader::DeclarationLength() const
 {
     for (std::size_t at = 0; at < size_; ++at) {
         const void* open = std::memchr(text_ + at, '<', size_ - at);
@@ -75,37 +81,69 @@ std::size_t BookmarkReader::HeadLength() const
     return size_;
 }
 
-bool BookmarkReader::Read(const char* text, std::size_t size, CollectionNodeList& list, BookmarkCharset* charset)
+bool BookmarkReader::Read(const char* text, std::size_t size, CollectionNodeList& list, BookmarkHead* head)
 {
     BookmarkReader reader(text, size);
-    if (charset)
-        *charset = reader.charset_;
-    return reader.ReadInto(list);
-}
-
-bool BookmarkReader::Read(const std::string& text, CollectionNodeList& list, BookmarkCharset* charset)
-{
-    return Read(text.data(), text.size(), list, charset);
-}
-
-// A folder when url is null. Text of a declared file is the file's own,
-// whole; the node shows it converted.
-std::unique_ptr<CollectionNode> BookmarkReader::MakeNode(const std::string& name, const std::string* url) const
-{
-    const bool declared = charset_ != BookmarkCharset::kUndeclared;
-    const std::string shown = declared ? ShownName(name, charset_, kMaxTextBytes) : name;
-    if (!url) {
-        std::unique_ptr<CollectionNode> folder = CollectionNode::MakeFolder(shown);
-        if (declared)
-            folder->fileName = name;
-        return folder;
+    const bool ok = reader.ReadInto(list);
+    if (head) {
+        *head = BookmarkHead(reader.charset_);
+        std::size_t length = reader.firstEntry_;
+        // The "<DT>" of the first entry is the writer's to write.
+        const std::size_t item = sizeof kItem - 1;
+        if (length != kUnknown && length >= item && std::memcmp(text + length - item, kItem, item) == 0)
+            length -= item;
+        const bool markOnly = reader.charset_ == BookmarkCharset::kUtf8Bom && length == kMarkLength;
+        if (length != kUnknown && !markOnly)
+            head->text.assign(text, length);
     }
-    if (!declared)
-        return CollectionNode::MakeLink(name, *url);
-    std::unique_ptr<CollectionNode> link = CollectionNode::MakeLink(shown, ShownUrl(*url, charset_, kMaxTextBytes));
-    link->fileName = name;
-    link->fileUrl = *url;
-    return link;
+    return ok;
+}
+
+bool BookmarkReader::Read(const std::string& text, CollectionNodeList& list, BookmarkHead* head)
+{
+    return Read(text.data(), text.size(), list, head);
+}
+
+// A folder when url is null. Of a declared file's text the node keeps what
+// it shows, and the file's own text only where writing that back would not
+// give it again.
+std::unique_ptr<CollectionNode> BookmarkReader::MakeNode(Span name, const Span* url, Span tagRest,
+                                                         Span description) const
+{
+    std::unique_ptr<CollectionNode> node(new CollectionNode);
+    if (!url)
+        node->children.reset(new CollectionNodeList);
+    // A plain level-3 heading is what the writer makes of a folder with no
+    // tag of its own.
+    const bool plainHeading = !url && tagRest.end == tagRest.begin + 1 && text_[tagRest.begin] == '3';
+    if (!plainHeading)
+        node->tagRest.assign(text_ + tagRest.begin, tagRest.end - tagRest.begin);
+    node->description.assign(text_ + description.begin, description.end - description.begin);
+    if (charset_ == BookmarkCharset::kUndeclared) {
+        node->name = TextBetween(name);
+        if (url)
+            node->url = TextBetween(*url);
+        return node;
+    }
+    bool exact;
+    node->name = ShownName(text_ + name.begin, name.end - name.begin, charset_, kMaxTextBytes, &exact);
+    if (!exact)
+        node->fileName = TextBetween(name);
+    if (url) {
+        node->url = ShownUrl(text_ + url->begin, url->end - url->begin, charset_, kMaxTextBytes, &exact);
+        if (!exact)
+            node->fileUrl = TextBetween(*url);
+    }
+    return node;
+}
+
+// The head ends where the first entry's token starts.
+CollectionNode* BookmarkReader::Append(CollectionNodeList& list, std::unique_ptr<CollectionNode> node,
+                                       std::size_t tokenStart)
+{
+    if (firstEntry_ == kUnknown)
+        firstEntry_ = tokenStart;
+    return list.Append(std::move(node));
 }
 
 BookmarkReader::Token BookmarkReader::TokenAt(const char* text, std::size_t size, std::size_t pos)
@@ -165,34 +203,54 @@ std::size_t BookmarkReader::FindByte(char byte, std::size_t& memo)
     return memo;
 }
 
-std::string BookmarkReader::TextBetween(std::size_t begin, std::size_t end) const
+std::string BookmarkReader::TextBetween(Span span) const
 {
+    const std::size_t length = span.end - span.begin;
     if (charset_ != BookmarkCharset::kUndeclared)
-        return std::string(text_ + begin, end - begin);
-    return StripLineBreaks(text_ + begin, SafeCutLength(text_ + begin, end - begin, kMaxTextBytes));
+        return std::string(text_ + span.begin, length);
+    return StripLineBreaks(text_ + span.begin, SafeCutLength(text_ + span.begin, length, kMaxTextBytes));
 }
 
-// Inside a start tag: its attributes up to ">", then its text up to the
+// Inside a start tag: the rest of the tag up to ">", then its text up to the
 // end token. False when the tag is not closed or another token comes first.
-bool BookmarkReader::ReadTagText(Token end, std::string& text)
+bool BookmarkReader::ReadTagText(Token end, Span& tag, Span& text)
 {
     std::size_t close = FindByte('>', closeAt_);
     if (close == size_ || close == pos_)
         return false;
+    tag = Span{pos_, close};
     pos_ = close + 1;
-    std::size_t textBegin = pos_;
+    text.begin = pos_;
     if (NextToken() != end)
         return false;
-    text = TextBetween(textBegin, tokenAt_);
+    text.end = tokenAt_;
     return true;
 }
 
-// After "<H": the level and attributes up to ">", the name up to "</H", then
-// "<DL>" with anything but a token in between.
-BookmarkReader::HeadingEnd BookmarkReader::ReadHeading(std::string& name)
+// The text of a "<DD>" that is the first tag at or after from, up to the
+// next tag, without the line break and indentation that end it.
+BookmarkReader::Span BookmarkReader::DescriptionAt(std::size_t from) const
 {
-    if (!ReadTagText(kHeadingEnd, name))
+    const void* open = std::memchr(text_ + from, '<', size_ - from);
+    const std::size_t tag = open ? static_cast<std::size_t>(static_cast<const char*>(open) - text_) : size_;
+    const std::size_t length = sizeof kDescription - 1;
+    if (size_ - tag < length || std::memcmp(text_ + tag, kDescription, length) != 0)
+        return Span{0, 0};
+    const std::size_t begin = tag + length;
+    const void* next = std::memchr(text_ + begin, '<', size_ - begin);
+    std::size_t end = next ? static_cast<std::size_t>(static_cast<const char*>(next) - text_) : size_;
+    while (end > begin && std::strchr(" \t\r\n", text_[end - 1]))
+        --end;
+    return Span{begin, end};
+}
+
+// After "<H": the level and attributes up to ">", the name up to "</H", then
+// "<DL>" with anything but a token in between, a description perhaps.
+BookmarkReader::HeadingEnd BookmarkReader::ReadHeading(Span& tagRest, Span& name, Span& description)
+{
+    if (!ReadTagText(kHeadingEnd, tagRest, name))
         return kBadHeading;
+    description = DescriptionAt(pos_);
     if (NextToken() == kList)
         return kFolderHeading;
     // Exports from elsewhere title the page with a heading that no list
@@ -203,7 +261,7 @@ BookmarkReader::HeadingEnd BookmarkReader::ReadHeading(std::string& name)
 
 // After <A HREF=": the address up to the quote (it may be empty), other
 // attributes up to ">", the title up to "</A>".
-bool BookmarkReader::ReadAnchor(std::string& url, std::string& title)
+bool BookmarkReader::ReadAnchor(Span& url, Span& tagRest, Span& title)
 {
     std::size_t quote = FindByte('"', quoteAt_);
     if (quote == size_)
@@ -211,11 +269,16 @@ bool BookmarkReader::ReadAnchor(std::string& url, std::string& title)
     const std::size_t kept = charset_ != BookmarkCharset::kUndeclared
                                  ? quote - pos_
                                  : SafeCutLength(text_ + pos_, quote - pos_, kMaxTextBytes);
-    url = TextBetween(pos_, pos_ + kept);
+    url = Span{pos_, pos_ + kept};
     // Past the kept bytes only: the rest of a long address is skipped like
     // an attribute by the search for ">".
     pos_ += kept;
-    return ReadTagText(kAnchorEnd, title);
+    if (!ReadTagText(kAnchorEnd, tagRest, title))
+        return false;
+    // What follows the closing quote is the tag's own; a ">" before the
+    // quote, in the skipped rest of an address, leaves none.
+    tagRest.begin = std::min(quote + 1, tagRest.end);
+    return true;
 }
 
 // Nested lists are kept on an explicit stack rather than by recursion: a file
@@ -232,17 +295,22 @@ bool BookmarkReader::ReadInto(CollectionNodeList& list)
         Level& level = levels.back();
         bool ok = true;
         bool ended = false;
-        std::string name;
-        std::string url;
-        switch (NextToken()) {
+        Span tagRest, name, url, description;
+        const Token token = NextToken();
+        const std::size_t tokenStart = tokenAt_;
+        switch (token) {
         case kHtml:
         case kHtmlEnd:
         case kHead:
         case kHeadEnd:
+            break;
         case kRule:
+            // Before the first entry it belongs to the head.
+            if (firstEntry_ != kUnknown)
+                level.list->AppendSeparator();
             break;
         case kHeading: {
-            const HeadingEnd end = ReadHeading(name);
+            const HeadingEnd end = ReadHeading(tagRest, name, description);
             if (end != kFolderHeading) {
                 ok = end != kBadHeading;
                 break;
@@ -250,18 +318,19 @@ bool BookmarkReader::ReadInto(CollectionNodeList& list)
             // levels holds the top level besides the open folders.
             if (levels.size() > kMaxDepth)
                 return false;
-            CollectionNode* folder = level.list->Append(MakeNode(name, nullptr));
+            CollectionNode* folder = Append(*level.list, MakeNode(name, nullptr, tagRest, description), tokenStart);
             level.holdsFolder = true;
             levels.push_back(Level{folder->children.get(), folder, false});
             break;
         }
-        case kAnchor:
-            if (!ReadAnchor(url, name)) {
+        case kAnchor: {
+            if (!ReadAnchor(url, tagRest, name)) {
                 ok = false;
                 break;
             }
-            level.list->Append(MakeNode(name, &url));
+            Append(*level.list, MakeNode(name, &url, tagRest, DescriptionAt(pos_)), tokenStart);
             break;
+        }
         case kList:
         case kHeadingEnd:
         case kAnchorEnd:

@@ -10,9 +10,12 @@ struct CollectionNode;
 // Reads the HTML bookmark format: upper-case tags only, names and addresses
 // cut to 255 bytes without splitting a double-byte character. A file that
 // declares its character set gets its text converted (see BookmarkText.h),
-// each node keeping the file's own text beside it; any other file is read
-// byte for byte, with no entity decoding. A heading with no list after it is no folder: it is passed
-// over, and what follows it is read as usual. Runs in time linear in the text:
+// each node keeping the file's own text beside it where it must; any other
+// file is read byte for byte, with no entity decoding. Each node also keeps
+// the rest of its start tag and the "<DD>" text after it, and each list its
+// "<HR>" separators, so that a file from elsewhere can be written back
+// whole. A heading with no list after it is no folder: it is passed over,
+// and what follows it is read as usual. Runs in time linear in the text:
 // one forward scan finds the earliest token, and every forward search
 // remembers its result so that levels resuming after a syntax error or at
 // the end of the text never scan the same bytes again.
@@ -44,28 +47,37 @@ public:
     // or after size bytes. False when the top level stopped at a syntax
     // error or a folder would open level kMaxDepth + 1; everything read
     // before it stays in list.
-    // charset, when given, receives the file's declaration.
-    static bool Read(const char* text, std::size_t size, CollectionNodeList& list,
-                     BookmarkCharset* charset = nullptr);
-    static bool Read(const std::string& text, CollectionNodeList& list, BookmarkCharset* charset = nullptr);
+    // head, when given, receives the declaration and the bytes before the
+    // first entry and its "<DT>": none when there is no entry or they are no
+    // more than a byte order mark.
+    static bool Read(const char* text, std::size_t size, CollectionNodeList& list, BookmarkHead* head = nullptr);
+    static bool Read(const std::string& text, CollectionNodeList& list, BookmarkHead* head = nullptr);
 
     // The token starting at text[pos], or kNoToken.
     static Token TokenAt(const char* text, std::size_t size, std::size_t pos);
     static std::size_t TokenLength(Token token);
 
 private:
+    // Bytes [begin, end) of the text.
+    struct Span {
+        std::size_t begin;
+        std::size_t end;
+    };
+
     BookmarkReader(const char* text, std::size_t size);
-    std::size_t HeadLength() const;
-    std::unique_ptr<CollectionNode> MakeNode(const std::string& name, const std::string* url) const;
+    std::size_t DeclarationLength() const;
+    std::unique_ptr<CollectionNode> MakeNode(Span name, const Span* url, Span tagRest, Span description) const;
+    CollectionNode* Append(CollectionNodeList& list, std::unique_ptr<CollectionNode> node, std::size_t tokenStart);
 
     bool ReadInto(CollectionNodeList& list);
     Token NextToken();
     std::size_t FindByte(char byte, std::size_t& memo);
     enum HeadingEnd { kBadHeading, kFolderHeading, kLoneHeading };
-    bool ReadTagText(Token end, std::string& text);
-    HeadingEnd ReadHeading(std::string& name);
-    bool ReadAnchor(std::string& url, std::string& title);
-    std::string TextBetween(std::size_t begin, std::size_t end) const;
+    bool ReadTagText(Token end, Span& tag, Span& text);
+    HeadingEnd ReadHeading(Span& tagRest, Span& name, Span& description);
+    bool ReadAnchor(Span& url, Span& tagRest, Span& title);
+    Span DescriptionAt(std::size_t from) const;
+    std::string TextBetween(Span span) const;
 
     const char* text_;
     std::size_t size_;
@@ -80,4 +92,7 @@ private:
     bool replay_ = false;
     std::size_t closeAt_;
     std::size_t quoteAt_;
+    // Where the first entry's token starts: the head ends there. kUnknown
+    // while none has been read.
+    std::size_t firstEntry_;
 };

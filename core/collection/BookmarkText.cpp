@@ -40,14 +40,14 @@ BookmarkCharset CharsetNamed(const std::string& name)
 
 // A reference at text[pos] ("&"), moving pos past it; false when the text
 // there is none.
-bool DecodeReference(const std::string& text, std::size_t& pos, std::uint32_t& c)
+bool DecodeReference(const char* text, std::size_t size, std::size_t& pos, std::uint32_t& c)
 {
     // The longest reference is "&#x10FFFF;".
-    const std::size_t stop = std::min(text.size(), pos + 11);
-    const std::size_t semicolon = std::find(text.begin() + pos, text.begin() + stop, ';') - text.begin();
-    if (semicolon == stop)
+    const char* stop = text + std::min(size, pos + 11);
+    const std::size_t semicolon = std::find(text + pos, stop, ';') - text;
+    if (text + semicolon == stop)
         return false;
-    const std::string body = text.substr(pos + 1, semicolon - pos - 1);
+    const std::string body(text + pos + 1, semicolon - pos - 1);
     static const struct {
         const char* name;
         char c;
@@ -82,20 +82,28 @@ bool DecodeReference(const std::string& text, std::size_t& pos, std::uint32_t& c
     return true;
 }
 
-// Calls take(c) for each character of a declared file's text, references
-// decoded, line breaks dropped.
+// Calls take(c, bytes, length) for each character of a declared file's
+// text, references decoded, line breaks dropped; bytes and length are what
+// stood in the file for it, null for a reference. False when a line break
+// was dropped.
 template <typename Take>
-void ForEachChar(const std::string& text, BookmarkCharset charset, Take take)
+bool ForEachChar(const char* text, std::size_t size, BookmarkCharset charset, Take take)
 {
     const bool utf8 = charset != BookmarkCharset::kShiftJis;
+    bool noBreak = true;
     std::size_t pos = 0;
-    while (pos < text.size()) {
+    while (pos < size) {
+        const std::size_t start = pos;
         std::uint32_t c;
-        if (text[pos] != '&' || !DecodeReference(text, pos, c))
-            c = utf8 ? DecodeUtf8(text.data(), text.size(), pos) : DecodeCp932(text.data(), text.size(), pos);
-        if (c != '\r' && c != '\n')
-            take(c);
+        const bool reference = text[pos] == '&' && DecodeReference(text, size, pos, c);
+        if (!reference)
+            c = utf8 ? DecodeUtf8(text, size, pos) : DecodeCp932(text, size, pos);
+        if (c == '\r' || c == '\n')
+            noBreak = false;
+        else
+            take(c, reference ? nullptr : text + start, pos - start);
     }
+    return noBreak;
 }
 
 void AppendInCharset(std::uint32_t c, BookmarkCharset charset, std::string& out)
@@ -128,6 +136,59 @@ std::string DeclaredText(const std::string& shown, BookmarkCharset charset, cons
     return out;
 }
 
+// The bulk of names is text with no reference, line break or escaped
+// character in it, each of its characters one that code page 932 writes
+// back as it was: shown as it is for Shift_JIS, converted without the
+// general path's care for UTF-8. These say whether text is such, the last
+// appending what it shows (out holds part when it is not).
+bool IsPlainAscii(unsigned char b)
+{
+    return b != 0 && b < 0x80 && !std::strchr("&\"<>\r\n", b);
+}
+
+bool IsPlainShiftJis(const char* text, std::size_t size)
+{
+    for (std::size_t pos = 0; pos < size;) {
+        const unsigned char b = static_cast<unsigned char>(text[pos]);
+        const std::size_t length = b < 0x80 ? IsPlainAscii(b) : KeptCp932Length(text, size, pos);
+        if (length == 0)
+            return false;
+        pos += length;
+    }
+    return true;
+}
+
+bool AppendPlainUtf8(const char* text, std::size_t size, std::string& out)
+{
+    for (std::size_t pos = 0; pos < size;) {
+        const unsigned char b = static_cast<unsigned char>(text[pos]);
+        if (b < 0x80) {
+            if (!IsPlainAscii(b))
+                return false;
+            out += static_cast<char>(b);
+            ++pos;
+            continue;
+        }
+        const std::uint32_t c = DecodeUtf8(text, size, pos);
+        if (!RoundTripsCp932(c) || !AppendCp932(c, out))
+            return false;
+    }
+    return true;
+}
+
+// What plain text shows, when it is no longer than maxBytes.
+bool ShowPlain(const char* text, std::size_t size, BookmarkCharset charset, std::size_t maxBytes, std::string& out)
+{
+    if (charset == BookmarkCharset::kShiftJis) {
+        if (size > maxBytes || !IsPlainShiftJis(text, size))
+            return false;
+        out.assign(text, size);
+        return true;
+    }
+    out.reserve(size);
+    return AppendPlainUtf8(text, size, out) && out.size() <= maxBytes;
+}
+
 }  // namespace
 
 BookmarkCharset DetectCharset(const char* text, std::size_t size)
@@ -152,33 +213,78 @@ BookmarkCharset DetectCharset(const char* text, std::size_t size)
     return BookmarkCharset::kUndeclared;
 }
 
-std::string ShownName(const std::string& fileText, BookmarkCharset charset, std::size_t maxBytes)
+std::string ShownName(const char* text, std::size_t size, BookmarkCharset charset, std::size_t maxBytes,
+                      bool* exact)
 {
     std::string out;
-    ForEachChar(fileText, charset, [&out](std::uint32_t c) {
-        if (c == 0 || !AppendCp932(c, out))
-            out += '?';
-    });
-    return CutText(out, maxBytes);
-}
-
-std::string ShownUrl(const std::string& fileText, BookmarkCharset charset, std::size_t maxBytes)
-{
-    static const char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    ForEachChar(fileText, charset, [&out](std::uint32_t c) {
-        if (c < 0x80 && c != 0) {
+    if (ShowPlain(text, size, charset, maxBytes, out)) {
+        if (exact)
+            *exact = true;
+        return out;
+    }
+    out.clear();
+    bool same = true;
+    same &= ForEachChar(text, size, charset, [&](std::uint32_t c, const char* bytes, std::size_t length) {
+        if (bytes && c < 0x80 && IsPlainAscii(static_cast<unsigned char>(c))) {
             out += static_cast<char>(c);
             return;
         }
-        std::string bytes;
-        AppendUtf8(c == 0 ? kBadChar : c, bytes);
-        for (unsigned char b : bytes) {
+        const std::size_t at = out.size();
+        if (c == 0 || !AppendCp932(c, out)) {
+            out += '?';
+            same = false;
+            return;
+        }
+        // Written back (see DeclaredText), ASCII here is escaped; any other
+        // character read as itself gives the bytes it came from when it
+        // keeps its code: UTF-8 has one way to write it, and in Shift_JIS it
+        // was that code.
+        same = same && bytes && c >= 0x80 && RoundTripsCp932(c) &&
+               (charset != BookmarkCharset::kShiftJis || out.compare(at, std::string::npos, bytes, length) == 0);
+    });
+    const std::size_t kept = SafeCutLength(out, maxBytes);
+    same &= kept == out.size();
+    out.resize(kept);
+    if (exact)
+        *exact = same;
+    return out;
+}
+
+std::string ShownUrl(const char* text, std::size_t size, BookmarkCharset charset, std::size_t maxBytes,
+                     bool* exact)
+{
+    // Most addresses are plain ASCII, shown as the file holds them.
+    const char* end = text + size;
+    const auto special = [](char b) {
+        const unsigned char c = static_cast<unsigned char>(b);
+        return c == 0 || c >= 0x80 || c == '&' || c == '"' || c == '\r' || c == '\n';
+    };
+    if (size <= maxBytes && std::find_if(text, end, special) == end) {
+        if (exact)
+            *exact = true;
+        return std::string(text, size);
+    }
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(size);
+    bool same = true;
+    same &= ForEachChar(text, size, charset, [&](std::uint32_t c, const char* bytes, std::size_t) {
+        if (c < 0x80 && c != 0) {
+            same &= bytes && c != '&' && c != '"';
+            out += static_cast<char>(c);
+            return;
+        }
+        same = false;
+        std::string utf8;
+        AppendUtf8(c == 0 ? kBadChar : c, utf8);
+        for (unsigned char b : utf8) {
             out += '%';
             out += kHex[b >> 4];
             out += kHex[b & 0xF];
         }
     });
+    if (exact)
+        *exact = same && out.size() <= maxBytes;
     if (out.size() <= maxBytes)
         return out;
     std::size_t cut = maxBytes;
@@ -190,6 +296,16 @@ std::string ShownUrl(const std::string& fileText, BookmarkCharset charset, std::
         }
     }
     return out.substr(0, cut);
+}
+
+std::string ShownName(const std::string& fileText, BookmarkCharset charset, std::size_t maxBytes)
+{
+    return ShownName(fileText.data(), fileText.size(), charset, maxBytes, nullptr);
+}
+
+std::string ShownUrl(const std::string& fileText, BookmarkCharset charset, std::size_t maxBytes)
+{
+    return ShownUrl(fileText.data(), fileText.size(), charset, maxBytes, nullptr);
 }
 
 std::string DeclaredFileName(const std::string& shown, BookmarkCharset charset)

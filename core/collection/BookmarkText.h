@@ -11,6 +11,16 @@ enum class BookmarkCharset {
     kShiftJis,
 };
 
+// What a bookmark file holds before its first entry, and the character set
+// it declares there. A head with no text stands for the program's own
+// header, declaring charset.
+struct BookmarkHead {
+    BookmarkHead(BookmarkCharset declared = BookmarkCharset::kUndeclared) : charset(declared) {}
+
+    BookmarkCharset charset;
+    std::string text;
+};
+
 // The declaration of the size bytes at text: a UTF-8 byte order mark at its
 // start, or the first charset= in a META element before the first "<DL>",
 // in any letter case, quoted or not. The reader passes only the part before
@@ -25,6 +35,13 @@ BookmarkCharset DetectCharset(const char* text, std::size_t size);
 // splitting an escape.
 std::string ShownName(const std::string& fileText, BookmarkCharset charset, std::size_t maxBytes);
 std::string ShownUrl(const std::string& fileText, BookmarkCharset charset, std::size_t maxBytes);
+// The same for the size bytes at text. exact, when given, tells whether
+// DeclaredFileName or DeclaredFileUrl of the result gives the text back, so
+// that there is no need to keep it.
+std::string ShownName(const char* text, std::size_t size, BookmarkCharset charset, std::size_t maxBytes,
+                      bool* exact);
+std::string ShownUrl(const char* text, std::size_t size, BookmarkCharset charset, std::size_t maxBytes,
+                     bool* exact);
 
 // Code page 932 text as a declared file holds it: in its character set, with
 // & < > " escaped in a name and & " in an address. A character the set

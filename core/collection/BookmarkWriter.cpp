@@ -4,6 +4,8 @@
 #include "core/collection/CollectionNodeList.h"
 #include "core/collection/CollectionWalk.h"
 
+#include <algorithm>
+
 const char BookmarkWriter::kHeader[] =
     "<HTML>\n\r"
     "<HEAD>\n\r"
@@ -86,7 +88,7 @@ void AppendNodeName(const CollectionNode& node, BookmarkCharset charset, std::st
 {
     if (charset == BookmarkCharset::kUndeclared)
         AppendName(node.name, out);
-    else if (ShownName(node.fileName, charset, BookmarkReader::kMaxTextBytes) == node.name)
+    else if (!node.fileName.empty() && ShownName(node.fileName, charset, BookmarkReader::kMaxTextBytes) == node.name)
         out += node.fileName;
     else
         out += DeclaredFileName(node.name, charset);
@@ -96,18 +98,50 @@ void AppendNodeUrl(const CollectionNode& node, BookmarkCharset charset, std::str
 {
     if (charset == BookmarkCharset::kUndeclared)
         AppendUrl(node.url, out);
-    else if (ShownUrl(node.fileUrl, charset, BookmarkReader::kMaxTextBytes) == node.url)
+    else if (!node.fileUrl.empty() && ShownUrl(node.fileUrl, charset, BookmarkReader::kMaxTextBytes) == node.url)
         out += node.fileUrl;
     else
         out += DeclaredFileUrl(node.url, charset);
 }
 
+void AppendDescription(const CollectionNode& node, std::size_t depth, std::string& out)
+{
+    if (node.description.empty())
+        return;
+    Indent(depth, out);
+    out += "<DD>";
+    out += node.description;
+    out += "\r\n";
+}
+
+void WriteSeparators(std::size_t count, std::size_t depth, std::string& out)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        Indent(depth, out);
+        out += "<HR>\r\n";
+    }
+}
+
+// A folder made here is a level-3 heading. In a declared file, which came
+// from a browser, each folder is an item of its list like a link is, as
+// browsers import it: all but the page's own level-1 heading, which stands
+// above every list.
 void WriteFolderHeading(const CollectionNode& folder, std::size_t depth, BookmarkCharset charset, std::string& out)
 {
+    static const std::string kMadeHere = "3";
+    const std::string& tag = folder.tagRest.empty() ? kMadeHere : folder.tagRest;
+    const std::size_t levelLength = std::min(tag.find_first_not_of("0123456789"), tag.size());
     Indent(depth, out);
-    out += "<H3>";
+    if (charset != BookmarkCharset::kUndeclared && tag.compare(0, levelLength, "1") != 0)
+        out += "<DT>";
+    out += "<H";
+    out += tag;
+    out += ">";
     AppendNodeName(folder, charset, out);
-    out += "</H3>\r\n";
+    out += "</H";
+    out.append(tag, 0, levelLength);
+    out += ">\r\n";
+    AppendDescription(folder, depth, out);
     Indent(depth, out);
     out += "<DL>\r\n";
 }
@@ -117,9 +151,12 @@ void WriteLink(const CollectionNode& link, std::size_t depth, BookmarkCharset ch
     Indent(depth, out);
     out += "<DT><A HREF=\"";
     AppendNodeUrl(link, charset, out);
-    out += "\">";
+    out += "\"";
+    out += link.tagRest;
+    out += ">";
     AppendNodeName(link, charset, out);
     out += "</A>\r\n";
+    AppendDescription(link, depth, out);
 }
 
 }  // namespace
@@ -148,32 +185,41 @@ void BookmarkWriter::WriteList(const CollectionNodeList* list, std::size_t depth
         const CollectionNode& node = walk.Node();
         const std::size_t level = depth + walk.Depth();
         if (walk.Leaving()) {
+            const CollectionNodeList& children = *node.children;
+            WriteSeparators(children.SeparatorsBefore(children.Size()), level + 1, out);
             Indent(level, out);
             out += "</DL><P>\r\n";
-        } else if (node.IsFolder()) {
-            WriteFolderHeading(node, level, charset, out);
-        } else {
-            WriteLink(node, level, charset, out);
+            continue;
         }
+        WriteSeparators(walk.List().SeparatorsBefore(walk.Index()), level, out);
+        if (node.IsFolder())
+            WriteFolderHeading(node, level, charset, out);
+        else
+            WriteLink(node, level, charset, out);
     }
+    WriteSeparators(list->SeparatorsBefore(list->Size()), depth, out);
 }
 
-std::string BookmarkWriter::Write(const CollectionNodeList* list, BookmarkCharset charset)
+std::string BookmarkWriter::Write(const CollectionNodeList* list, const BookmarkHead& head)
 {
     std::string out;
-    Write(list, out, charset);
+    Write(list, out, head);
     return out;
 }
 
-void BookmarkWriter::Write(const CollectionNodeList* list, std::string& out, BookmarkCharset charset)
+void BookmarkWriter::Write(const CollectionNodeList* list, std::string& out, const BookmarkHead& head)
 {
-    out.assign(kHeader);
-    if (charset != BookmarkCharset::kUndeclared) {
-        const std::string head = "<HEAD>\n\r";
-        out.insert(out.find(head) + head.size(), CharsetDeclaration(charset) + "\n\r");
-        if (charset == BookmarkCharset::kUtf8Bom)
-            out.insert(0, "\xEF\xBB\xBF");
+    if (!head.text.empty()) {
+        out.assign(head.text);
+    } else {
+        out.assign(kHeader);
+        if (head.charset != BookmarkCharset::kUndeclared) {
+            const std::string headTag = "<HEAD>\n\r";
+            out.insert(out.find(headTag) + headTag.size(), CharsetDeclaration(head.charset) + "\n\r");
+            if (head.charset == BookmarkCharset::kUtf8Bom)
+                out.insert(0, "\xEF\xBB\xBF");
+        }
     }
-    WriteList(list, 0, out, charset);
+    WriteList(list, 0, out, head.charset);
     out += kFooter;
 }

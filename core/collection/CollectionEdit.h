@@ -24,4 +24,10 @@ bool DeleteChild(CollectionNode* folder, CollectionNode* node);
 // when target is a link at the top level, where no folder receives it.
 bool MoveNode(CollectionNodeList& root, CollectionNode* node, CollectionNode* target);
 
+// Whether a new folder in folder, or node moved onto target as MoveNode
+// moves it, would put a folder deeper than a file is read
+// (BookmarkReader::kMaxDepth levels). False for nodes not under root.
+bool NewFolderTooDeep(const CollectionNodeList& root, const CollectionNode* folder);
+bool MoveTooDeep(const CollectionNodeList& root, const CollectionNode* node, const CollectionNode* target);
+
 }  // namespace CollectionEdit

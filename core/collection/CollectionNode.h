@@ -24,9 +24,16 @@ struct CollectionNode {
     std::string name;
     std::string url;
     // In a tree read from a file that declares its character set: name and
-    // url exactly as the file held them. The writer puts them back as they
-    // were while name and url still show what was read from them.
+    // url exactly as the file held them, where writing back what they show
+    // would not give them. The writer puts them back as they were while name
+    // and url still show what was read from them.
     std::string fileName;
     std::string fileUrl;
+    // What the program does not use but the file held, to be written back:
+    // the rest of the start tag (after "<H" for a folder: its level and
+    // attributes; after the address's closing quote for a link), and the
+    // text of a "<DD>" that followed the entry. Empty for a node made here.
+    std::string tagRest;
+    std::string description;
     std::unique_ptr<CollectionNodeList> children;
 };

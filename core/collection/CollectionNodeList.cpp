@@ -11,23 +11,45 @@ CollectionNodeList::~CollectionNodeList()
 CollectionNode* CollectionNodeList::Append(std::unique_ptr<CollectionNode> node)
 {
     nodes.push_back(std::move(node));
+    if (!separators.empty())
+        separators.push_back(0);
     return nodes.back().get();
 }
 
+// Directly after the anchor means before the separators that follow it.
 CollectionNode* CollectionNodeList::InsertAfter(const CollectionNode* anchor, std::unique_ptr<CollectionNode> node)
 {
     const std::size_t at = anchor ? std::min(IndexOf(anchor) + 1, nodes.size()) : 0;
+    if (!separators.empty())
+        separators.insert(separators.begin() + static_cast<std::ptrdiff_t>(at), 0);
     return nodes.insert(nodes.begin() + static_cast<std::ptrdiff_t>(at), std::move(node))->get();
 }
 
+// The separators before the node stay where it stood.
 std::unique_ptr<CollectionNode> CollectionNodeList::Unlink(const CollectionNode* node)
 {
     const std::size_t at = IndexOf(node);
     if (at == nodes.size())
         return nullptr;
+    if (!separators.empty()) {
+        separators[at + 1] += separators[at];
+        separators.erase(separators.begin() + static_cast<std::ptrdiff_t>(at));
+    }
     std::unique_ptr<CollectionNode> taken = std::move(nodes[at]);
     nodes.erase(nodes.begin() + static_cast<std::ptrdiff_t>(at));
     return taken;
+}
+
+std::size_t CollectionNodeList::SeparatorsBefore(std::size_t index) const
+{
+    return separators.empty() ? 0 : separators[index];
+}
+
+void CollectionNodeList::AppendSeparator()
+{
+    if (separators.empty())
+        separators.assign(nodes.size() + 1, 0);
+    ++separators.back();
 }
 
 // Files from elsewhere can nest folders far deeper than a call stack, so a
@@ -37,6 +59,7 @@ void CollectionNodeList::Clear()
 {
     std::vector<std::unique_ptr<CollectionNode>> pending = std::move(nodes);
     nodes.clear();
+    separators.clear();
     while (!pending.empty()) {
         std::unique_ptr<CollectionNode> node = std::move(pending.back());
         pending.pop_back();

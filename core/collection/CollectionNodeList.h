@@ -1,6 +1,7 @@
 #pragma once
 #include "core/collection/CollectionNode.h"
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -32,8 +33,19 @@ public:
     // Destroys every node and its subtree; the list stays, empty.
     void Clear();
 
+    // The "<HR>" separators of the file: how many stand directly before the
+    // node at index, or after the last node when index is Size(). They are
+    // no entries, so nothing else counts or shows them; they keep their
+    // place as nodes come and go around them.
+    std::size_t SeparatorsBefore(std::size_t index) const;
+    // One more after the last node; a node appended later follows it.
+    void AppendSeparator();
+
 private:
     std::size_t IndexOf(const CollectionNode* node) const;
 
     std::vector<std::unique_ptr<CollectionNode>> nodes;
+    // Empty while the list has no separator; otherwise the count before
+    // each node and, last, the count after them.
+    std::vector<std::uint32_t> separators;
 };

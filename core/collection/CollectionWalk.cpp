@@ -2,6 +2,8 @@
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
 
+#include <algorithm>
+
 CollectionWalk::CollectionWalk(const CollectionNodeList& list) : open_{ Open{ &list, 0, nullptr } }
 {
 }
@@ -42,4 +44,14 @@ CollectionNodeList* FindListContaining(CollectionNodeList& root, const Collectio
             return const_cast<CollectionNodeList*>(&walk.List());
     }
     return nullptr;
+}
+
+std::size_t FolderLevels(const CollectionNodeList& list)
+{
+    std::size_t levels = 0;
+    for (CollectionWalk walk(list); walk.Next();) {
+        if (!walk.Leaving() && walk.Node().IsFolder())
+            levels = std::max(levels, walk.Depth() + 1);
+    }
+    return levels;
 }

@@ -23,8 +23,9 @@ public:
     // The node entered, or the folder left.
     const CollectionNode& Node() const { return *node_; }
     bool Leaving() const { return leaving_; }
-    // The list that holds Node().
+    // The list that holds Node(), and where in it.
     const CollectionNodeList& List() const { return *open_.back().list; }
+    std::size_t Index() const { return open_.back().next - 1; }
     // 0 for the nodes of the list walked, 1 for their children, and so on.
     std::size_t Depth() const { return open_.size() - 1; }
     // The folder just entered is left next, without its children.
@@ -47,3 +48,7 @@ private:
 // The list under root, root included, that holds node, found in the order of
 // the walk. Null when node is not in the tree.
 CollectionNodeList* FindListContaining(CollectionNodeList& root, const CollectionNode* node);
+
+// How many levels of folders list holds: 0 with no folder in it, 1 when none
+// of its folders holds a folder, and so on.
+std::size_t FolderLevels(const CollectionNodeList& list);

@@ -123,3 +123,35 @@ TEST_F(CollectionDlgTest, TheDeepestFileOpensDragsAndCloses)
     moved += std::string(2 * BookmarkReader::kMaxDepth, ' ') + "deep -> http://deep/\n[d] 0\n";
     EXPECT_EQ(InFile(), moved);
 }
+
+// Nothing nests below the deepest level a file keeps: a new folder or a
+// folder dropped there is refused aloud, and the tree and the file stay.
+TEST_F(CollectionDlgTest, FoldersBelowTheDeepestLevelAreRefused)
+{
+    std::string text = "<H3>Other</H3><DL></DL>";
+    std::string deepest = "d";
+    for (std::size_t i = 0; i < BookmarkReader::kMaxDepth; ++i)
+        text += "<H3>d</H3><DL>";
+    for (std::size_t i = 1; i < BookmarkReader::kMaxDepth; ++i)
+        deepest += "/d";
+    for (std::size_t i = 0; i < BookmarkReader::kMaxDepth; ++i)
+        text += "</DL>";
+    Write(text);
+    const std::string before = InFile();
+    EXPECT_EQ(Run(CCollectionDlg::kOrganize, [&] {
+        HTREEITEM last = Find(deepest);
+        tree().SelectItem(last);
+        Click(IDC_COLL_NEWFOLDER);
+        EXPECT_EQ(tree().GetEditControl(), nullptr);
+        Drag(Find("Other"), last);
+        EXPECT_EQ(tree().GetChildItem(last), nullptr);
+        EXPECT_EQ(tree().GetItemText(tree().GetRootItem()).str(), "Other");
+        Click(IDOK);
+    }), IDOK);
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    for (const MessageBoxWatch::Box& box : boxes.boxes) {
+        EXPECT_EQ(box.text, "フォルダの階層が深すぎます。");
+        EXPECT_EQ(box.icon, (UINT)MB_ICONSTOP);
+    }
+    EXPECT_EQ(InFile(), before);
+}

@@ -1,7 +1,8 @@
 // Fuzz target for the bookmark reader. For any input: the reader agrees with
 // the reference reader where the input declares no character set (a declared
 // file's addresses are read whole, up to their quote), and writing what was
-// read and reading it again gives the same tree. Any disagreement aborts.
+// read and reading it again gives the same head and tree, with all the tree
+// kept of the file. Any disagreement aborts.
 #include "core/collection/BookmarkReader.h"
 #include "core/collection/CollectionNodeList.h"
 #include "tests/core/collection/ReferenceReader.h"
@@ -15,9 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string input(reinterpret_cast<const char*>(data), size);
 
     CollectionNodeList tree;
-    BookmarkCharset charset;
-    const bool ok = BookmarkReader::Read(input, tree, &charset);
-    if (charset == BookmarkCharset::kUndeclared) {
+    BookmarkHead head;
+    const bool ok = BookmarkReader::Read(input, tree, &head);
+    if (head.charset == BookmarkCharset::kUndeclared) {
         CollectionNodeList reference;
         const bool referenceOk = ReferenceRead(input, reference);
         const std::string dump = DumpTree(&tree);
@@ -25,6 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FailCheck(ok != referenceOk ? "result differs from the reference" : "tree differs from the reference",
                       input, DumpTree(&reference), dump);
     }
-    CheckRoundTrip(tree, charset);
+    CheckRoundTrip(tree, head);
     return 0;
 }

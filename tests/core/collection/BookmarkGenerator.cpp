@@ -1,4 +1,5 @@
 #include "tests/core/collection/BookmarkGenerator.h"
+#include "core/Cp932.h"
 
 namespace {
 
@@ -6,11 +7,10 @@ class ExportWriter {
 public:
     explicit ExportWriter(std::uint32_t seed) : random_(seed) {}
 
+    // Everything after the head's declaration line, in code page 932.
     std::string Generate(std::size_t targetBytes)
     {
-        out_ = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n"
-               "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=Shift_JIS\">\r\n"
-               "<TITLE>Bookmarks</TITLE>\r\n"
+        out_ = "<TITLE>Bookmarks</TITLE>\r\n"
                "<H1>Bookmarks</H1>\r\n"
                "<DL><p>\r\n";
         while (out_.size() < targetBytes)
@@ -25,6 +25,8 @@ private:
     void Indent(int depth) { out_.append(4 * depth, ' '); }
 
     // Words of kanji and katakana in Shift-JIS, with ASCII now and then.
+    // Every character is one that code page 932 and Unicode both have, so
+    // the file says the same in any character set.
     std::string Name()
     {
         std::string name;
@@ -39,14 +41,10 @@ private:
             }
             int chars = Between(2, 6);
             for (int c = 0; c < chars; ++c) {
-                if (Between(0, 1) == 0) {
-                    name += static_cast<char>(0x83);
-                    name += static_cast<char>(Between(0x40, 0x96));
-                } else {
-                    name += static_cast<char>(Between(0x88, 0x9F));
-                    int trail = Between(0x40, 0xFB);
-                    name += static_cast<char>(trail == 0x7F ? 0x80 : trail);
-                }
+                const bool kana = Between(0, 1) == 0;
+                name += static_cast<char>(kana ? 0x83 : Between(0x89, 0x97));
+                const int trail = kana ? Between(0x40, 0x96) : Between(0x40, 0xFC);
+                name += static_cast<char>(trail == 0x7F ? 0x80 : trail);
             }
         }
         return name;
@@ -139,9 +137,17 @@ void WellFormed(std::mt19937& random, int depth, std::string& out)
 
 }  // namespace
 
-std::string GenerateBookmarkFile(std::size_t targetBytes, std::uint32_t seed)
+std::string GenerateBookmarkFile(std::size_t targetBytes, std::uint32_t seed, BookmarkCharset charset)
 {
-    return ExportWriter(seed).Generate(targetBytes);
+    const std::string body = ExportWriter(seed).Generate(targetBytes);
+    std::string file = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n";
+    if (charset != BookmarkCharset::kUndeclared)
+        file += CharsetDeclaration(charset) + "\r\n";
+    if (charset == BookmarkCharset::kUndeclared || charset == BookmarkCharset::kShiftJis)
+        return file + body;
+    for (std::size_t pos = 0; pos < body.size();)
+        AppendUtf8(DecodeCp932(body.data(), body.size(), pos), file);
+    return file;
 }
 
 std::string GenerateTokenSoup(std::mt19937& random, std::size_t damage)

@@ -1,13 +1,16 @@
 #pragma once
+#include "core/collection/BookmarkText.h"
 #include <cstddef>
 #include <cstdint>
 #include <random>
 #include <string>
 
 // A browser-style bookmark export of at least targetBytes: nested folders of
-// links with Shift-JIS names, attributes on headings and anchors, DD entries
-// and HR rules. The same seed gives the same file.
-std::string GenerateBookmarkFile(std::size_t targetBytes, std::uint32_t seed);
+// links with Japanese names, attributes on headings and anchors, DD entries
+// and HR rules, declaring charset (Shift-JIS text when undeclared). The same
+// seed gives the same entries in every character set.
+std::string GenerateBookmarkFile(std::size_t targetBytes, std::uint32_t seed,
+                                 BookmarkCharset charset = BookmarkCharset::kShiftJis);
 
 // A small random bookmark list, then damaged at `damage` random places:
 // spans cut out, or inserted tokens, near-misses of them, quotes, brackets,

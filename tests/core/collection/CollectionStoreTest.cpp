@@ -1,3 +1,4 @@
+#include "core/collection/BookmarkReader.h"
 #include "core/collection/CollectionNode.h"
 #include "core/collection/CollectionNodeList.h"
 #include "core/collection/CollectionStore.h"
@@ -187,7 +188,32 @@ TEST_F(CollectionStoreTest, SavingOverAFileReadInPartKeepsItAsBak)
     EXPECT_TRUE(whole.LoadFile(PathOf("whole.htm"), nullptr));
     EXPECT_TRUE(whole.SaveFile());
     EXPECT_FALSE(fs::exists(dir_ / "whole.htm.bak"));
-    EXPECT_TRUE(store.messages.empty() && whole.messages.empty());
+
+    // Text with no entry in it is no bookmark file to replace unasked, and
+    // its head is not what the saved tree starts with.
+    const std::string notes = "<TITLE>Notes</TITLE>\r\nplain text";
+    Put(dir_ / "notes.htm", notes);
+    RecordingStore none;
+    EXPECT_TRUE(none.LoadFile(PathOf("notes.htm"), nullptr));
+    EXPECT_TRUE(none.SaveFile());
+    EXPECT_EQ(Contents(dir_ / "notes.htm.bak"), notes);
+    EXPECT_EQ(Contents(dir_ / "notes.htm").find("Notes"), std::string::npos);
+    EXPECT_TRUE(store.messages.empty() && whole.messages.empty() && none.messages.empty());
+}
+
+// The reader would stop at a folder nested deeper than it keeps, and the
+// next save would lose the rest of the file: such a tree is not written.
+TEST_F(CollectionStoreTest, ATreeTooDeepToReadBackIsReportedNotWritten)
+{
+    RecordingStore store;
+    store.LoadFile(PathOf("Qvbookmark.htm"), nullptr);
+    const std::string before = Contents(dir_ / "Qvbookmark.htm");
+    CollectionNode* folder = store.GetRoot()->Front();
+    for (std::size_t level = 1; level <= BookmarkReader::kMaxDepth; ++level)
+        folder = folder->children->Append(CollectionNode::MakeFolder("d"));
+    EXPECT_FALSE(store.SaveFile());
+    EXPECT_EQ(store.messages, std::vector<std::string>{"フォルダの階層が深すぎます。"});
+    EXPECT_EQ(Contents(dir_ / "Qvbookmark.htm"), before);
 }
 
 // A file that could not be read is not replaced by an empty tree.

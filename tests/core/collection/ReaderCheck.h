@@ -19,10 +19,10 @@ inline ReadOutcome ReadChecked(const std::string& text)
 {
     CollectionNodeList fast;
     CollectionNodeList reference;
-    BookmarkCharset charset;
-    ReadOutcome outcome{BookmarkReader::Read(text, fast, &charset), DumpTree(&fast)};
-    if (charset != BookmarkCharset::kUndeclared)
-        KeepFileText(fast);
+    BookmarkHead head;
+    ReadOutcome outcome{BookmarkReader::Read(text, fast, &head), DumpTree(&fast)};
+    if (head.charset != BookmarkCharset::kUndeclared)
+        KeepFileText(fast, head.charset);
     bool referenceOk = ReferenceRead(text, reference);
     EXPECT_EQ(outcome.ok, referenceOk) << Printable(text);
     EXPECT_EQ(DumpTree(&fast), DumpTree(&reference)) << Printable(text);

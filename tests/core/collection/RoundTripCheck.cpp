@@ -33,14 +33,17 @@ void EditEveryOther(CollectionNodeList& list, bool& edit)
     }
 }
 
-void ExpectReadBack(const CollectionNodeList& tree, BookmarkCharset charset, const TreeDumpOptions& expected,
+void ExpectReadBack(const CollectionNodeList& tree, const BookmarkHead& head, const TreeDumpOptions& expected,
                     const TreeDumpOptions& actual)
 {
-    const std::string written = BookmarkWriter::Write(&tree, charset);
+    const std::string written = BookmarkWriter::Write(&tree, head);
     CollectionNodeList back;
-    BookmarkCharset backCharset;
-    if (!BookmarkReader::Read(written, back, &backCharset) || backCharset != charset)
+    BookmarkHead backHead;
+    if (!BookmarkReader::Read(written, back, &backHead) || backHead.charset != head.charset)
         FailCheck("written tree does not read back cleanly", written, DumpTree(&tree), DumpTree(&back));
+    // With no entry after it, the footer joins the head.
+    if (backHead.text.compare(0, head.text.size(), head.text) != 0)
+        FailCheck("written head reads back different", written, Printable(head.text), Printable(backHead.text));
     const std::string expectedDump = DumpTree(&tree, expected);
     if (DumpTree(&back, actual) != expectedDump)
         FailCheck("written tree reads back different", written, expectedDump, DumpTree(&back, actual));
@@ -48,21 +51,23 @@ void ExpectReadBack(const CollectionNodeList& tree, BookmarkCharset charset, con
 
 }  // namespace
 
-void CheckRoundTrip(CollectionNodeList& tree, BookmarkCharset charset)
+void CheckRoundTrip(CollectionNodeList& tree, const BookmarkHead& head)
 {
     TreeDumpOptions expected;
     expected.flagsFromChildren = true;
+    expected.kept = true;
     TreeDumpOptions actual;
-    if (charset == BookmarkCharset::kUndeclared) {
+    actual.kept = true;
+    if (head.charset == BookmarkCharset::kUndeclared) {
         expected.name = [](const std::string& name) { return AsReadBack(BookmarkWriter::FileName(name)); };
         expected.url = [](const std::string& url) { return AsReadBack(BookmarkWriter::FileUrl(url)); };
-        ExpectReadBack(tree, charset, expected, actual);
+        ExpectReadBack(tree, head, expected, actual);
         return;
     }
     expected.fileText = actual.fileText = true;
-    ExpectReadBack(tree, charset, expected, actual);
+    ExpectReadBack(tree, head, expected, actual);
     bool edit = false;
     EditEveryOther(tree, edit);
     expected.fileText = actual.fileText = false;
-    ExpectReadBack(tree, charset, expected, actual);
+    ExpectReadBack(tree, head, expected, actual);
 }

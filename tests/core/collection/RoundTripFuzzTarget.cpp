@@ -1,6 +1,7 @@
 // Fast fuzz target for the bookmark reader alone: any input is read without
-// a fault, and what was read writes and reads back as the same tree, with or
-// without a declared character set. Any disagreement aborts.
+// a fault, and what was read writes and reads back as the same head and
+// tree, every tag rest, description and separator included, with or without
+// a declared character set. Any disagreement aborts.
 #include "core/collection/BookmarkReader.h"
 #include "core/collection/CollectionNodeList.h"
 #include "tests/core/collection/RoundTripCheck.h"
@@ -10,8 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     CollectionNodeList tree;
-    BookmarkCharset charset;
-    BookmarkReader::Read(reinterpret_cast<const char*>(data), size, tree, &charset);
-    CheckRoundTrip(tree, charset);
+    BookmarkHead head;
+    BookmarkReader::Read(reinterpret_cast<const char*>(data), size, tree, &head);
+    CheckRoundTrip(tree, head);
     return 0;
 }

@@ -42,10 +42,17 @@ std::string DumpTree(const CollectionNodeList* list, const TreeDumpOptions& opti
     std::string out;
     if (!list)
         return "(no tree)\n";
+    auto separators = [&](const CollectionNodeList& in, std::size_t index, std::size_t depth) {
+        for (std::size_t i = 0; options.kept && i < in.SeparatorsBefore(index); ++i)
+            out += std::string(2 * depth, ' ') + "--\n";
+    };
     for (CollectionWalk walk(*list); walk.Next();) {
         const CollectionNode* node = &walk.Node();
-        if (walk.Leaving())
+        if (walk.Leaving()) {
+            separators(*node->children, node->children->Size(), walk.Depth() + 1);
             continue;
+        }
+        separators(walk.List(), walk.Index(), walk.Depth());
         out.append(2 * walk.Depth(), ' ');
         if (node->IsFolder()) {
             int flag = options.flagsFromChildren ? HasFolderChild(*node) : node->hasSubfolders;
@@ -55,7 +62,10 @@ std::string DumpTree(const CollectionNodeList* list, const TreeDumpOptions& opti
         }
         if (options.fileText)
             out.insert(out.size() - 1, " {" + Printable(node->fileName) + " | " + Printable(node->fileUrl) + "}");
+        if (options.kept)
+            out.insert(out.size() - 1, " <" + Printable(node->tagRest) + "> \"" + Printable(node->description) + "\"");
     }
+    separators(*list, list->Size(), 0);
     return out;
 }
 
@@ -69,13 +79,15 @@ std::string AsReadBack(const std::string& text)
     return out;
 }
 
-void KeepFileText(CollectionNodeList& list)
+// A node keeps no file text where writing back what it shows gives it.
+void KeepFileText(CollectionNodeList& list, BookmarkCharset charset)
 {
     for (std::size_t i = 0; i < list.Size(); ++i) {
         CollectionNode& node = *list.At(i);
-        node.name = AsReadBack(node.fileName);
-        node.url = AsReadBack(node.fileUrl);
+        node.name = AsReadBack(node.fileName.empty() ? DeclaredFileName(node.name, charset) : node.fileName);
         if (node.IsFolder())
-            KeepFileText(*node.children);
+            KeepFileText(*node.children, charset);
+        else
+            node.url = AsReadBack(node.fileUrl.empty() ? DeclaredFileUrl(node.url, charset) : node.fileUrl);
     }
 }
