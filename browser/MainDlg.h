@@ -47,13 +47,13 @@ public:
     void SaveSettings();
     void SaveDefaultTabs();
     void OpenDefaultTabs();
-    // Replaces the unpinned tabs by the set's; an empty set opens the home page.
-    void OpenTabSet(const SavedTabSet& set);
     void ApplyPriority(int level);
 
     void ToggleStealthMode();
 
 protected:
+    // Replaces the unpinned tabs by the set's; an empty set opens the home page.
+    void OpenTabSet(const SavedTabSet& set);
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
     void OnCancel() override;

@@ -27,7 +27,6 @@ public:
     BOOL IsDescendant(HTREEITEM item, HTREEITEM candidate) const;
 
     BOOL IsLink(HTREEITEM item) const;
-    BOOL IsDragging() const { return m_bDragging; }
 
 protected:
     void OnBeginDrag(NMHDR* nm, LRESULT* result);

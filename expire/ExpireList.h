@@ -25,7 +25,6 @@ public:
     // Reads the list again, from the file now named; nothing while closed.
     void Reload();
     void Close();
-    const CollectionStore* GetStore() const { return m_pExpireList.get(); }
     CString GetFile() const;
 
     BOOL MatchesExpirePage(const CString& url) const;
@@ -37,6 +36,8 @@ protected:
     void OnOrganizeExpirePages();
 
 private:
+    friend struct ExpireListProbe;
+
     void RunDialog(int mode, const CString& name, const CString& address);
 
     CWnd& m_owner;

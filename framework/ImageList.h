@@ -13,7 +13,6 @@ public:
     // Takes ownership of a list made elsewhere.
     void Attach(HIMAGELIST list) { DeleteImageList(); m_hImageList = list; }
     int Add(HICON icon) { return ImageList_AddIcon(m_hImageList, icon); }
-    int GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
     BOOL DeleteImageList();
     HIMAGELIST GetSafeHandle() const { return m_hImageList; }
 

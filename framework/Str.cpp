@@ -1,56 +1,10 @@
 #include "framework/Str.h"
 #include <algorithm>
 #include <cstdio>
-#include <cctype>
 #include <vector>
 #ifdef _WIN32
 #include <windows.h>
 #endif
-
-CString CString::Left(int count) const
-{
-    if (count <= 0) return CString();
-    return CString(m_s.substr(0, static_cast<size_t>(count)));
-}
-
-CString CString::Mid(int first) const
-{
-    if (first <= 0) return *this;
-    if (first >= GetLength()) return CString();
-    return CString(m_s.substr(static_cast<size_t>(first)));
-}
-
-CString CString::Right(int count) const
-{
-    if (count <= 0) return CString();
-    if (count >= GetLength()) return *this;
-    return CString(m_s.substr(m_s.size() - static_cast<size_t>(count)));
-}
-
-int CString::Find(const char* sub, int start) const
-{
-    if (start < 0 || start > GetLength()) return -1;
-    size_t pos = m_s.find(sub, static_cast<size_t>(start));
-    return pos == std::string::npos ? -1 : static_cast<int>(pos);
-}
-
-int CString::CompareNoCase(const char* other) const
-{
-    // ASCII folding only: double-byte characters compare byte for byte.
-    const unsigned char* a = reinterpret_cast<const unsigned char*>(m_s.c_str());
-    const unsigned char* b = reinterpret_cast<const unsigned char*>(other ? other : "");
-    for (;; ++a, ++b) {
-        int ca = std::tolower(*a), cb = std::tolower(*b);
-        if (ca != cb) return ca < cb ? -1 : 1;
-        if (ca == 0) return 0;
-    }
-}
-
-void CString::MakeLower()
-{
-    for (char& c : m_s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-}
 
 int CString::Remove(char c)
 {

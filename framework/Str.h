@@ -13,17 +13,9 @@ public:
 
     int GetLength() const { return static_cast<int>(m_s.size()); }
     bool IsEmpty() const { return m_s.empty(); }
-    void Empty() { m_s.clear(); }
-    char GetAt(int i) const { return m_s[static_cast<size_t>(i)]; }
     operator const char*() const { return m_s.c_str(); }
     const std::string& str() const { return m_s; }
 
-    CString Left(int count) const;
-    CString Mid(int first) const;
-    CString Right(int count) const;
-    int Find(const char* sub, int start = 0) const;
-    int CompareNoCase(const char* other) const;
-    void MakeLower();
     // Removes every occurrence of c; returns how many went.
     int Remove(char c);
 

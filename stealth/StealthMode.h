@@ -30,8 +30,6 @@ public:
     CStealthMode(const CStealthMode&) = delete;
     CStealthMode& operator=(const CStealthMode&) = delete;
 
-    void SetSystemCalls(const SystemCalls& calls) { m_calls = calls; }
-
     // Puts stealth mode on or off and records it in the settings.
     void Switch(bool on);
 
@@ -48,7 +46,6 @@ public:
     // instead.
     bool HideInsteadOfMinimize();
 
-    UINT_PTR GetTimerId() const { return m_nTimerId; }
     // The registered message by which the shell announces its notification area.
     static UINT TaskbarCreatedMessage();
 
@@ -61,6 +58,8 @@ protected:
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
 
 private:
+    friend struct StealthModeProbe;
+
     void SwitchOn();
     void SwitchOff();
     bool IsOn() const { return m_settings.m_bStealthMode != 0; }

@@ -13,6 +13,16 @@ struct CollectionPopupProbe {
     static void SetOpen(CCollectionPopup& p, BOOL open) { p.m_bCollectionMenuOpen = open; }
 };
 
+struct ExpireListProbe {
+    static const CollectionStore* Store(const CExpireList& list) { return list.m_pExpireList.get(); }
+};
+
+// What the tests set and read inside stealth mode.
+struct StealthModeProbe {
+    static void SetSystemCalls(CStealthMode& mode, const CStealthMode::SystemCalls& calls) { mode.m_calls = calls; }
+    static UINT_PTR TimerId(const CStealthMode& mode) { return mode.m_nTimerId; }
+};
+
 // The main window as a test sees it: the protected parts it checks.
 class TestMainDlg : public MainDlgAccess {
 public:
@@ -24,7 +34,7 @@ public:
     CBitmapButton& m_btnNew = m_navBar.m_btnNew;
     CBitmapButton& m_btnFunc = m_navBar.m_btnFunc;
     using CMainDlg::m_settings;
-    const CollectionStore* ExpireList() const { return m_expireList.GetStore(); }
+    const CollectionStore* ExpireList() const { return ExpireListProbe::Store(m_expireList); }
     CStealthMode& GetStealth() { return m_stealth; }
 };
 

@@ -10,6 +10,9 @@ namespace {
 
 struct TreeProbe : CFolderTreeCtrl {
     using CFolderTreeCtrl::m_pDragImage;
+    BOOL IsDragging() const { return m_bDragging; }
+    HTREEITEM GetDropHilightItem() const { return TreeView_GetDropHilight(m_hWnd); }
+    int DragImageCount() const { return ImageList_GetImageCount(m_pDragImage->GetSafeHandle()); }
 };
 
 // The tree's parent: records the move requests with the item count at that
@@ -119,7 +122,7 @@ TEST_F(FolderTreeTest, RefusedDropsShowTheNoDropCursorAndChangeNothing)
         mouse.BeginDrag(r.from);
         EXPECT_TRUE(tree().IsDragging());
         ASSERT_NE(tree().m_pDragImage, nullptr);
-        EXPECT_EQ(tree().m_pDragImage->GetImageCount(), 1);
+        EXPECT_EQ(tree().DragImageCount(), 1);
         EXPECT_EQ(tree().GetSelectedItem(), r.from);
         mouse.MoveTo(mouse.Center(r.onto));
         // Wine will not drop-highlight the selected item.

@@ -42,7 +42,7 @@ protected:
         g_now = 1000;
         g_cursor = { 400, 300 };
         g_tray.clear();
-        dlg->GetStealth().SetSystemCalls({ FakeTickCount, FakeCursorPos, FakeNotifyIcon });
+        StealthModeProbe::SetSystemCalls(dlg->GetStealth(), { FakeTickCount, FakeCursorPos, FakeNotifyIcon });
     }
 
     Settings& S() { return dlg->m_settings; }
@@ -80,7 +80,7 @@ TEST_F(StealthTest, SwitchingOnHidesBehindTheTrayAndOffBringsBackTheTaskbarButto
     Command(ID_STEALTH_MODE);
     EXPECT_FALSE(Visible());
     EXPECT_FALSE(ExStyle() & WS_EX_APPWINDOW);
-    EXPECT_EQ(dlg->GetStealth().GetTimerId(), UINT_PTR(CStealthMode::kTimerId));
+    EXPECT_EQ(StealthModeProbe::TimerId(dlg->GetStealth()), UINT_PTR(CStealthMode::kTimerId));
     ASSERT_EQ(g_tray.size(), 1u);
     const NOTIFYICONDATAA& added = g_tray[0].second;
     EXPECT_EQ(g_tray[0].first, DWORD(NIM_ADD));
@@ -103,7 +103,7 @@ TEST_F(StealthTest, SwitchingOnHidesBehindTheTrayAndOffBringsBackTheTaskbarButto
     EXPECT_TRUE(Visible());
     EXPECT_FALSE(ExStyle() & WS_EX_TOPMOST);
     EXPECT_TRUE(ExStyle() & WS_EX_APPWINDOW);
-    EXPECT_EQ(dlg->GetStealth().GetTimerId(), UINT_PTR(0));
+    EXPECT_EQ(StealthModeProbe::TimerId(dlg->GetStealth()), UINT_PTR(0));
     EXPECT_EQ(g_tray.back().first, DWORD(NIM_DELETE));
 }
 
@@ -217,7 +217,7 @@ TEST_F(StealthTest, ExitFromTheTrayMenuClosesAsTheCloseBoxDoes)
     theApp.m_pMainWnd = savedMain;
     EXPECT_EQ(::GetPrivateProfileIntA("SETTING", "STEALSMODE", -1, theApp.m_pszProfileName), 1);
     EXPECT_EQ(g_tray.back().first, DWORD(NIM_DELETE));
-    EXPECT_EQ(dlg->GetStealth().GetTimerId(), UINT_PTR(0));
+    EXPECT_EQ(StealthModeProbe::TimerId(dlg->GetStealth()), UINT_PTR(0));
 }
 
 TEST(StealthStartup, StartsHiddenWithoutTaskbarButtonAndTimerRunning)
@@ -229,7 +229,7 @@ TEST(StealthStartup, StartsHiddenWithoutTaskbarButtonAndTimerRunning)
     const LONG_PTR exStyle = ::GetWindowLongPtrA(dlg.m_hWnd, GWL_EXSTYLE);
     EXPECT_FALSE(dlg.IsWindowVisible());
     EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
-    EXPECT_NE(dlg.GetStealth().GetTimerId(), UINT_PTR(0));
+    EXPECT_NE(StealthModeProbe::TimerId(dlg.GetStealth()), UINT_PTR(0));
     dlg.DestroyWindow();
     ::DeleteFileA(theApp.m_pszProfileName);
 }
