@@ -99,7 +99,11 @@ protected:
     void OnTitleChange(UINT id, const wchar_t* text);
     void OnBeforeNavigate2(UINT id, IDispatch* disp, VARIANT* url, VARIANT* flags, VARIANT* targetFrameName,
                            VARIANT* postData, VARIANT* headers, VARIANT_BOOL* cancel);
+    // Both report a page's request for a new window: the newer one with
+    // whether the user asked for it and its address.
     void OnNewWindow2(UINT id, IDispatch** disp, VARIANT_BOOL* cancel);
+    void OnNewWindow3(UINT id, IDispatch** disp, VARIANT_BOOL* cancel, long flags, const wchar_t* context,
+                      const wchar_t* url);
     void OnProgressChange(UINT id, long progress, long progressMax);
     void OnCommandStateChange(UINT id, long command, BOOL enable);
 
@@ -119,6 +123,7 @@ protected:
     CExpireList m_expireList;
     CStealthMode m_stealth;
     CWindowIcon m_icon;
+    NewWindowEvents m_newWindows;
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()

@@ -1,5 +1,6 @@
 // The navigation bar's buttons and the browser panes' events.
 #include "browser/MainDlg.h"
+#include "core/Cp932.h"
 #include <exdisp.h>
 #include <exdispid.h>
 
@@ -9,6 +10,7 @@ BEGIN_EVENTSINK_MAP(CMainDlg, CDialog)
     ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_TITLECHANGE, OnTitleChange)
     ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_BEFORENAVIGATE2, OnBeforeNavigate2)
     ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_NEWWINDOW2, OnNewWindow2)
+    ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_NEWWINDOW3, OnNewWindow3)
     ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_PROGRESSCHANGE, OnProgressChange)
     ON_EVENT_RANGE(CMainDlg, IDC_BROWSER_FIRST, IDC_BROWSER_LAST, DISPID_COMMANDSTATECHANGE, OnCommandStateChange)
 END_EVENTSINK_MAP()
@@ -104,7 +106,7 @@ void CMainDlg::OnBeforeNavigate2(UINT id, IDispatch*, VARIANT* url, VARIANT*, VA
             m_tabs.Park(pane);
     }
     if (m_settings.m_bExpireEnabled) {
-        const CString address = CString::FromWide(url && url->vt == VT_BSTR ? url->bstrVal : L"");
+        const CString address(AddressFromWide(url && url->vt == VT_BSTR ? url->bstrVal : nullptr));
         if (m_expireList.MatchesExpirePage(address)) {
             pane->SetFirstNavigate(FALSE);
             PostMessage(WM_APP_CLOSEREFUSED, pane->GetSerial());
@@ -119,15 +121,49 @@ void CMainDlg::OnBeforeNavigate2(UINT id, IDispatch*, VARIANT* url, VARIANT*, VA
     }
 }
 
-void CMainDlg::OnNewWindow2(UINT, IDispatch** disp, VARIANT_BOOL* cancel)
+void CMainDlg::OnNewWindow2(UINT id, IDispatch** disp, VARIANT_BOOL* cancel)
 {
-    // At the tab limit the pop-up is refused rather than loaded over the
-    // last tab's page.
-    if (!AddTab(nullptr)) {
+    OnNewWindow3(id, disp, cancel, static_cast<long>(kNewWindowFlagsUnknown), nullptr, nullptr);
+}
+
+// A page that opens windows in a loop gets a few tabs, not hundreds: what
+// the user did not ask for counts against the page's tab, and a refused
+// request creates no control.
+void CMainDlg::OnNewWindow3(UINT id, IDispatch** disp, VARIANT_BOOL* cancel, long flags, const wchar_t*,
+                            const wchar_t* url)
+{
+    CWebBrowser2* source = m_tabs.Get(static_cast<int>(id) - IDC_BROWSER_FIRST);
+    const unsigned asked = static_cast<unsigned>(flags);
+    // The serial of the tab that takes the window, 0 for none.
+    const auto open = [&]() -> UINT {
+        // A listed page is refused before it gets a tab of its own.
+        if (url && m_settings.m_bExpireEnabled && m_expireList.MatchesExpirePage(CString(AddressFromWide(url))))
+            return 0;
+        if (!IsUserAskedWindow(asked) && source && !source->TakePopup(::GetTickCount()))
+            return 0;
+        // At the tab limit the pop-up is refused rather than loaded over the
+        // last tab's page.
+        return AddTab(nullptr) ? m_tabs.Get(m_tabs.GetCount() - 1)->GetSerial() : 0;
+    };
+    UINT opened = 0;
+    switch (m_newWindows.Arrive(source ? source->GetSerial() : 0, asked != kNewWindowFlagsUnknown)) {
+    case NewWindowEvents::kLeave:
+        return;
+    case NewWindowEvents::kFollow:
+        opened = m_newWindows.Followed();
+        break;
+    case NewWindowEvents::kDecide:
+        opened = open();
+        m_newWindows.Decided(opened);
+        break;
+    }
+    CWebBrowser2* tab = m_tabs.Get(m_tabs.FindBySerial(opened));
+    if (!tab) {
         *cancel = VARIANT_TRUE;
         return;
     }
-    *disp = m_tabs.Get(m_tabs.GetCount() - 1)->GetApplication();
+    if (!*disp)
+        *disp = tab->GetApplication();
 }
 
 void CMainDlg::OnProgressChange(UINT id, long progress, long progressMax)

@@ -1,4 +1,5 @@
 #include "browser/WebBrowser2.h"
+#include "core/Cp932.h"
 #include <olectl.h>
 
 namespace {
@@ -70,24 +71,24 @@ IDispatch* CWebBrowser2::GetApplication()
     return result.pdispVal;
 }
 
-CString CWebBrowser2::GetStringProperty(DISPID dispid)
+CString CWebBrowser2::GetStringProperty(DISPID dispid, bool address)
 {
     VARIANT result;
     CString text;
     if (SUCCEEDED(GetProperty(dispid, &result)) && result.vt == VT_BSTR)
-        text = CString::FromWide(result.bstrVal);
+        text = address ? CString(AddressFromWide(result.bstrVal)) : CString::FromWide(result.bstrVal);
     ::VariantClear(&result);
     return text;
 }
 
 CString CWebBrowser2::GetLocationName()
 {
-    return HasBrowser() ? GetStringProperty(kLocationName) : m_strGivenLocation;
+    return HasBrowser() ? GetStringProperty(kLocationName, false) : m_strGivenLocation;
 }
 
 CString CWebBrowser2::GetLocationURL()
 {
-    return HasBrowser() ? GetStringProperty(kLocationURL) : m_strGivenLocation;
+    return HasBrowser() ? GetStringProperty(kLocationURL, true) : m_strGivenLocation;
 }
 
 BOOL CWebBrowser2::TranslateAccelerator(MSG* msg)

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/PopupRules.h"
 #include "framework/Wnd.h"
 
 // One browser pane: a hosted WebBrowser control driven through its dispatch
@@ -17,6 +18,9 @@ public:
     // the program's life has the same.
     UINT GetSerial() const { return m_nSerial; }
     void SetSerial(UINT serial) { m_nSerial = serial; }
+    // A pop-up tab its page opens by itself, at the tick now: TRUE when the
+    // tab has not opened its share of them yet.
+    BOOL TakePopup(unsigned now) { return m_popups.Take(now); }
     BOOL GetFirstNavigate() const { return m_bFirstNavigate; }
     BOOL SetFirstNavigate(BOOL value) { BOOL old = m_bFirstNavigate; m_bFirstNavigate = value; return old; }
     BOOL GetPinned() const { return m_bPinned; }
@@ -53,9 +57,11 @@ public:
 private:
     HRESULT CallMethod(DISPID dispid, VARIANT* argsLastFirst = nullptr, UINT count = 0);
     HRESULT GetProperty(DISPID dispid, VARIANT* result);
-    CString GetStringProperty(DISPID dispid);
+    // A text property; an address is converted as addresses are.
+    CString GetStringProperty(DISPID dispid, bool address);
 
     UINT m_nSerial = 0;
+    PopupBudget m_popups;
     BOOL m_bFirstNavigate = TRUE;
     BOOL m_bPinned = FALSE;
     // Both states arrive with the first CommandStateChange, as soon as a

@@ -11,6 +11,7 @@ set(QUENVO_CORE_SOURCES
   core/IniDocument.cpp
   core/SavedTabs.cpp
   core/WriteDelay.cpp
+  core/PopupRules.cpp
   core/StealthRules.cpp
   core/ClosedTabs.cpp
   core/collection/CollectionNode.cpp
@@ -45,6 +46,7 @@ set(QUENVO_CORE_TESTS
   tests/core/SettingsTest.cpp
   tests/core/IniDocumentTest.cpp
   tests/core/WriteDelayTest.cpp
+  tests/core/PopupRulesTest.cpp
   tests/core/StealthRulesTest.cpp
   tests/core/collection/ReferenceReader.cpp
   tests/core/collection/TreeDump.cpp

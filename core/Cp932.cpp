@@ -143,6 +143,14 @@ void AppendPercentEncoded(std::uint32_t c, std::string& out)
     }
 }
 
+namespace {
+void AppendAddressChar(std::uint32_t c, std::string& out)
+{
+    if (!AppendCp932(c, out))
+        AppendPercentEncoded(c, out);
+}
+}
+
 std::string Cp932FromUtf8(const std::string& utf8)
 {
     std::string out;
@@ -151,8 +159,24 @@ std::string Cp932FromUtf8(const std::string& utf8)
         const std::uint32_t c = DecodeUtf8(utf8.data(), utf8.size(), pos);
         if (c == kBadChar)
             out += '?';
-        else if (!AppendCp932(c, out))
-            AppendPercentEncoded(c, out);
+        else
+            AppendAddressChar(c, out);
+    }
+    return out;
+}
+
+std::string AddressFromUtf16(const char16_t* text, std::size_t length)
+{
+    std::string out;
+    out.reserve(length);
+    for (std::size_t i = 0; i < length; ++i) {
+        std::uint32_t c = text[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < length && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        else if (c >= 0xD800 && c < 0xE000)
+            c = kBadChar;  // half a pair
+        if (c != 0)
+            AppendAddressChar(c, out);
     }
     return out;
 }

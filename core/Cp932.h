@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cwchar>
 #include <string>
 
 // Characters in code page 932 and in UTF-8, converted through the program's
@@ -32,3 +33,16 @@ std::string Cp932FromUtf8(const std::string& utf8);
 std::string Utf8FromCp932(const std::string& cp932);
 // Appends the UTF-8 bytes of c as "%XX" escapes.
 void AppendPercentEncoded(std::uint32_t c, std::string& out);
+
+// An address that comes in as UTF-16 (from the control's events, a drop):
+// code page 932 where a character fits, percent-encoded from its UTF-8
+// bytes where it does not, so that the address still opens the same page.
+std::string AddressFromUtf16(const char16_t* text, std::size_t length);
+#ifdef _WIN32
+// The same for the system's zero-ended UTF-16 text; null reads as empty.
+inline std::string AddressFromWide(const wchar_t* text)
+{
+    static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 wide characters");
+    return text ? AddressFromUtf16(reinterpret_cast<const char16_t*>(text), std::wcslen(text)) : std::string();
+}
+#endif

@@ -52,12 +52,6 @@ struct ItemText {
         item.cchTextMax = sizeof text - 1;
     }
 };
-
-// ".url" cannot hide inside a double-byte character: '.' is never a trail byte.
-bool IsInternetShortcut(const std::string& path)
-{
-    return path.size() >= 4 && _stricmp(path.c_str() + path.size() - 4, ".url") == 0;
-}
 }
 
 CBrowserTabCtrl::CBrowserTabCtrl()
@@ -424,22 +418,10 @@ void CBrowserTabCtrl::OnContextMenu(HWND, CPoint point)
         m_pOwner->OnTabCommand(command, now);
 }
 
-// Files dropped by sources that do not speak OLE: every Internet shortcut
-// among them opens its address in a new tab; other files are passed over.
+// Files dropped by sources that do not speak OLE.
 void CBrowserTabCtrl::OnDropFiles(HDROP drop)
 {
-    const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-        const UINT length = ::DragQueryFileA(drop, i, nullptr, 0);
-        std::string path(length + 1, '\0');
-        path.resize(::DragQueryFileA(drop, i, &path[0], length + 1));
-        if (!IsInternetShortcut(path))
-            continue;
-        char url[512] = "";
-        ::GetPrivateProfileStringA("InternetShortcut", "URL", "", url, sizeof url, path.c_str());
-        if (m_pOwner)
-            m_pOwner->AddTab(url);
-    }
+    CTabDropTarget::OpenShortcuts(drop, m_pOwner);
     ::DragFinish(drop);
     Default();
 }

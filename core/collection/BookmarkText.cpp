@@ -264,7 +264,6 @@ std::string ShownUrl(const char* text, std::size_t size, BookmarkCharset charset
             *exact = true;
         return std::string(text, size);
     }
-    static const char kHex[] = "0123456789ABCDEF";
     std::string out;
     out.reserve(size);
     bool same = true;
@@ -275,13 +274,7 @@ std::string ShownUrl(const char* text, std::size_t size, BookmarkCharset charset
             return;
         }
         same = false;
-        std::string utf8;
-        AppendUtf8(c == 0 ? kBadChar : c, utf8);
-        for (unsigned char b : utf8) {
-            out += '%';
-            out += kHex[b >> 4];
-            out += kHex[b & 0xF];
-        }
+        AppendPercentEncoded(c == 0 ? kBadChar : c, out);
     });
     if (exact)
         *exact = same && out.size() <= maxBytes;

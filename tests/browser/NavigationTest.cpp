@@ -88,6 +88,36 @@ TEST_F(MainDlgTest, PopUpAtTheTabLimitIsCancelled)
     EXPECT_EQ(dlg->GetTabCount(), CMainDlg::kMaxTabs);
 }
 
+// A page opening windows by itself gets three tabs in ten seconds; what the
+// user asks for always opens; a refused window makes no control. A request
+// the control reports by both its events gets one tab.
+TEST_F(MainDlgTest, APageFloodingPopUpsIsCutOffButWhatTheUserAsksForOpens)
+{
+    const unsigned kScript = 0, kClick = 0x2 | 0x4, kShiftClick = 0x80;
+    std::string opened;
+    for (const unsigned flags : { kScript, kScript, kClick, kScript, kScript, kShiftClick, kScript }) {
+        const int live = FakeWebBrowser::LiveCount();
+        bool cancel = false;
+        IDispatch* window = Fake(0)->FireNewWindow3(flags, L"http://flood.example/", &cancel);
+        opened += window && !cancel && FakeWebBrowser::LiveCount() == live + 1 ? "o" : cancel && !window &&
+                  FakeWebBrowser::LiveCount() == live ? "x" : "?";
+        if (window)
+            window->Release();
+    }
+    EXPECT_EQ(opened, "ooooxox") << "three by the script, the click and the shift-click beside them";
+
+    // Both events of one request: the second opens into the first's tab.
+    const int tabs = dlg->GetTabCount();
+    bool cancel = false;
+    IDispatch* first = Fake(1)->FireNewWindow3(kClick, L"http://once.example/", &cancel);
+    IDispatch* second = Fake(1)->FireNewWindow2(&cancel);
+    EXPECT_EQ(dlg->GetTabCount(), tabs + 1);
+    EXPECT_EQ(first, second);
+    for (IDispatch* window : { first, second })
+        if (window)
+            window->Release();
+}
+
 TEST_F(MainDlgTest, TitleOfABackgroundTabChangesOnlyItsCaption)
 {
     OpenTabs(2);

@@ -1,4 +1,6 @@
 #include "core/TextRules.h"
+#include "core/Cp932.h"
+#include <string>
 #include <gtest/gtest.h>
 
 TEST(TextRules, CutKeepsWholeDoubleByteCharacters)
@@ -19,4 +21,24 @@ TEST(TextRules, TrailByteThatLooksLikeLeadIsNotMistaken)
     EXPECT_EQ(SafeCutLength(text, 3), 2u);
     EXPECT_EQ(SafeCutLength(text, 4), 4u);
     EXPECT_EQ(SafeCutLength("abc", 10), 3u);
+}
+
+// An address that comes in as UTF-16 keeps every character code page 932
+// holds and percent-encodes, from its UTF-8 bytes, every other one.
+TEST(TextRules, AnAddressFromUtf16KeepsWhatCodePage932HoldsAndEncodesTheRest)
+{
+    const struct {
+        std::u16string in;
+        std::string out;
+    } rows[] = {
+        { u"http://example.com/a?b=c", "http://example.com/a?b=c" },
+        { u"http://\u4F8B\u3048.jp/", "http://\x97\xE1\x82\xA6.jp/" },            // 例え
+        { u"http://x.de/\u00FCber", "http://x.de/%C3%BCber" },                    // ü
+        { u"http://x/\u4F8B\u00E9", "http://x/\x97\xE1%C3%A9" },                  // mixed
+        { u"http://x/\U0001F600", "http://x/%F0%9F%98%80" },                      // a pair
+        { std::u16string(u"http://x/") + char16_t(0xD800) + u"y", "http://x/%EF%BF%BDy" },  // half a pair
+        { u"", "" },
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(AddressFromUtf16(row.in.data(), row.in.size()), row.out);
 }

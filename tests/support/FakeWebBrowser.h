@@ -84,6 +84,8 @@ public:
     void FireBeforeNavigate2(const wchar_t* url, bool* cancelOut);
     // Returns the dispatch the sink stored (caller owns one reference), or null.
     IDispatch* FireNewWindow2(bool* cancelOut);
+    // The newer event, with the NWMF flags and the window's address.
+    IDispatch* FireNewWindow3(unsigned flags, const wchar_t* url, bool* cancelOut);
     void FireNavigateComplete2(const wchar_t* url);
     void FireDocumentComplete(const wchar_t* url);
     void FireTitleChange(const wchar_t* text);

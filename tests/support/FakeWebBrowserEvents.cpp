@@ -134,6 +134,29 @@ IDispatch* FakeWebBrowser::FireNewWindow2(bool* cancelOut)
     return stored;
 }
 
+IDispatch* FakeWebBrowser::FireNewWindow3(unsigned flags, const wchar_t* url, bool* cancelOut)
+{
+    IDispatch* stored = nullptr;
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    VARIANT args[5];
+    V_VT(&args[4]) = VT_BYREF | VT_DISPATCH;
+    V_DISPATCHREF(&args[4]) = &stored;
+    V_VT(&args[3]) = VT_BYREF | VT_BOOL;
+    V_BOOLREF(&args[3]) = &cancel;
+    V_VT(&args[2]) = VT_UI4;
+    V_UI4(&args[2]) = flags;
+    V_VT(&args[1]) = VT_BSTR;
+    V_BSTR(&args[1]) = ::SysAllocString(L"http://opener.example/");
+    V_VT(&args[0]) = VT_BSTR;
+    V_BSTR(&args[0]) = ::SysAllocString(url);
+    Fire(DISPID_NEWWINDOW3, args, 5);
+    ::SysFreeString(V_BSTR(&args[1]));
+    ::SysFreeString(V_BSTR(&args[0]));
+    if (cancelOut)
+        *cancelOut = cancel != VARIANT_FALSE;
+    return stored;
+}
+
 void FakeWebBrowser::FireUrlEvent(DISPID id, const wchar_t* url)
 {
     VARIANT vUrl;

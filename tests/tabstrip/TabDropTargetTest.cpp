@@ -75,22 +75,22 @@ DragResult DragOnto(IDropTarget* target, IDataObject* data, POINT screen, DWORD 
     return r;
 }
 
-// A DROPFILES block as a file manager hands it over with WM_DROPFILES.
+// A DROPFILES block as a file manager hands it over, by OLE or WM_DROPFILES.
+std::vector<char> FileDropBytes(const std::vector<std::string>& paths)
+{
+    std::vector<char> bytes(sizeof(DROPFILES));
+    reinterpret_cast<DROPFILES*>(bytes.data())->pFiles = sizeof(DROPFILES);
+    for (const std::string& p : paths)
+        bytes.insert(bytes.end(), p.c_str(), p.c_str() + p.size() + 1);
+    bytes.push_back('\0');
+    return bytes;
+}
+
 HDROP MakeFileDrop(const std::vector<std::string>& paths)
 {
-    size_t size = sizeof(DROPFILES) + 1;
-    for (const std::string& p : paths)
-        size += p.size() + 1;
-    HGLOBAL block = ::GlobalAlloc(GHND, size);
-    char* base = static_cast<char*>(::GlobalLock(block));
-    DROPFILES* header = reinterpret_cast<DROPFILES*>(base);
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = FALSE;
-    char* at = base + sizeof(DROPFILES);
-    for (const std::string& p : paths) {
-        std::memcpy(at, p.c_str(), p.size() + 1);
-        at += p.size() + 1;
-    }
+    const std::vector<char> bytes = FileDropBytes(paths);
+    HGLOBAL block = ::GlobalAlloc(GHND, bytes.size());
+    std::memcpy(::GlobalLock(block), bytes.data(), bytes.size());
     ::GlobalUnlock(block);
     return static_cast<HDROP>(block);
 }
@@ -147,13 +147,20 @@ TEST_F(TabDropTest, TextWithoutItsTerminatingZeroIsReadNoFurtherThanTheBlock)
     DragOnto(Target(), &data, OverTab(0));
     ASSERT_EQ(dlg->GetTabCount(), 2);
     EXPECT_EQ(NavigatedTo(1), L"http://x/");
+
+    // UTF-16 text keeps what code page 932 cannot hold, encoded.
+    const wchar_t wide[] = L"http://x.de/\u00FCber/\u4F8B";
+    OneFormatData unicode(CF_UNICODETEXT, wide, sizeof wide - sizeof(wchar_t));
+    DragOnto(Target(), &unicode, OverTab(0));
+    ASSERT_EQ(dlg->GetTabCount(), 3);
+    EXPECT_EQ(NavigatedTo(2), L"http://x.de/%C3%BCber/\u4F8B");
 }
 
-TEST_F(TabDropTest, DataWithoutTextShowsTheCopyCursorButIsRefusedAtTheDrop)
+TEST_F(TabDropTest, DataWithoutTextOrFilesShowsTheCopyCursorButIsRefusedAtTheDrop)
 {
     OpenOnly({ "aa" });
-    const char path[] = "C:\\a.txt\0";
-    OneFormatData files(CF_HDROP, path, sizeof path);
+    const char picture[] = "BM";
+    OneFormatData files(CF_DIB, picture, sizeof picture);
     const DragResult r = DragOnto(Target(), &files, OverTab(0));
     EXPECT_EQ(r.enter, static_cast<DWORD>(DROPEFFECT_COPY));
     EXPECT_EQ(r.over, static_cast<DWORD>(DROPEFFECT_COPY));
@@ -169,18 +176,31 @@ TEST_F(TabDropTest, DataWithoutTextShowsTheCopyCursorButIsRefusedAtTheDrop)
     EXPECT_EQ(text.refs, 1);
 }
 
+// By OLE, as a file manager drags, and by WM_DROPFILES: every shortcut opens,
+// in the order given, whatever the case of its extension and however long
+// its address; other files are passed over.
 TEST_F(TabDropTest, DroppedFilesOpenEveryShortcutWhateverTheCaseOfItsExtension)
 {
-    OpenOnly({ "aa" });
+    const std::string longUrl = "http://example.org/" + std::string(600, 'x');
     const std::string shortcut = WriteTempFile("Quenvo Link.URL", "[InternetShortcut]\r\nURL=http://example.org/dropped\r\n");
     const std::string text = WriteTempFile("quenvo-notes.txt", "[InternetShortcut]\r\nURL=http://example.org/not-a-shortcut\r\n");
-
-    DropFiles({ shortcut, text });
-    ASSERT_EQ(dlg->GetTabCount(), 2);
-    EXPECT_EQ(NavigatedTo(1), L"http://example.org/dropped");
-
+    const std::string longOne = WriteTempFile("quenvo-long.url", ("[InternetShortcut]\r\nURL=" + longUrl + "\r\n").c_str());
+    for (const bool ole : { true, false }) {
+        OpenOnly({ "aa" });
+        if (ole) {
+            const std::vector<char> block = FileDropBytes({ shortcut, text, longOne });
+            OneFormatData files(CF_HDROP, block.data(), block.size());
+            EXPECT_EQ(DragOnto(Target(), &files, OverTab(0)).drop, static_cast<DWORD>(DROPEFFECT_COPY));
+        } else {
+            DropFiles({ shortcut, text, longOne });
+        }
+        ASSERT_EQ(dlg->GetTabCount(), 3) << (ole ? "OLE" : "WM_DROPFILES");
+        EXPECT_EQ(NavigatedTo(1), L"http://example.org/dropped");
+        EXPECT_EQ(NavigatedTo(2), CString(longUrl).ToWide());
+    }
     ::DeleteFileA(shortcut.c_str());
     ::DeleteFileA(text.c_str());
+    ::DeleteFileA(longOne.c_str());
 }
 
 TEST_F(TabDropTest, WithAllTabsOpenADropChangesNothing)

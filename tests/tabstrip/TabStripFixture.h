@@ -34,6 +34,9 @@ protected:
     void SetUp() override
     {
         FakeWebBrowser::Register();
+        // As on a first start: no file an earlier test left names an expire
+        // list in a folder that is gone, whose message box would wait.
+        ::DeleteFileA(theApp.m_pszProfileName);
         dlg = std::make_unique<StripMainDlg>();
         ASSERT_TRUE(dlg->Create(CMainDlg::IDD));
         dlg->ShowWindow(SW_SHOWNA);
