@@ -29,7 +29,8 @@ protected:
 };
 
 // A window object bound to one HWND. Windows are bound by subclassing, so
-// every message passes WindowProc first and Default() hands it on.
+// every message passes WindowProc first and Default() hands it on; a window
+// whose class procedure is the framework's own may be bound without.
 class CWnd : public CCmdTarget {
 public:
     CWnd() = default;
@@ -134,13 +135,16 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR idSubclass, DWORD_PTR refData);
+    static LRESULT CALLBACK StaticWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Gives the window back its own procedure, unless another took ours.
+    void Unhook();
     bool ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void Attach(HWND hWnd);
     void Detach();
 
     AFX_MSG m_current = { 0, 0, 0 };
+    // The procedure the window had before ours; null while not subclassed.
+    WNDPROC m_pfnSuper = nullptr;
     CControlHost* m_pCtrlSite = nullptr;
     friend class COleControlSite;
 };
