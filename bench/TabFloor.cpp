@@ -1,9 +1,11 @@
 // The least a tabbed window of this design costs, to compare the program
 // with: per saved tab one hidden child window with its control id and one
 // tab item, inserted in one batch as the program's strip batches them (the
-// strip not redrawn meanwhile, fixed widths), the last tab in front. It reads
-// the saved tabs from the Quenvo.ini of the current directory, as the
-// program does, and ends on WM_CLOSE. No control is hosted, no file written.
+// strip not redrawn meanwhile, fixed widths), the last tab in front. The
+// strip is one of the program's kind: its styles, the dialog font and room
+// for an icon in every tab. It reads the saved tabs from the Quenvo.ini of
+// the current directory, as the program does, and ends on WM_CLOSE. No
+// control is hosted, no file written.
 #include <windows.h>
 #include <commctrl.h>
 #include <cstring>
@@ -14,6 +16,9 @@ namespace {
 const int kFirstPaneId = 1201;
 // The program's default caption length.
 const size_t kCaptionBytes = 8;
+const int kIconSize = 16;
+const int kFontPoints = 9;
+const char kFontFace[] = "ＭＳ Ｐゴシック";
 const char kMainClass[] = "TabFloorMain";
 const char kPaneClass[] = "TabFloorPane";
 
@@ -86,6 +91,38 @@ void OpenTabs(HWND main, HWND strip, const std::vector<std::string>& addresses)
     ::SetWindowPos(panes[static_cast<size_t>(last)], HWND_TOP, place.left, place.top, place.right - place.left,
                    place.bottom - place.top, SWP_SHOWWINDOW);
 }
+
+
+// The strip with what it is given; the font and the list are its owner's.
+struct Strip {
+    HWND window;
+    HFONT font;
+    HIMAGELIST icons;
+};
+
+Strip MakeStrip(HWND main)
+{
+    RECT client;
+    ::GetClientRect(main, &client);
+    Strip strip;
+    strip.window = ::CreateWindowExA(0, WC_TABCONTROLA, nullptr,
+                                     WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_TOOLTIPS | TCS_OWNERDRAWFIXED |
+                                         TCS_BOTTOM,
+                                     0, 0, client.right, client.bottom, main, nullptr, ::GetModuleHandleA(nullptr),
+                                     nullptr);
+    LOGFONTA face = {};
+    HDC screen = ::GetDC(nullptr);
+    face.lfHeight = -::MulDiv(kFontPoints, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ::ReleaseDC(nullptr, screen);
+    face.lfCharSet = SHIFTJIS_CHARSET;
+    std::strcpy(face.lfFaceName, kFontFace);
+    strip.font = ::CreateFontIndirectA(&face);
+    ::SendMessageA(strip.window, WM_SETFONT, reinterpret_cast<WPARAM>(strip.font), FALSE);
+    // Empty: the program's strip draws its icons itself; the list makes the room.
+    strip.icons = ::ImageList_Create(kIconSize, kIconSize, ILC_MASK, 2, 2);
+    ::SendMessageA(strip.window, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(strip.icons));
+    return strip;
+}
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
@@ -96,19 +133,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     Register(kPaneClass, ::DefWindowProcA);
     HWND main = ::CreateWindowExA(0, kMainClass, "TabFloor", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
                                   CW_USEDEFAULT, 640, 480, nullptr, nullptr, instance, nullptr);
-    RECT client;
-    ::GetClientRect(main, &client);
-    HWND strip = ::CreateWindowExA(0, WC_TABCONTROLA, nullptr,
-                                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_TOOLTIPS | TCS_OWNERDRAWFIXED |
-                                       TCS_BOTTOM,
-                                   0, 0, client.right, client.bottom, main, nullptr, instance, nullptr);
-    ::SendMessageA(strip, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    OpenTabs(main, strip, SavedAddresses());
+    const Strip strip = MakeStrip(main);
+    OpenTabs(main, strip.window, SavedAddresses());
     ::ShowWindow(main, show);
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
+    ::ImageList_Destroy(strip.icons);
+    ::DeleteObject(strip.font);
     return 0;
 }
