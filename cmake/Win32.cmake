@@ -17,10 +17,23 @@ add_custom_command(
   COMMENT "Drawing artwork")
 add_custom_target(quenvo_art DEPENDS ${QUENVO_ART_DIR}/art.stamp)
 
+# The application manifest carries the version of the version resource, its
+# one source: read from the resource script whenever that changes.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/Quenvo.rc)
+file(READ ${CMAKE_SOURCE_DIR}/res/Quenvo.rc QUENVO_RC_TEXT)
+if(NOT QUENVO_RC_TEXT MATCHES "FILEVERSION +([0-9]+), *([0-9]+), *([0-9]+), *([0-9]+)")
+  message(FATAL_ERROR "no FILEVERSION in res/Quenvo.rc")
+endif()
+set(QUENVO_VERSION "${CMAKE_MATCH_1}.${CMAKE_MATCH_2}.${CMAKE_MATCH_3}.${CMAKE_MATCH_4}")
+set(QUENVO_MANIFEST_DIR ${CMAKE_BINARY_DIR}/manifest)
+configure_file(${CMAKE_SOURCE_DIR}/res/Quenvo.manifest.in ${QUENVO_MANIFEST_DIR}/Quenvo.manifest @ONLY)
+
 add_library(quenvo_res OBJECT res/Quenvo.rc)
 add_dependencies(quenvo_res quenvo_art)
-set_source_files_properties(res/Quenvo.rc PROPERTIES OBJECT_DEPENDS ${QUENVO_ART_DIR}/art.stamp)
-target_include_directories(quenvo_res PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/res ${QUENVO_ART_DIR})
+set_source_files_properties(res/Quenvo.rc PROPERTIES
+  OBJECT_DEPENDS "${QUENVO_ART_DIR}/art.stamp;${QUENVO_MANIFEST_DIR}/Quenvo.manifest")
+target_include_directories(quenvo_res PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/res ${QUENVO_ART_DIR}
+                           ${QUENVO_MANIFEST_DIR})
 
 add_library(quenvo_core STATIC ${QUENVO_CORE_SOURCES})
 target_include_directories(quenvo_core PUBLIC ${CMAKE_SOURCE_DIR})
