@@ -2,6 +2,13 @@
 # that drive real windows under Wine.
 enable_language(RC)
 add_compile_options(-Wall -Wextra -finput-charset=UTF-8 -fexec-charset=CP932)
+# The shipped program is built small: optimised for size, each function and
+# datum in a section of its own so that its link can drop what nothing uses,
+# and no symbols (below). The tests are built from the same objects but keep
+# their symbols.
+set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG")
+set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
+add_compile_options(-ffunction-sections -fdata-sections)
 add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 STRICT)
 set(QUENVO_WIN32_LIBS ole32 oleaut32 uuid comctl32 comdlg32 shell32 gdi32 user32 kernel32)
 
@@ -46,11 +53,22 @@ add_library(quenvo_program STATIC ${QUENVO_PROGRAM_SOURCES})
 target_include_directories(quenvo_program PUBLIC ${CMAKE_SOURCE_DIR}/res)
 target_link_libraries(quenvo_program PUBLIC quenvo_core quenvo_framework)
 
+# Nothing in the program catches an exception, so its own code carries no
+# tables for unwinding one: a failure that would throw ends the program just
+# as an uncaught exception did, and the x86 program is some 50 KB smaller.
+# (On x64 every function keeps the unwind data the system itself needs.)
+foreach(library quenvo_core quenvo_framework quenvo_program)
+  target_compile_options(${library} PRIVATE -fno-exceptions)
+  if(QUENVO_WINE_ARCH STREQUAL win32)
+    target_compile_options(${library} PRIVATE -fno-asynchronous-unwind-tables)
+  endif()
+endforeach()
+
 add_executable(Quenvo WIN32 ${QUENVO_ENTRY_POINT} ${QUENVO_APP_OBJECT} $<TARGET_OBJECTS:quenvo_res>)
 target_link_libraries(Quenvo PRIVATE quenvo_program)
 # No link time in the header: the same sources give the same program bytes,
 # and so the same release zips.
-target_link_options(Quenvo PRIVATE -static -Wl,--no-insert-timestamp)
+target_link_options(Quenvo PRIVATE -static -Wl,--no-insert-timestamp -Wl,--gc-sections -s)
 
 # Cross-built GoogleTest; threads are not needed by our single-threaded tests.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
