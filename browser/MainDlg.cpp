@@ -7,6 +7,7 @@
 BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_WM_SYSCOMMAND()
     CHAIN_MSG_MAP_MEMBER(m_icon)
+    CHAIN_MSG_MAP_MEMBER(m_dpiChange)
     ON_WM_SIZE()
     ON_BN_CLICKED(IDC_GO, OnGo)
     ON_BN_CLICKED(IDC_NEW, OnNew)
@@ -44,7 +45,8 @@ CMainDlg::CMainDlg(CWnd* parent, const CString& startDir)
                     m_tabCtrl, m_tabs),
       m_keys(*this, *this, m_tabs, m_edAddress), m_collectionPopup(*this, m_settings, startDir),
       m_expireList(*this, m_settings, m_strStartDir, m_profileFile),
-      m_stealth(*this, *this, m_settings), m_icon(*this, AfxGetApp()->LoadIcon(IDI_APP))
+      m_stealth(*this, *this, m_settings), m_icon(*this, AfxGetApp()->LoadIcon(IDI_APP)),
+      m_dpiChange(*this, [this] { m_tabCtrl.FitToDpi(); RecalcLayout(); })
 {
 }
 
@@ -67,6 +69,7 @@ BOOL CMainDlg::OnInitDialog()
         ::AppendMenuA(sys, MF_STRING, IDM_ABOUTBOX, about);
     }
     m_icon.Attach();
+    m_dpiChange.Attach();
 
     m_navBar.Create(*this, m_edAddress);
     m_bInitialized = TRUE;

@@ -1,6 +1,7 @@
 #pragma once
 #include "framework/Dialog.h"
 #include "framework/Controls.h"
+#include "framework/DpiChange.h"
 #include "framework/WindowIcon.h"
 #include "browser/AddressEdit.h"
 #include "browser/NavigationBar.h"
@@ -124,6 +125,7 @@ protected:
     CStealthMode m_stealth;
     CWindowIcon m_icon;
     NewWindowEvents m_newWindows;
+    CDpiChange m_dpiChange;
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()

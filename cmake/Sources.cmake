@@ -82,6 +82,9 @@ set(QUENVO_FRAMEWORK_SOURCES
   framework/OleDropTarget.cpp
   framework/PropertySheet.cpp
   framework/FileDialog.cpp
+  framework/WindowDpi.cpp
+  framework/IconArt.cpp
+  framework/DpiChange.cpp
 )
 
 set(QUENVO_PROGRAM_SOURCES

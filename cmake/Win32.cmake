@@ -2,6 +2,13 @@
 # that drive real windows under Wine.
 enable_language(RC)
 add_compile_options(-Wall -Wextra -finput-charset=UTF-8 -fexec-charset=CP932)
+# The shipped program is built small: optimised for size, each function and
+# datum in a section of its own so that its link can drop what nothing uses,
+# and no symbols (below). The tests are built from the same objects but keep
+# their symbols.
+set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG")
+set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
+add_compile_options(-ffunction-sections -fdata-sections)
 add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 STRICT)
 set(QUENVO_WIN32_LIBS ole32 oleaut32 uuid comctl32 comdlg32 shell32 gdi32 user32 kernel32)
 
@@ -17,10 +24,23 @@ add_custom_command(
   COMMENT "Drawing artwork")
 add_custom_target(quenvo_art DEPENDS ${QUENVO_ART_DIR}/art.stamp)
 
+# The application manifest carries the version of the version resource, its
+# one source: read from the resource script whenever that changes.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/Quenvo.rc)
+file(READ ${CMAKE_SOURCE_DIR}/res/Quenvo.rc QUENVO_RC_TEXT)
+if(NOT QUENVO_RC_TEXT MATCHES "FILEVERSION +([0-9]+), *([0-9]+), *([0-9]+), *([0-9]+)")
+  message(FATAL_ERROR "no FILEVERSION in res/Quenvo.rc")
+endif()
+set(QUENVO_VERSION "${CMAKE_MATCH_1}.${CMAKE_MATCH_2}.${CMAKE_MATCH_3}.${CMAKE_MATCH_4}")
+set(QUENVO_MANIFEST_DIR ${CMAKE_BINARY_DIR}/manifest)
+configure_file(${CMAKE_SOURCE_DIR}/res/Quenvo.manifest.in ${QUENVO_MANIFEST_DIR}/Quenvo.manifest @ONLY)
+
 add_library(quenvo_res OBJECT res/Quenvo.rc)
 add_dependencies(quenvo_res quenvo_art)
-set_source_files_properties(res/Quenvo.rc PROPERTIES OBJECT_DEPENDS ${QUENVO_ART_DIR}/art.stamp)
-target_include_directories(quenvo_res PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/res ${QUENVO_ART_DIR})
+set_source_files_properties(res/Quenvo.rc PROPERTIES
+  OBJECT_DEPENDS "${QUENVO_ART_DIR}/art.stamp;${QUENVO_MANIFEST_DIR}/Quenvo.manifest")
+target_include_directories(quenvo_res PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/res ${QUENVO_ART_DIR}
+                           ${QUENVO_MANIFEST_DIR})
 
 add_library(quenvo_core STATIC ${QUENVO_CORE_SOURCES})
 target_include_directories(quenvo_core PUBLIC ${CMAKE_SOURCE_DIR})
@@ -33,11 +53,22 @@ add_library(quenvo_program STATIC ${QUENVO_PROGRAM_SOURCES})
 target_include_directories(quenvo_program PUBLIC ${CMAKE_SOURCE_DIR}/res)
 target_link_libraries(quenvo_program PUBLIC quenvo_core quenvo_framework)
 
+# Nothing in the program catches an exception, so its own code carries no
+# tables for unwinding one: a failure that would throw ends the program just
+# as an uncaught exception did, and the x86 program is some 50 KB smaller.
+# (On x64 every function keeps the unwind data the system itself needs.)
+foreach(library quenvo_core quenvo_framework quenvo_program)
+  target_compile_options(${library} PRIVATE -fno-exceptions)
+  if(QUENVO_WINE_ARCH STREQUAL win32)
+    target_compile_options(${library} PRIVATE -fno-asynchronous-unwind-tables)
+  endif()
+endforeach()
+
 add_executable(Quenvo WIN32 ${QUENVO_ENTRY_POINT} ${QUENVO_APP_OBJECT} $<TARGET_OBJECTS:quenvo_res>)
 target_link_libraries(Quenvo PRIVATE quenvo_program)
 # No link time in the header: the same sources give the same program bytes,
 # and so the same release zips.
-target_link_options(Quenvo PRIVATE -static -Wl,--no-insert-timestamp)
+target_link_options(Quenvo PRIVATE -static -Wl,--no-insert-timestamp -Wl,--gc-sections -s)
 
 # Cross-built GoogleTest; threads are not needed by our single-threaded tests.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)

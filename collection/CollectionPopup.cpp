@@ -3,6 +3,7 @@
 #include "framework/MessageMap.h"
 #include "framework/ModalGuard.h"
 #include "framework/WinApp.h"
+#include "framework/WindowDpi.h"
 #include "res/resource.h"
 #include <algorithm>
 
@@ -13,18 +14,15 @@ BEGIN_MESSAGE_MAP(CCollectionPopup, CCmdTarget)
 END_MESSAGE_MAP()
 
 namespace {
-// Room left of a collection entry's name, where its icon goes.
+// At 96 DPI: the room left of a collection entry's name, where its icon
+// goes one pixel in, and the lowest an entry may be. Scaled for the
+// window's DPI, like the icon.
 const int kMenuIconSpace = 18;
 const int kMenuIconSize = 16;
+const int kMenuIconInset = 1;
 const int kMenuItemMinHeight = 18;
-// m_hMenuIcons in the order Open loads them.
+// m_menuIcons in the order Open loads them.
 enum { kIconFolderClosed, kIconFolderOpen, kIconTabSet };
-
-HICON LoadSmallIcon(UINT id)
-{
-    return static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, kMenuIconSize,
-                                           kMenuIconSize, LR_DEFAULTCOLOR));
-}
 
 const CollectionNode* MenuNode(int idCtl, UINT ctlType, ULONG_PTR itemData)
 {
@@ -37,10 +35,7 @@ CCollectionPopup::CCollectionPopup(const CWnd& owner, const Settings& settings, 
 {
 }
 
-CCollectionPopup::~CCollectionPopup()
-{
-    FreeIcons();
-}
+CCollectionPopup::~CCollectionPopup() = default;
 
 CString CCollectionPopup::GetFile() const
 {
@@ -49,27 +44,20 @@ CString CCollectionPopup::GetFile() const
 
 void CCollectionPopup::Open()
 {
-    m_hMenuIcons[kIconFolderClosed] = LoadSmallIcon(IDI_FOLDER_CLOSED);
-    m_hMenuIcons[kIconFolderOpen] = LoadSmallIcon(IDI_FOLDER_OPEN);
-    m_hMenuIcons[kIconTabSet] = LoadSmallIcon(IDI_TABSET);
+    m_menuIcons[kIconFolderClosed].Load(IDI_FOLDER_CLOSED);
+    m_menuIcons[kIconFolderOpen].Load(IDI_FOLDER_OPEN);
+    m_menuIcons[kIconTabSet].Load(IDI_TABSET);
     m_pCollection.reset(new CollectionMenu);
     RebuildCollectionMenu();
 }
 
 void CCollectionPopup::Close()
 {
-    FreeIcons();
+    for (CIconArt& icon : m_menuIcons)
+        icon.Free();
     m_pHoveredNode = nullptr;
     m_hCollectionMenu = nullptr;
     m_pCollection.reset();
-}
-
-void CCollectionPopup::FreeIcons()
-{
-    for (HICON& icon : m_hMenuIcons) {
-        if (icon) ::DestroyIcon(icon);
-        icon = nullptr;
-    }
 }
 
 void CCollectionPopup::RebuildCollectionMenu()
@@ -109,14 +97,17 @@ void CCollectionPopup::OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis)
         SetMsgHandled(FALSE);
         return;
     }
-    HDC dc = ::GetDC(m_owner.m_hWnd);
+    // Measured as drawn: in Unicode, from the program's code page.
+    const std::wstring name = CString(node->name).ToWide();
+    const HWND owner = m_owner.m_hWnd;
+    HDC dc = ::GetDC(owner);
     HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
     SIZE size = {};
-    ::GetTextExtentPoint32A(dc, node->name.data(), static_cast<int>(node->name.size()), &size);
+    ::GetTextExtentPoint32W(dc, name.c_str(), static_cast<int>(name.size()), &size);
     ::SelectObject(dc, oldFont);
-    ::ReleaseDC(m_owner.m_hWnd, dc);
-    mis->itemWidth = static_cast<UINT>(size.cx + kMenuIconSpace);
-    mis->itemHeight = static_cast<UINT>(std::max<LONG>(size.cy, kMenuItemMinHeight));
+    ::ReleaseDC(owner, dc);
+    mis->itemWidth = static_cast<UINT>(size.cx + AfxScaleForWindow(owner, kMenuIconSpace));
+    mis->itemHeight = static_cast<UINT>(std::max<LONG>(size.cy, AfxScaleForWindow(owner, kMenuItemMinHeight)));
 }
 
 void CCollectionPopup::OnDrawItem(int idCtl, LPDRAWITEMSTRUCT dis)
@@ -136,12 +127,15 @@ void CCollectionPopup::OnDrawItem(int idCtl, LPDRAWITEMSTRUCT dis)
         ::SetTextColor(dc, ::GetSysColor(COLOR_HIGHLIGHTTEXT));
     }
     ::FillRect(dc, &r, brush);
-    RECT text = { r.left + kMenuIconSpace, r.top, r.right + 1, r.bottom + 1 };
+    const HWND owner = m_owner.m_hWnd;
+    RECT text = { r.left + AfxScaleForWindow(owner, kMenuIconSpace), r.top, r.right + 1, r.bottom + 1 };
     // A name is text, not a menu label: "&" is drawn, as it was measured.
-    ::DrawTextA(dc, node->name.data(), static_cast<int>(node->name.size()), &text,
+    const std::wstring name = CString(node->name).ToWide();
+    ::DrawTextW(dc, name.c_str(), static_cast<int>(name.size()), &text,
                 DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | DT_NOPREFIX);
     const int icon = !node->IsFolder() ? kIconFolderClosed : node->hasSubfolders ? kIconFolderOpen : kIconTabSet;
-    ::DrawIconEx(dc, r.left + 1, r.top, m_hMenuIcons[icon], kMenuIconSize, kMenuIconSize, 0, brush, DI_NORMAL);
+    m_menuIcons[icon].Draw(dc, r.left + AfxScaleForWindow(owner, kMenuIconInset), r.top,
+                           AfxScaleForWindow(owner, kMenuIconSize), brush);
     ::DeleteObject(brush);
     ::RestoreDC(dc, saved);
 }

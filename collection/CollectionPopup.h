@@ -2,6 +2,7 @@
 #include "collection/CollectionMenu.h"
 #include "core/Settings.h"
 #include "framework/CmdTarget.h"
+#include "framework/IconArt.h"
 #include "framework/Str.h"
 #include "framework/Wnd.h"
 #include <memory>
@@ -47,8 +48,6 @@ protected:
 private:
     friend struct CollectionPopupProbe;
 
-    void FreeIcons();
-
     const CWnd& m_owner;
     const Settings& m_settings;
     const CString m_strStartDir;
@@ -57,7 +56,7 @@ private:
     BOOL m_bCollectionMenuOpen = FALSE;
     const CollectionNode* m_pHoveredNode = nullptr;
     // Closed folder, open folder, set of tabs.
-    HICON m_hMenuIcons[3] = {};
+    CIconArt m_menuIcons[3];
 
     DECLARE_MESSAGE_MAP()
 };

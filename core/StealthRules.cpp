@@ -1,9 +1,9 @@
 #include "core/StealthRules.h"
 
-bool IsBeyondHideMargin(const PlainRect& window, PlainPoint cursor)
+bool IsBeyondHideMargin(const PlainRect& window, PlainPoint cursor, int margin)
 {
-    return cursor.x < window.left - kStealthHideMargin || cursor.y < window.top - kStealthHideMargin ||
-           cursor.x > window.right + kStealthHideMargin || cursor.y > window.bottom + kStealthHideMargin;
+    return cursor.x < window.left - margin || cursor.y < window.top - margin || cursor.x > window.right + margin ||
+           cursor.y > window.bottom + margin;
 }
 
 PlainPoint PlaceAtCursor(PlainPoint cursor, int width, int height, const PlainRect& monitor)

@@ -9,11 +9,12 @@ struct PlainPoint {
     int x, y;
 };
 
-// How far the pointer may stray beyond the window's edges before it hides.
+// How far the pointer may stray beyond the window's edges before it hides,
+// at 96 DPI.
 const int kStealthHideMargin = 32;
 
 // The pointer is more than the margin outside the window on some side.
-bool IsBeyondHideMargin(const PlainRect& window, PlainPoint cursor);
+bool IsBeyondHideMargin(const PlainRect& window, PlainPoint cursor, int margin = kStealthHideMargin);
 
 // Where a width x height window goes when it is called up under the cursor:
 // centred on it, then pushed inside the monitor's bounds, the left and top

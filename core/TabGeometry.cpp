@@ -47,16 +47,16 @@ TabRect Inset(TabRect r, const EdgeInsets& in, int cx, int cy)
 }
 }
 
-TabIconHit HitTabIcon(int dx, int dy)
+TabIconHit HitTabIcon(int dx, int dy, int iconSize)
 {
-    if (dx < 0 || dx >= kTabIconSize || dy < 0 || dy >= kTabIconSize)
+    if (dx < 0 || dx >= iconSize || dy < 0 || dy >= iconSize)
         return kIconOutside;
-    return dy < kTabIconSize / 2 ? kIconClose : kIconPin;
+    return dy < iconSize / 2 ? kIconClose : kIconPin;
 }
 
-bool InTabDropZone(const TabRect& item, int x, int y)
+bool InTabDropZone(const TabRect& item, int x, int y, int margin)
 {
-    return x >= item.left + kTabDragMargin && x < item.right - kTabDragMargin &&
+    return x >= item.left + margin && x < item.right - margin &&
            y >= item.top && y < item.bottom;
 }
 
@@ -76,13 +76,13 @@ TabPoint TabIconOffset(TabSide side, bool selected, int cx, int cy)
     return { step.x * cx, step.y * cy };
 }
 
-TabRect TabCaptionRect(const TabRect& item, TabSide side, TabPoint iconOffset)
+TabRect TabCaptionRect(const TabRect& item, TabSide side, TabPoint iconOffset, int iconSize)
 {
     TabRect r = item;
     if (side == kTabSideLeft || side == kTabSideRight)
-        r.top = item.top + iconOffset.y + kTabIconSize;
+        r.top = item.top + iconOffset.y + iconSize;
     else
-        r.left = item.left + iconOffset.x + kTabIconSize;
+        r.left = item.left + iconOffset.x + iconSize;
     return r;
 }
 

@@ -1,9 +1,9 @@
 #include "framework/Font.h"
 
-BOOL CFont::CreateFontIndirect(const LOGFONTA* lf)
+BOOL CFont::CreateFontIndirect(const LOGFONTW* lf)
 {
     DeleteObject();
-    m_hFont = ::CreateFontIndirectA(lf);
+    m_hFont = ::CreateFontIndirectW(lf);
     return m_hFont != nullptr;
 }
 

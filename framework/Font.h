@@ -8,7 +8,7 @@ public:
     CFont(const CFont&) = delete;
     CFont& operator=(const CFont&) = delete;
 
-    BOOL CreateFontIndirect(const LOGFONTA* lf);
+    BOOL CreateFontIndirect(const LOGFONTW* lf);
     BOOL DeleteObject();
     HFONT GetSafeHandle() const { return m_hFont; }
     operator HFONT() const { return m_hFont; }

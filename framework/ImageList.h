@@ -12,6 +12,8 @@ public:
     BOOL Create(int cx, int cy, UINT flags, int initial, int grow);
     // Takes ownership of a list made elsewhere.
     void Attach(HIMAGELIST list) { DeleteImageList(); m_hImageList = list; }
+    // Gives the list up to the caller.
+    HIMAGELIST Detach() { HIMAGELIST list = m_hImageList; m_hImageList = nullptr; return list; }
     int Add(HICON icon) { return ImageList_AddIcon(m_hImageList, icon); }
     BOOL DeleteImageList();
     HIMAGELIST GetSafeHandle() const { return m_hImageList; }

@@ -104,6 +104,12 @@ bool AfxChainMessage(CCmdTarget& member, const AFX_MSG& msg, UINT id, LRESULT& r
 #define ON_MESSAGE_NOTED(message, fn) \
     { (message), 0, 0, 0, \
       [](CCmdTarget* t_, const AFX_MSG&, UINT, LRESULT&) -> bool { static_cast<ThisClass*>(t_)->fn(); return false; } },
+// A message the handler acts on first, with its arguments: then it goes on
+// down the map and to the window's own procedure as if no entry had matched.
+#define ON_MESSAGE_BEFORE_DEFAULT(message, fn) \
+    { (message), 0, 0, 0, \
+      [](CCmdTarget* t_, const AFX_MSG& m_, UINT, LRESULT&) -> bool { \
+          static_cast<ThisClass*>(t_)->fn(m_.wParam, m_.lParam); return false; } },
 // A message numbered at run time (RegisterWindowMessage): the expression is
 // evaluated once, when the map is first used.
 #define ON_REGISTERED_MESSAGE(message, fn) ON_MESSAGE(message, fn)

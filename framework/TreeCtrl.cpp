@@ -121,13 +121,15 @@ HIMAGELIST CTreeCtrl::DrawDragImage(HTREEITEM item)
     int image = 0, selectedImage = 0, cx = 0, cy = 0;
     if (!icons || !GetItemImage(item, image, selectedImage) || !ImageList_GetIconSize(icons, &cx, &cy))
         return nullptr;
-    const CString text = GetItemText(item);
+    // Drawn in Unicode: GDI's code page may not be the program's.
+    const std::wstring text = GetItemText(item).ToWide();
+    const int length = static_cast<int>(text.size());
     HDC window = ::GetDC(m_hWnd);
     HDC dc = ::CreateCompatibleDC(window);
     HFONT font = GetFont();
     HGDIOBJ oldFont = ::SelectObject(dc, font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
     SIZE extent = {};
-    ::GetTextExtentPoint32A(dc, text, text.GetLength(), &extent);
+    ::GetTextExtentPoint32W(dc, text.c_str(), length, &extent);
     const int gap = 2, width = cx + gap + extent.cx, height = cy > extent.cy ? cy : extent.cy;
     HBITMAP bitmap = ::CreateCompatibleBitmap(window, width, height);
     HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
@@ -136,7 +138,7 @@ HIMAGELIST CTreeCtrl::DrawDragImage(HTREEITEM item)
     ImageList_Draw(icons, image, dc, 0, (height - cy) / 2, ILD_NORMAL);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-    ::TextOutA(dc, cx + gap, (height - extent.cy) / 2, text, text.GetLength());
+    ::TextOutW(dc, cx + gap, (height - extent.cy) / 2, text.c_str(), length);
     ::SelectObject(dc, oldBitmap);
     ::SelectObject(dc, oldFont);
     HIMAGELIST list = ImageList_Create(width, height, ILC_COLOR24, 1, 1);

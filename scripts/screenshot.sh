@@ -18,11 +18,22 @@ set -euo pipefail
 # and the options sheet's pages.
 SESSION_BOTTOM=(main about funcmenu tabs-moved collections expire-add expire-organize)
 SESSION_TOP=(tabs-top)
+# The main window with its tabs, the function menu and the owner-drawn
+# collection popup again at 150 % and 200 % display scale (144 and 192 DPI,
+# prefixes of their own); their pictures are named with the DPI after them.
+SCALED_DPIS=(144 192)
+SESSION_SCALED=(main funcmenu collections)
 STRIP_SCENES=(strip-bottom strip-top strip-left strip-right)
 ORGANIZER_SCENES=(organizer-add organizer-organize organizer-drag)
 OPTIONS_SCENES=(options-general options-tab options-steals options-expire)
 SCENES=("${SESSION_BOTTOM[@]}" "${SESSION_TOP[@]}" "${STRIP_SCENES[@]}" "${ORGANIZER_SCENES[@]}"
         "${OPTIONS_SCENES[@]}")
+for dpi in "${SCALED_DPIS[@]}"; do
+  for s in "${SESSION_SCALED[@]}"; do SCENES+=("$s-$dpi"); done
+done
+# The DPI of the session playing now; "-DPI" follows the names of its pictures
+# when it is not 96.
+scene_dpi=96
 
 if [ $# -ne 1 ] || [ ! -f "$1" ]; then
   echo "usage: $0 path/to/Quenvo.exe" >&2
@@ -107,9 +118,10 @@ keys() {
 }
 
 # Captures the part of the screen covered by the program's visible windows
-# into build/screenshots/$1.png.
+# into build/screenshots/$1.png ($1-DPI.png in a scaled session).
 shot() {
   local name=$1 w x0=99999 y0=99999 x1=0 y1=0 X Y WIDTH HEIGHT
+  [ "$scene_dpi" = 96 ] || name="$name-$scene_dpi"
   settle 10
   for w in $(app_windows); do
     eval "$(xdotool getwindowgeometry --shell "$w" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
@@ -153,11 +165,12 @@ system_menu_choose() {
   return 1
 }
 
-# Clicks at ($1, $2) pixels from the main window's top left corner.
+# Clicks at ($1, $2) pixels from the main window's top left corner, measured
+# at 96 DPI and scaled for the session's.
 click_main() {
   local X Y
   eval "$(xdotool getwindowgeometry --shell "$main_win" | grep -E '^(X|Y)=')"
-  xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+  xdotool mousemove $((X + $1 * scene_dpi / 96)) $((Y + $2 * scene_dpi / 96)) click 1
   sleep 0.5
 }
 
@@ -347,6 +360,12 @@ wine_warm "$arch" display || true   # non-zero when the server already runs
 failed=()
 session 2 "${SESSION_BOTTOM[@]}"
 session 0 "${SESSION_TOP[@]}"
+for scene_dpi in "${SCALED_DPIS[@]}"; do
+  wine_warm "$arch" "display-$scene_dpi" || true
+  session 2 "${SESSION_SCALED[@]}"
+done
+scene_dpi=96
+wine_use "$arch" display
 test_scenes TabStripTest.DISABLED_Scenes "${STRIP_SCENES[@]}"
 test_scenes CollectionDlgTest.DISABLED_Scenes "${ORGANIZER_SCENES[@]}"
 test_scenes OptionsSheet.DISABLED_Scenes "${OPTIONS_SCENES[@]}"

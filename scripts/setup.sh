@@ -39,7 +39,7 @@ if [ "$mode" != native ]; then
   . "$here/scripts/wine-env.sh"
 
   # A prefix is ready once its marker exists; the marker is written last.
-  make_prefix() {  # arch, kind, then extra registry settings as "key|value|data" triples
+  make_prefix() {  # arch, kind, then extra registry settings as "key|value|data[|type]" (REG_SZ unless typed)
     local arch=$1 kind=$2; shift 2
     wine_use "$arch" "$kind"
     [ -f "$WINEPREFIX/.quenvo-ready" ] && return 0
@@ -52,8 +52,8 @@ if [ "$mode" != native ]; then
     done
     local kv
     for kv in "$@"; do
-      IFS='|' read -r key value data <<<"$kv"
-      wine reg add "$key" /v "$value" /t REG_SZ /d "$data" /f >/dev/null 2>&1
+      IFS='|' read -r key value data type <<<"$kv"
+      wine reg add "$key" /v "$value" /t "${type:-REG_SZ}" /d "$data" /f >/dev/null 2>&1
     done
     # Wine draws window-frame buttons with its own fonts, which Debian keeps
     # outside the prefix: a prefix without them shows letters on its frames.
@@ -66,6 +66,11 @@ if [ "$mode" != native ]; then
   for arch in $wine_runnable; do
     make_prefix "$arch" headless 'HKCU\Software\Wine\Drivers|Graphics|null'
     make_prefix "$arch" display 'HKCU\Software\Wine\X11 Driver|Managed|N' 'HKCU\Software\Wine\X11 Driver|Decorated|N'
+    # The same screen at 150 % and 200 % display scale, for the screenshots.
+    for dpi in 144 192; do
+      make_prefix "$arch" "display-$dpi" 'HKCU\Software\Wine\X11 Driver|Managed|N' \
+        'HKCU\Software\Wine\X11 Driver|Decorated|N' "HKCU\\Control Panel\\Desktop|LogPixels|$dpi|REG_DWORD"
+    done
   done
   [ -n "$wine_runnable" ] || echo "setup: this host runs no Wine: $wine_skipped" >&2
 fi

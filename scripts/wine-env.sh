@@ -1,8 +1,9 @@
 # Sourced by the scripts that run Wine: one place for its environment.
 #
 # Two Windows targets come from the same sources: win32 (i686, the product) and
-# win64 (x86_64). Each has its own Wine prefixes, build/wine/<arch>/headless and
-# build/wine/<arch>/display, and its own loader. Not every host can run the
+# win64 (x86_64). Each has its own Wine prefixes, build/wine/<arch>/headless,
+# build/wine/<arch>/display and the same display at 144 and 192 DPI
+# (display-144, display-192), and its own loader. Not every host can run the
 # 32-bit loader (a kernel without i386 support answers "Exec format error"), so
 # wine_detect finds which targets this host can run.
 QUENVO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -44,7 +45,7 @@ wine_detect() {
 
 # Points the environment at one prefix of one target: the `wine` function then
 # runs that target's loader.
-wine_use() {  # arch, kind (headless | display)
+wine_use() {  # arch, kind (headless | display | display-144 | display-192)
   WINE_LOADER_PATH=$(wine_loader "$1") || return
   export WINEARCH=$1
   export WINELOADER=$WINE_LOADER_PATH

@@ -1,6 +1,7 @@
 #include "stealth/StealthMode.h"
 #include "core/StealthRules.h"
 #include "framework/Menu.h"
+#include "framework/WindowDpi.h"
 #include "res/resource.h"
 
 namespace {
@@ -206,7 +207,8 @@ void CStealthMode::OnTimer(UINT_PTR id)
     m_calls.getCursorPos(&cursor);
     CRect r;
     m_window.GetWindowRect(&r);
-    if (IsBeyondHideMargin({ r.left, r.top, r.right, r.bottom }, { cursor.x, cursor.y })) {
+    if (IsBeyondHideMargin({ r.left, r.top, r.right, r.bottom }, { cursor.x, cursor.y },
+                           AfxScaleForWindow(m_window.m_hWnd, kStealthHideMargin))) {
         Hide();
         return;
     }

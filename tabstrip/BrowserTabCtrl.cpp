@@ -1,6 +1,7 @@
 #include "tabstrip/BrowserTabCtrl.h"
 #include "framework/Menu.h"
 #include "framework/WinApp.h"
+#include "framework/WindowDpi.h"
 #include "res/resource.h"
 #include <shellapi.h>
 #include <cstring>
@@ -22,15 +23,10 @@ BEGIN_MESSAGE_MAP(CBrowserTabCtrl, CTabCtrl)
     ON_WM_CONTEXTMENU()
     ON_WM_CAPTURECHANGED()
     ON_WM_DROPFILES()
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 namespace {
-HICON LoadSmallIcon(UINT id)
-{
-    return static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16,
-                                           LR_DEFAULTCOLOR));
-}
-
 TabRect ToTabRect(const RECT& r)
 {
     return { r.left, r.top, r.right, r.bottom };
@@ -59,11 +55,11 @@ CBrowserTabCtrl::CBrowserTabCtrl()
     // Loaded unshared, so that it is ours to destroy.
     m_hCursorDrag = static_cast<HCURSOR>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDC_CUR_TABDRAG),
                                                       IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
+    m_iconUnpinned.Load(IDI_TAB_UNPINNED);
+    m_iconPinned.Load(IDI_TAB_PINNED);
     m_imageList.Create(kTabIconSize, kTabIconSize, ILC_MASK, 2, 2);
-    m_hIconUnpinned = LoadSmallIcon(IDI_TAB_UNPINNED);
-    m_hIconPinned = LoadSmallIcon(IDI_TAB_PINNED);
-    m_imageList.Add(m_hIconUnpinned);
-    m_imageList.Add(m_hIconPinned);
+    m_imageList.Add(m_iconUnpinned.ForSize(kTabIconSize));
+    m_imageList.Add(m_iconPinned.ForSize(kTabIconSize));
 }
 
 CBrowserTabCtrl::~CBrowserTabCtrl()
@@ -71,8 +67,6 @@ CBrowserTabCtrl::~CBrowserTabCtrl()
     if (m_hCursorSaved)
         ::SetCursor(m_hCursorSaved);
     if (m_hCursorDrag) ::DestroyCursor(m_hCursorDrag);
-    if (m_hIconUnpinned) ::DestroyIcon(m_hIconUnpinned);
-    if (m_hIconPinned) ::DestroyIcon(m_hIconPinned);
     m_fontVertical.DeleteObject();
     m_imageList.DeleteImageList();
 }
@@ -97,8 +91,33 @@ void CBrowserTabCtrl::SetUp()
 {
     ModifyStyle(0, TCS_OWNERDRAWFIXED);
     m_dropTarget.Register(this);
+    FitToDpi();
+}
+
+void CBrowserTabCtrl::FitToDpi()
+{
+    const TabMetrics metrics = TabMetricsForDpi(static_cast<int>(AfxGetWindowDpi(m_hWnd)));
+    if (metrics.iconSize != m_metrics.iconSize) {
+        // The control keeps room for an image as large as its list's; the
+        // old list goes only once the control holds the new one.
+        CImageList sized;
+        sized.Create(metrics.iconSize, metrics.iconSize, ILC_MASK, 2, 2);
+        sized.Add(m_iconUnpinned.ForSize(metrics.iconSize));
+        sized.Add(m_iconPinned.ForSize(metrics.iconSize));
+        SetImageList(&sized);
+        m_imageList.Attach(sized.Detach());
+    }
+    m_metrics = metrics;
     CreateVerticalFont();
     AttachImageList();
+}
+
+// Sent after the window has taken its new scale and, from the dialog
+// manager, the fonts that go with it.
+LRESULT CBrowserTabCtrl::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+    FitToDpi();
+    return Default();
 }
 
 void CBrowserTabCtrl::SetTabOwner(TabStripOwner* owner)
@@ -123,9 +142,10 @@ BOOL CBrowserTabCtrl::AttachImageList()
 
 void CBrowserTabCtrl::CreateVerticalFont()
 {
-    LOGFONTA lf = {};
+    // Wide, so that the face's name is not turned through GDI's code page.
+    LOGFONTW lf = {};
     HFONT font = GetFont();
-    ::GetObjectA(font ? font : ::GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
+    ::GetObjectW(font ? font : ::GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
     lf.lfEscapement = 900;
     m_fontVertical.CreateFontIndirect(&lf);
 }
@@ -213,11 +233,10 @@ void CBrowserTabCtrl::DrawItem(LPDRAWITEMSTRUCT dis)
     const TabSide side = GetOrientation();
     const bool selected = index == GetCurSel();
     const int cx = ::GetSystemMetrics(SM_CXEDGE), cy = ::GetSystemMetrics(SM_CYEDGE);
-    HICON icon = m_pPanes && m_pPanes->IsPinned(index) ? m_hIconPinned : m_hIconUnpinned;
+    const CIconArt& icon = m_pPanes && m_pPanes->IsPinned(index) ? m_iconPinned : m_iconUnpinned;
     const TabRect item = ToTabRect(dis->rcItem);
     const TabPoint offset = TabIconOffset(side, selected, cx, cy);
-    ::DrawIconEx(dc, item.left + offset.x, item.top + offset.y, icon, kTabIconSize, kTabIconSize, 0, nullptr,
-                 DI_NORMAL);
+    icon.Draw(dc, item.left + offset.x, item.top + offset.y, m_metrics.iconSize);
     // The control has a tab drawn in a rectangle of its own, a little off the
     // one it hit-tests, and the selected tab's larger: a click is judged by
     // where the icon really went.
@@ -226,34 +245,37 @@ void CBrowserTabCtrl::DrawItem(LPDRAWITEMSTRUCT dis)
         m_ptIconDrawn[selected] = CPoint(item.left + offset.x - hit.left, item.top + offset.y - hit.top);
     ::SetBkMode(dc, TRANSPARENT);
 
-    const TabRect caption = TabCaptionRect(item, side, offset);
+    const TabRect caption = TabCaptionRect(item, side, offset, m_metrics.iconSize);
     const RECT shade = ToRect(TabShadeRect(caption, side, selected, static_cast<int>(read.item.lParam), cx, cy));
     if (!::IsRectEmpty(&shade))
         ::FillRect(dc, &shade, ::GetSysColorBrush(COLOR_BTNSHADOW));
 
+    // GDI's own code page may not be the program's: the caption is turned
+    // into Unicode from the program's and drawn as that.
+    const std::wstring title = CString(read.text).ToWide();
     const TabRect text = TabTextRect(caption, side, selected, cx, cy);
     if (TabUsesVerticalFont(side) && m_fontVertical.GetSafeHandle()) {
         HGDIOBJ previousFont = ::SelectObject(dc, m_fontVertical.GetSafeHandle());
-        DrawVerticalCaption(dc, read.text, text);
+        DrawVerticalCaption(dc, title, text);
         ::SelectObject(dc, previousFont);
     } else {
         RECT r = ToRect(text);
-        ::DrawTextA(dc, read.text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        ::DrawTextW(dc, title.c_str(), static_cast<int>(title.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
     ::RestoreDC(dc, saved);
 }
 
 // DrawText centres a turned font as if it ran across, which puts a side
 // tab's caption outside the tab; so it is placed by hand.
-void CBrowserTabCtrl::DrawVerticalCaption(HDC dc, const char* caption, const TabRect& text)
+void CBrowserTabCtrl::DrawVerticalCaption(HDC dc, const std::wstring& caption, const TabRect& text)
 {
-    const int length = static_cast<int>(std::strlen(caption));
+    const int length = static_cast<int>(caption.size());
     SIZE extent = {};
-    ::GetTextExtentPoint32A(dc, caption, length, &extent);
+    ::GetTextExtentPoint32W(dc, caption.c_str(), length, &extent);
     const TabPoint origin = TabVerticalCaptionOrigin(text, extent.cx, extent.cy);
     const RECT clip = ToRect(text);
     ::SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-    ::ExtTextOutA(dc, origin.x, origin.y, ETO_CLIPPED, &clip, caption, static_cast<UINT>(length), nullptr);
+    ::ExtTextOutW(dc, origin.x, origin.y, ETO_CLIPPED, &clip, caption.c_str(), static_cast<UINT>(length), nullptr);
 }
 
 int CBrowserTabCtrl::HitTab(CPoint point) const
@@ -276,7 +298,7 @@ void CBrowserTabCtrl::OnLButtonDown(UINT flags, CPoint point)
     // The icon's halves answer where they were drawn. The tab may be gone
     // once the owner returns: nothing more is done here.
     const CPoint& icon = m_ptIconDrawn[index == GetCurSel()];
-    switch (HitTabIcon(m_ptGrabOffset.x - icon.x, m_ptGrabOffset.y - icon.y)) {
+    switch (HitTabIcon(m_ptGrabOffset.x - icon.x, m_ptGrabOffset.y - icon.y, m_metrics.iconSize)) {
     case kIconClose:
         ::SendMessageA(::GetParent(m_hWnd), WM_APP_CLOSETAB, static_cast<WPARAM>(index), 0);
         return;
@@ -330,7 +352,7 @@ void CBrowserTabCtrl::DragTo(CPoint point)
         return;
     CRect item;
     GetItemRect(target, &item);
-    if (!InTabDropZone(ToTabRect(item), point.x, point.y))
+    if (!InTabDropZone(ToTabRect(item), point.x, point.y, m_metrics.dragMargin))
         return;
 
     if (!m_pOwner || !m_pOwner->MoveTab(m_nDragTab, target))

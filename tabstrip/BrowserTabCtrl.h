@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/Controls.h"
+#include "framework/IconArt.h"
 #include "tabstrip/TabDropTarget.h"
 #include "tabstrip/TabStripOwner.h"
 #include "tabstrip/TabStripPanes.h"
@@ -18,6 +19,9 @@ public:
     ~CBrowserTabCtrl() override;
 
     void SetTabOwner(TabStripOwner* owner);
+    // Takes the measures of the DPI the strip is shown at: the room for the
+    // icon and its art, the drag margin and the turned font.
+    void FitToDpi();
     void SetTabPanes(const TabStripPanes* pages) { m_pPanes = pages; }
     BOOL AttachImageList();
     void CreateVerticalFont();
@@ -50,13 +54,15 @@ protected:
     void OnContextMenu(HWND wnd, CPoint point);
     void OnCaptureChanged(HWND gaining);
     void OnDropFiles(HDROP drop);
+    LRESULT OnDpiChangedAfterParent(WPARAM, LPARAM);
 
     TabStripOwner* m_pOwner = nullptr;
     const TabStripPanes* m_pPanes = nullptr;
     CTabDropTarget m_dropTarget;
-    HICON m_hIconUnpinned = nullptr;
-    HICON m_hIconPinned = nullptr;
+    CIconArt m_iconUnpinned;
+    CIconArt m_iconPinned;
     CImageList m_imageList;
+    TabMetrics m_metrics = TabMetricsForDpi(kBaseDpi);
     CPoint m_ptGrabOffset;
     // Where the icon was last drawn from the corner of the tab as hit-tested,
     // for a tab not selected [0] and the selected one [1].
@@ -72,7 +78,7 @@ private:
     void SetUp();
     int HitTab(CPoint point) const;
     void DragTo(CPoint point);
-    static void DrawVerticalCaption(HDC dc, const char* caption, const TabRect& text);
+    static void DrawVerticalCaption(HDC dc, const std::wstring& caption, const TabRect& text);
     void EndDrag();
 
     friend struct TabStripProbe;

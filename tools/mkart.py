@@ -11,12 +11,15 @@ directive per line; lines starting with '#' and blank lines separate things):
                                   the rest of the file and must come first.
     icon <name>.ico               an icon; the maps that follow are its images:
                                   a 16x16 map and optionally a 32x32 map (if it
-                                  is missing, the 16x16 map is scaled 2x).
+                                  is missing, the 16x16 map is doubled), which
+                                  the program draws above 100 % display scale.
     cursor <name>.cur <x> <y>     a cursor with hot spot (x, y); one map.
     bitmap <name>.bmp             a plain bitmap; one map, no transparency.
     button <STEM>                 a 12x12 glyph for an 18x18 owner-drawn button;
                                   writes STEMU.bmp (up), STEMD.bmp (pressed),
-                                  STEMF.bmp (focused) and STEMX.bmp (greyed).
+                                  STEMF.bmp (focused) and STEMX.bmp (greyed),
+                                  and each face doubled to 36x36 for display
+                                  scales above 100 % (STEMU2X.bmp, ...).
                                   Transparent glyph pixels show the button face.
 
 A map is a run of consecutive row lines (one character per pixel, no spaces)
@@ -307,6 +310,7 @@ def build(kind, args, maps, outdir, where):
             raise ArtError(f"{where}: button {args[0]} needs one map")
         for suffix, img in button_faces(maps[0]).items():
             write(f"{args[0]}{suffix}.bmp", encode_bmp(img, VGA))
+            write(f"{args[0]}{suffix}2X.bmp", encode_bmp(scale2(img), VGA))
     elif kind == "bitmap":
         if len(maps) != 1:
             raise ArtError(f"{where}: bitmap {args[0]} needs one map")

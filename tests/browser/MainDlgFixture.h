@@ -33,6 +33,7 @@ public:
     CBitmapButton& m_btnGo = m_navBar.m_btnGo;
     CBitmapButton& m_btnNew = m_navBar.m_btnNew;
     CBitmapButton& m_btnFunc = m_navBar.m_btnFunc;
+    CBitmapButton& m_btnSearch = m_navBar.m_btnSearch;
     using CMainDlg::m_settings;
     const CollectionStore* ExpireList() const { return ExpireListProbe::Store(m_expireList); }
     CStealthMode& GetStealth() { return m_stealth; }

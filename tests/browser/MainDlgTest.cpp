@@ -1,5 +1,6 @@
 #include "tests/browser/MainDlgFixture.h"
 #include "core/TextRules.h"
+#include "framework/WindowDpi.h"
 #include <cstdio>
 #include <cstring>
 
@@ -238,6 +239,50 @@ TEST_F(MainDlgTest, ResizingKeepsTheNavigationBarInPlace)
         EXPECT_EQ(strip.top, nw.bottom - nw.top);
         EXPECT_EQ(strip.bottom, client.bottom);
         EXPECT_EQ(strip.right - strip.left, client.right);
+    }
+}
+
+TEST_F(MainDlgTest, AMoveToAnotherDisplayScaleLaysTheWindowOutAtThatScale)
+{
+    OpenTabs(2);
+    ASSERT_TRUE(dlg->SelectTab(1));
+    struct Row { UINT dpi; int button, icon; };
+    const Row rows[] = { { 144, 27, 24 }, { 192, 36, 32 }, { 96, 18, 16 } };
+    for (const Row& row : rows) {
+        AfxSetWindowDpiForTest(row.dpi);
+        RECT suggested = { 20, 10, 20 + 4 * static_cast<int>(row.dpi), 10 + 3 * static_cast<int>(row.dpi) };
+        dlg->SendMessage(WM_DPICHANGED, MAKEWPARAM(row.dpi, row.dpi), reinterpret_cast<LPARAM>(&suggested));
+        AfxSetWindowDpiForTest(0);
+        SCOPED_TRACE(testing::Message() << row.dpi << " DPI");
+
+        RECT window, client;
+        ::GetWindowRect(dlg->m_hWnd, &window);
+        EXPECT_TRUE(::EqualRect(&window, &suggested));
+        ::GetClientRect(dlg->m_hWnd, &client);
+        const HWND bar[] = { dlg->m_btnBack, dlg->m_btnForward, dlg->m_btnSearch, dlg->m_btnFunc,
+                             dlg->m_edAddress, dlg->m_btnNew, dlg->m_btnGo };
+        for (size_t i = 0; i < 7; ++i) {
+            const RECT r = ChildRect(bar[i]);
+            EXPECT_EQ(r.top, 0);
+            EXPECT_EQ(r.bottom, row.button) << "control " << i;
+            if (bar[i] != dlg->m_edAddress.m_hWnd) {
+                EXPECT_EQ(r.right - r.left, row.button) << "button " << i;
+            }
+            if (i > 0) {
+                EXPECT_LE(ChildRect(bar[i - 1]).right, r.left) << "control " << i << " overlaps the one before";
+            }
+        }
+        EXPECT_EQ(ChildRect(dlg->m_btnFunc).right, ChildRect(dlg->m_edAddress).left);
+        EXPECT_EQ(ChildRect(dlg->m_btnNew).left, ChildRect(dlg->m_edAddress).right);
+        EXPECT_EQ(ChildRect(dlg->m_btnGo).right, client.right);
+
+        const RECT strip = ChildRect(dlg->m_tabCtrl), expectedStrip = { 0, row.button, client.right, client.bottom };
+        EXPECT_TRUE(::EqualRect(&strip, &expectedStrip));
+        const RECT pane = ChildRect(dlg->GetPane(1)->m_hWnd), display = DisplayArea(dlg->m_tabCtrl);
+        EXPECT_TRUE(::EqualRect(&pane, &display));
+        int cx = 0, cy = 0;
+        ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(dlg->m_tabCtrl.SendMessage(TCM_GETIMAGELIST)), &cx, &cy);
+        EXPECT_EQ(cx, row.icon) << "the room for the tab icon";
     }
 }
 

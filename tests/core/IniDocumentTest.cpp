@@ -98,25 +98,6 @@ TEST(IniDocument, SettingsWrittenIntoItReadBack)
     EXPECT_EQ(read.m_nPriority, written.m_nPriority);
 }
 
-// A key reads as the profile functions read it: in any letter case, the
-// first of a name, split at the first '=', quotes around the whole value
-// dropped, and a key without '=' absent.
-TEST(IniDocument, AKeyReadsAsTheProfileFunctionsReadIt)
-{
-    IniDocument doc;
-    ASSERT_TRUE(doc.Parse("[TAB]\r\nurl000=http://a/?x=1;y=2\r\nURL000=second\r\nURL001=\"http://q/\"\r\n"
-                          "URL002='it'\r\nURL003=\"half\r\nURL004\r\nURL005=http://\x97\xE1.jp/\r\n"));
-    const struct {
-        const char* key;
-        const char* value;
-    } rows[] = {
-        { "URL000", "http://a/?x=1;y=2" }, { "URL001", "http://q/" }, { "URL002", "it" }, { "URL003", "\"half" },
-        { "URL004", "-" },                 { "URL005", "http://\x97\xE1.jp/" }, { "URL006", "-" },
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(doc.ReadString("TAB", row.key, "-"), row.value) << row.key;
-}
-
 // A file an editor saved as UTF-8 with a byte order mark keeps its mark and
 // its one section; its values are read and written in code page 932, an
 // unchanged value keeps its bytes, and a character code page 932 has not

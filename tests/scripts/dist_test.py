@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The release zips of scripts/dist.py, made from the builds that make test
 already has: their names, contents, each program's format, the version in the
-name against the program's own version resource, the readme's encoding, and
-the same bytes when packed again from the same files with other file times.
+name against the program's own version resource, the program's manifest and
+the x86 program's size, the readme's encoding, and the same bytes when packed
+again from the same files with other file times.
 
 Usage: tests/scripts/dist_test.py BUILD_DIR   (needs BUILD_DIR/win32 and win64)
 """
@@ -20,6 +21,9 @@ DIST = os.path.join(ROOT, "scripts", "dist.py")
 # Zip target name -> build folder and the format objdump must report.
 TARGETS = {"x86": ("win32", "pei-i386"), "x64": ("win64", "pei-x86-64")}
 ZIP_NAME = re.compile(r"^Quenvo-([0-9][0-9.]*)-(x86|x64)\.zip$")
+# The shipped 32-bit program is meant to stay compact.
+X86_EXE_LIMIT = 600 * 1024
+RT_MANIFEST = 24
 
 failures = []
 
@@ -70,6 +74,59 @@ def version_resource(exe):
     return numbers, exe[start:end].decode("utf-16-le")
 
 
+def resource(exe, type_id, name_id):
+    """The bytes of resource type_id/name_id (its first language) in a PE image, or None."""
+    pe = struct.unpack_from("<I", exe, 0x3C)[0]
+    sections, optional_size = struct.unpack_from("<H", exe, pe + 6)[0], struct.unpack_from("<H", exe, pe + 20)[0]
+    optional = pe + 24
+    directories = optional + (96 if struct.unpack_from("<H", exe, optional)[0] == 0x10B else 112)
+    rsrc_rva = struct.unpack_from("<I", exe, directories + 2 * 8)[0]
+    table = [struct.unpack_from("<III", exe, optional + optional_size + 40 * i + 8)[:2] +
+             (struct.unpack_from("<I", exe, optional + optional_size + 40 * i + 20)[0],) for i in range(sections)]
+
+    def offset(rva):
+        for size, va, raw in table:
+            if va <= rva < va + size:
+                return rva - va + raw
+        return None
+
+    base = offset(rsrc_rva)
+
+    def entry(directory, wanted):
+        named, ids = struct.unpack_from("<HH", exe, base + directory + 12)
+        for i in range(named + ids):
+            key, target = struct.unpack_from("<II", exe, base + directory + 16 + 8 * i)
+            if wanted is None or key == wanted:
+                return target & 0x7FFFFFFF
+        return None
+
+    if base is None:
+        return None
+    at = 0
+    for wanted in (type_id, name_id, None):
+        at = entry(at, wanted)
+        if at is None:
+            return None
+    data_rva, size = struct.unpack_from("<II", exe, base + at)
+    start = offset(data_rva)
+    return exe[start:start + size]
+
+
+def check_manifest(name, exe, numbers):
+    manifest = resource(exe, RT_MANIFEST, 1)
+    check(f"{name}: Quenvo.exe carries a manifest", manifest is not None)
+    text = (manifest or b"").decode("utf-8", "replace")
+    version = ".".join(str(n) for n in numbers)
+    check(f"{name}: the manifest names the program's version {version}",
+          re.search(r'<assemblyIdentity[^>]*\bversion="' + re.escape(version) + '"', text) is not None)
+    check(f"{name}: the manifest runs the program as the invoker", 'level="asInvoker"' in text)
+    check(f"{name}: the manifest makes the program aware of each monitor's DPI",
+          re.search(r"<dpiAwareness[^>]*>\s*PerMonitorV2", text) is not None and ">true/pm<" in text)
+    check(f"{name}: the manifest names Windows 10 among the systems",
+          "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}" in text)
+    check(f"{name}: the program keeps the classic controls", "Common-Controls" not in text)
+
+
 def check_zip(build_dir, out_dir, name, scratch):
     version, target = ZIP_NAME.match(name).groups()
     folder, expected_format = TARGETS[target]
@@ -88,6 +145,10 @@ def check_zip(build_dir, out_dir, name, scratch):
           description.endswith(f" Version {version}"), description)
     shown = f"{numbers[0]}.{numbers[1]}{numbers[2]}"
     check(f"{name}: the file version {numbers} is shown as {version}", shown == version, shown)
+    check_manifest(name, exe, numbers)
+    if target == "x86":
+        check(f"{name}: Quenvo.exe is at most {X86_EXE_LIMIT // 1024} KB", len(exe) <= X86_EXE_LIMIT,
+              f"{len(exe)} bytes")
 
     try:
         text = readme.decode("cp932")

@@ -69,9 +69,9 @@ struct Redirect {
 template <typename F>
 F Real(const char* name);
 
-HFONT WINAPI HookCreateFontIndirectA(const LOGFONTA* lf)
+HFONT WINAPI HookCreateFontIndirectW(const LOGFONTW* lf)
 {
-    HFONT font = Real<decltype(&::CreateFontIndirectA)>("CreateFontIndirectA")(lf);
+    HFONT font = Real<decltype(&::CreateFontIndirectW)>("CreateFontIndirectW")(lf);
     Record(kGdi, font);
     return font;
 }
@@ -142,7 +142,7 @@ BOOL WINAPI HookImageListDestroy(HIMAGELIST list)
 }
 
 Redirect g_redirects[] = {
-    { "gdi32.dll", "CreateFontIndirectA", reinterpret_cast<void*>(HookCreateFontIndirectA), nullptr, nullptr },
+    { "gdi32.dll", "CreateFontIndirectW", reinterpret_cast<void*>(HookCreateFontIndirectW), nullptr, nullptr },
     { "gdi32.dll", "CreateSolidBrush", reinterpret_cast<void*>(HookCreateSolidBrush), nullptr, nullptr },
     { "gdi32.dll", "CreateCompatibleDC", reinterpret_cast<void*>(HookCreateCompatibleDC), nullptr, nullptr },
     { "user32.dll", "LoadBitmapA", reinterpret_cast<void*>(HookLoadBitmapA), nullptr, nullptr },
