@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <commctrl.h>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 // HWND -> bound object. One user-interface thread, so no locking.
@@ -29,6 +30,20 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
     auto it = HandleMap().find(hWnd);
     return it == HandleMap().end() ? nullptr : it->second;
+}
+
+void CWnd::CloseEveryControl()
+{
+    // Listed first: closing a control may destroy windows, which leave the map.
+    std::vector<CWnd*> hosts;
+    for (const auto& bound : HandleMap())
+        if (bound.second->m_pCtrlSite)
+            hosts.push_back(bound.second);
+    for (CWnd* host : hosts) {
+        CControlHost* site = host->m_pCtrlSite;
+        host->m_pCtrlSite = nullptr;
+        site->Close();
+    }
 }
 
 void CWnd::Attach(HWND hWnd)

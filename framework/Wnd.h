@@ -42,6 +42,8 @@ public:
     operator HWND() const { return m_hWnd; }
 
     static CWnd* FromHandlePermanent(HWND hWnd);
+    // Closes the control of every window that hosts one (see AfxEndProgram).
+    static void CloseEveryControl();
 
     // Creates a window and binds it to this object.
     BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
