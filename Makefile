@@ -58,8 +58,8 @@ fuzz: setup-native
 bench: setup-native
 	@scripts/bench.sh
 
-# Start-up time with 1, 64 and 256 saved tabs, under Wine on a virtual screen, for each
-# target this host runs.
+# Start-up and close with 1 and 256 saved tabs beside the floor's, headless under Wine,
+# for each target this host runs.
 bench-startup: setup
 	@scripts/startup-bench.sh
 

@@ -59,6 +59,10 @@ BOOL CBrowserApp::InitInstance()
 
     CMainDlg dlg(&owner, g_strStartDir);
     m_pMainWnd = &dlg;
+    // By the end of its loop the main window's close has written what is
+    // kept and removed the tray icon: the program ends there, its panes
+    // going with the process rather than one window at a time.
+    m_bEndWithMainWnd = TRUE;
     dlg.DoModal();
     m_pMainWnd = nullptr;
 

@@ -101,7 +101,7 @@ CWebBrowser2* CTabSet::Insert(const char* address, BOOL loadNow, int position)
     m_panes.insert(m_panes.begin() + index, std::move(pane));
     for (int i = index; i < GetCount(); ++i)
         Renumber(i);
-    m_changes.NoteChange();
+    NoteChange();
     // Automation on the pane needs nothing more: its dispatch is the control's.
     // The tab counts before it navigates: the control fires BeforeNavigate2
     // from inside Navigate, and that first event must be able to select it.
@@ -164,7 +164,7 @@ void CTabSet::RemoveWhere(Leaves leaves)
     m_panes.resize(kept);
     for (int i = 0; i < GetCount(); ++i)
         Renumber(i);
-    m_changes.NoteChange();
+    NoteChange();
     Retire(std::move(leaving));
 }
 
@@ -211,7 +211,7 @@ void CTabSet::Move(int from, int to)
         std::rotate(at(to), at(from), at(from + 1));
     for (int i = std::min(from, to); i <= std::max(from, to); ++i)
         Renumber(i);
-    m_changes.NoteChange();
+    NoteChange();
 }
 
 CRect CTabSet::GetPanePlace() const
@@ -316,7 +316,7 @@ void CTabSet::SetPinned(int index, BOOL pinned)
         return;
     pane->SetPinned(pinned);
     InvalidateTab(index);
-    m_changes.NoteChange();
+    NoteChange();
 }
 
 BOOL CTabSet::IsPinned(int index) const
@@ -334,7 +334,34 @@ void CTabSet::InvalidateTab(int index)
 
 void CTabSet::Renumber(int index)
 {
-    m_panes[static_cast<size_t>(index)]->SetDlgCtrlID(IDC_BROWSER_FIRST + index);
+    CWebBrowser2& pane = *m_panes[static_cast<size_t>(index)];
+    // Reading the id is free; setting it is a call to the window system,
+    // and a tab added at the end was born with its id.
+    if (pane.GetDlgCtrlID() != IDC_BROWSER_FIRST + index)
+        pane.SetDlgCtrlID(IDC_BROWSER_FIRST + index);
+}
+
+void CTabSet::BeginBatch()
+{
+    ++m_nBatch;
+    m_strip.BeginInsertBatch();
+}
+
+void CTabSet::EndBatch()
+{
+    m_strip.EndInsertBatch();
+    if (--m_nBatch == 0 && m_bChangedInBatch) {
+        m_bChangedInBatch = false;
+        m_changes.NoteChange();
+    }
+}
+
+void CTabSet::NoteChange()
+{
+    if (m_nBatch > 0)
+        m_bChangedInBatch = true;
+    else
+        m_changes.NoteChange();
 }
 
 BOOL CTabSet::OnTabToolTip(UINT id, NMHDR* nm, LRESULT* result)

@@ -30,16 +30,17 @@ public:
     CTabSet& operator=(const CTabSet&) = delete;
 
     // While one lives, the strip lays out its items once, when it ends,
-    // rather than on every insert: for a whole set of tabs opened at once.
+    // rather than on every insert, and the set notes its change once: for a
+    // whole set of tabs opened at once.
     class InsertBatch {
     public:
-        explicit InsertBatch(CTabSet& tabs) : m_strip(tabs.m_strip) { m_strip.BeginInsertBatch(); }
-        ~InsertBatch() { m_strip.EndInsertBatch(); }
+        explicit InsertBatch(CTabSet& tabs) : m_tabs(tabs) { m_tabs.BeginBatch(); }
+        ~InsertBatch() { m_tabs.EndBatch(); }
         InsertBatch(const InsertBatch&) = delete;
         InsertBatch& operator=(const InsertBatch&) = delete;
 
     private:
-        CBrowserTabCtrl& m_strip;
+        CTabSet& m_tabs;
     };
 
     int GetCount() const { return static_cast<int>(m_panes.size()); }
@@ -117,6 +118,9 @@ private:
     void Show(CWebBrowser2* pane, const RECT* place);
     void InvalidateTab(int index);
     void Renumber(int index);
+    void BeginBatch();
+    void EndBatch();
+    void NoteChange();
 
     CWnd& m_parent;
     CBrowserTabCtrl& m_strip;
@@ -126,4 +130,6 @@ private:
     // Out of the set, waiting for their controls' calls to return.
     Panes m_retired;
     UINT m_nNextSerial = 1;
+    int m_nBatch = 0;
+    bool m_bChangedInBatch = false;
 };

@@ -98,3 +98,12 @@ endif()
 add_test(NAME exe_format COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C ${CMAKE_OBJDUMP} -f $<TARGET_FILE:Quenvo> $<TARGET_FILE:win32_tests>)
 set_tests_properties(exe_format PROPERTIES
   PASS_REGULAR_EXPRESSION "Quenvo.exe: +file format ${QUENVO_PE_FORMAT}.*win32_tests.exe: +file format ${QUENVO_PE_FORMAT}")
+
+# The start-up bench: a timer that starts a program and closes it, and the
+# floor it holds the program against. Not part of the release.
+add_executable(OpenCloseTimer bench/OpenCloseTimer.cpp)
+target_link_libraries(OpenCloseTimer PRIVATE comctl32 user32 kernel32)
+target_link_options(OpenCloseTimer PRIVATE -static)
+add_executable(TabFloor WIN32 bench/TabFloor.cpp)
+target_link_libraries(TabFloor PRIVATE comctl32 gdi32 user32 kernel32)
+target_link_options(TabFloor PRIVATE -static)

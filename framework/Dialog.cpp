@@ -1,6 +1,7 @@
 #include "framework/Dialog.h"
 #include "framework/DataExchange.h"
 #include "framework/ModalGuard.h"
+#include "framework/WinApp.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)
@@ -56,9 +57,11 @@ INT_PTR CDialog::DoModal()
                                      StaticDlgProc, reinterpret_cast<LPARAM>(this));
     if (hWnd && !m_bEndModal) {
         // The main window's own loop is the program's life, not a wait.
-        if (main == this)
+        if (main == this) {
             RunModalLoop();
-        else {
+            if (AfxGetApp()->m_bEndWithMainWnd)
+                AfxEndProgram();
+        } else {
             const CModalGuard guard;
             RunModalLoop();
         }

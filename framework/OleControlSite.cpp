@@ -105,7 +105,13 @@ BOOL CWnd::CreateControlHost(DWORD style, const RECT& rect, CWnd* parent, UINT i
 
 BOOL CWnd::CreateControl(REFCLSID clsid)
 {
-    return m_pCtrlSite && SUCCEEDED(m_pCtrlSite->CreateControl(clsid));
+    if (!m_hWnd)
+        return FALSE;
+    // The site comes with the first control: a host that never gets one
+    // (a tab whose page is never shown) needs none.
+    if (!m_pCtrlSite)
+        m_pCtrlSite = new COleControlSite(this, m_hWnd);
+    return SUCCEEDED(m_pCtrlSite->CreateControl(clsid));
 }
 
 BOOL COleControlSite::CreateHost(CWnd* wnd, DWORD style, const RECT& rect, HWND parent, UINT id)
@@ -119,13 +125,15 @@ BOOL COleControlSite::CreateHost(CWnd* wnd, DWORD style, const RECT& rect, HWND 
         wc.lpszClassName = kHostClass;
         registered = ::RegisterClassA(&wc) != 0;
     }
-    if (!wnd->CreateEx(0, kHostClass, nullptr, style | WS_CLIPCHILDREN, rect.left, rect.top,
-                       rect.right - rect.left, rect.bottom - rect.top, parent,
-                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id))))
+    // The parent made the host and destroys it: it needs no notice of either.
+    HWND host = ::CreateWindowExA(WS_EX_NOPARENTNOTIFY, kHostClass, nullptr, style | WS_CLIPCHILDREN, rect.left,
+                                  rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), AfxGetResourceHandle(), nullptr);
+    if (!host)
         return FALSE;
-    COleControlSite* site = new COleControlSite(wnd, wnd->m_hWnd);
-    ::SetWindowLongPtrA(wnd->m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(site));
-    wnd->m_pCtrlSite = site;
+    // Bound, not subclassed: the class procedure is ours already, and under
+    // Wine a subclassed window costs server calls with every message.
+    wnd->Attach(host);
     return TRUE;
 }
 
@@ -262,14 +270,30 @@ void COleControlSite::ResizeControl()
 
 LRESULT CALLBACK COleControlSite::HostWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* site = reinterpret_cast<COleControlSite*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+    switch (message) {
+    case WM_NCCREATE:
+        // No caption to keep and no scroll bars to set up.
+        return TRUE;
+    case WM_NCCALCSIZE:
+        // No frame: the client area is the whole window. Wine's default
+        // measures the caption and menu fonts for it, at every creation and
+        // every move of every host.
+        return 0;
+    default:
+        break;
+    }
+    CWnd* wnd = CWnd::FromHandlePermanent(hWnd);
+    auto* site = wnd ? static_cast<COleControlSite*>(wnd->m_pCtrlSite) : nullptr;
     if (site) {
         if (message == WM_SIZE)
             site->ResizeControl();
         else if (message == WM_DESTROY)
             site->CloseControl();
     }
-    return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    const LRESULT result = ::DefWindowProcA(hWnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY && wnd)
+        wnd->Detach();
+    return result;
 }
 
 STDMETHODIMP COleControlSite::QueryInterface(REFIID riid, void** out)

@@ -13,7 +13,7 @@
 class COleControlSite final : public IOleClientSite, public IOleInPlaceSite, public IDispatch,
                               public CControlHost {
 public:
-    // The host window, bound to wnd, and its site; no control yet.
+    // The host window, bound to wnd; its site comes with its first control.
     static BOOL CreateHost(CWnd* wnd, DWORD style, const RECT& rect, HWND parent, UINT id);
 
     IDispatch* GetDispatch() const override { return m_pDispatch; }
@@ -63,6 +63,8 @@ public:
 private:
     class Frame;
     class EventSink;
+    // CWnd::CreateControl makes the site.
+    friend class CWnd;
 
     COleControlSite(CWnd* wnd, HWND host);
     ~COleControlSite();

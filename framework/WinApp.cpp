@@ -110,6 +110,16 @@ BOOL AfxOleInit()
     return g_oleInitialized;
 }
 
+void AfxEndProgram()
+{
+    CWnd::CloseEveryControl();
+    if (g_oleInitialized) {
+        ::OleUninitialize();
+        g_oleInitialized = false;
+    }
+    ::ExitProcess(0);
+}
+
 const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
 {
     static std::map<std::tuple<UINT, HCURSOR, HBRUSH, HICON>, std::string> names;

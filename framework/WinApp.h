@@ -13,6 +13,9 @@ public:
     char* m_pszProfileName = nullptr;
     HINSTANCE m_hInstance = nullptr;
     CWnd* m_pMainWnd = nullptr;
+    // Set by a program that ends when its main window's modal loop ends:
+    // then AfxEndProgram runs instead of the window's destruction.
+    BOOL m_bEndWithMainWnd = FALSE;
 
     virtual BOOL InitInstance() { return FALSE; }
     virtual int ExitInstance() { return 0; }
@@ -31,6 +34,12 @@ public:
 // OLE for the hosted controls and drag and drop, once; released with the
 // application object.
 BOOL AfxOleInit();
+// Ends the process once the program has done with its main window: every
+// hosted control is closed and OLE let go (which leaves the clipboard its
+// data), and the windows, objects and handles that are left go with the
+// process at once, not one by one (a window destroyed takes Wine's server
+// several round trips). Does not return.
+[[noreturn]] void AfxEndProgram();
 // Registers (once per attribute set) a window class with DefWindowProc and
 // returns its name.
 const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr,

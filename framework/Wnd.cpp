@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <commctrl.h>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 // HWND -> bound object. One user-interface thread, so no locking.
@@ -10,7 +11,6 @@ std::unordered_map<HWND, CWnd*>& HandleMap()
     static std::unordered_map<HWND, CWnd*> map;
     return map;
 }
-const UINT_PTR kSubclassId = 1;
 }
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
@@ -32,6 +32,20 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd)
     return it == HandleMap().end() ? nullptr : it->second;
 }
 
+void CWnd::CloseEveryControl()
+{
+    // Listed first: closing a control may destroy windows, which leave the map.
+    std::vector<CWnd*> hosts;
+    for (const auto& bound : HandleMap())
+        if (bound.second->m_pCtrlSite)
+            hosts.push_back(bound.second);
+    for (CWnd* host : hosts) {
+        CControlHost* site = host->m_pCtrlSite;
+        host->m_pCtrlSite = nullptr;
+        site->Close();
+    }
+}
+
 void CWnd::Attach(HWND hWnd)
 {
     m_hWnd = hWnd;
@@ -45,13 +59,19 @@ void CWnd::Detach()
     m_hWnd = nullptr;
 }
 
+// The window's procedure is swapped for ours, which finds the object in the
+// handle map; the one it replaced gets what the object leaves. (A subclass
+// of the common controls keeps its chain in a window property, which costs
+// a round trip to Wine's server two or three times with every message.)
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
     if (!hWnd || m_hWnd)
         return FALSE;
     Attach(hWnd);
     PreSubclassWindow();
-    if (!::SetWindowSubclass(hWnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWndProc)));
+    if (!m_pfnSuper) {
         Detach();
         return FALSE;
     }
@@ -81,9 +101,18 @@ HWND CWnd::UnsubclassWindow()
 {
     HWND hWnd = m_hWnd;
     if (hWnd)
-        ::RemoveWindowSubclass(hWnd, SubclassProc, kSubclassId);
+        Unhook();
     Detach();
     return hWnd;
+}
+
+void CWnd::Unhook()
+{
+    // Whoever subclassed the window after us calls ours still, which then
+    // hands on to the class procedure.
+    if (::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(StaticWndProc))
+        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    m_pfnSuper = nullptr;
 }
 
 BOOL CWnd::DestroyWindow()
@@ -99,13 +128,17 @@ BOOL CWnd::DestroyWindow()
     return ok;
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR, DWORD_PTR refData)
+LRESULT CALLBACK CWnd::StaticWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CWnd* self = reinterpret_cast<CWnd*>(refData);
+    CWnd* self = FromHandlePermanent(hWnd);
+    if (!self || !self->m_pfnSuper) {
+        const auto own = reinterpret_cast<WNDPROC>(::GetClassLongPtrA(hWnd, GCLP_WNDPROC));
+        return ::CallWindowProcA(own, hWnd, message, wParam, lParam);
+    }
     if (message == WM_NCDESTROY) {
-        LRESULT result = ::DefSubclassProc(hWnd, message, wParam, lParam);
-        ::RemoveWindowSubclass(hWnd, SubclassProc, kSubclassId);
+        const WNDPROC super = self->m_pfnSuper;
+        self->Unhook();
+        const LRESULT result = ::CallWindowProcA(super, hWnd, message, wParam, lParam);
         self->Detach();
         self->PostNcDestroy();
         return result;
@@ -133,9 +166,9 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::Default()
 {
-    if (!m_hWnd)
+    if (!m_hWnd || !m_pfnSuper)
         return 0;
-    return ::DefSubclassProc(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+    return ::CallWindowProcA(m_pfnSuper, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
 }
 
 BOOL CWnd::PreTranslateMessage(MSG*)

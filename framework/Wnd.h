@@ -29,7 +29,8 @@ protected:
 };
 
 // A window object bound to one HWND. Windows are bound by subclassing, so
-// every message passes WindowProc first and Default() hands it on.
+// every message passes WindowProc first and Default() hands it on; a window
+// whose class procedure is the framework's own may be bound without.
 class CWnd : public CCmdTarget {
 public:
     CWnd() = default;
@@ -41,6 +42,8 @@ public:
     operator HWND() const { return m_hWnd; }
 
     static CWnd* FromHandlePermanent(HWND hWnd);
+    // Closes the control of every window that hosts one (see AfxEndProgram).
+    static void CloseEveryControl();
 
     // Creates a window and binds it to this object.
     BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
@@ -134,13 +137,16 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR idSubclass, DWORD_PTR refData);
+    static LRESULT CALLBACK StaticWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Gives the window back its own procedure, unless another took ours.
+    void Unhook();
     bool ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void Attach(HWND hWnd);
     void Detach();
 
     AFX_MSG m_current = { 0, 0, 0 };
+    // The procedure the window had before ours; null while not subclassed.
+    WNDPROC m_pfnSuper = nullptr;
     CControlHost* m_pCtrlSite = nullptr;
     friend class COleControlSite;
 };

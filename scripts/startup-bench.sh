@@ -1,20 +1,28 @@
 #!/usr/bin/env bash
-# Start-up time with many saved tabs: starts Quenvo.exe (with the real
-# WebBrowser control) under Wine on a virtual screen of its own, from a start
-# directory whose Quenvo.ini holds N default tabs, and times it until its main
-# window is visible with the last of them in front (the window alone may show
-# before the tabs are made). Prints the median of several starts for every N
-# and the largest N against the smallest, with the load average after each
-# count (the figures mean little on a busy machine).
-#   QUENVO_BENCH_TABS  the tab counts (default "1 64 256")
-#   QUENVO_BENCH_RUNS  runs per count (default 5)
+# Start-up and close with many saved tabs, beside the floor. Starts Quenvo.exe
+# (with the real WebBrowser control) and TabFloor.exe, the least a window of
+# this design costs (one hidden child window and one tab item per tab,
+# batched), under Wine on the headless prefix, from a start directory whose
+# Quenvo.ini holds N default tabs. OpenCloseTimer.exe times each inside Wine:
+# from its start until its window is visible, answers and holds its N tab
+# items (and the part of that after the window was made), and from WM_CLOSE
+# until its process has ended (a window may hide at once and its program
+# still run on). The two programs take turns, with a short pause between
+# runs, so that both meet the machine as it is at the time. Prints the
+# medians for every N; the cost of one more tab for each program, between
+# the smallest and the largest N, and their ratio; and the close at the
+# largest N against the smallest. Exits 1 when a restored tab
+# costs more than 1.5 times the floor's, or the close more than twice.
+#   QUENVO_BENCH_TABS  the tab counts (default "1 256")
+#   QUENVO_BENCH_RUNS  runs per count and program (default 7)
 # Usage: scripts/startup-bench.sh [path/to/Quenvo.exe]
-#        (without one: builds and times every target this host's Wine runs)
+#        (without one: builds and times every target this host's Wine runs;
+#        the floor and the timer are taken from the program's build folder)
 set -euo pipefail
 
-tab_counts=${QUENVO_BENCH_TABS:-1 64 256}
-runs=${QUENVO_BENCH_RUNS:-5}
-timeout=60          # seconds a start may take before the run counts as failed
+tab_counts=${QUENVO_BENCH_TABS:-1 256}
+runs=${QUENVO_BENCH_RUNS:-7}
+pause=0.2           # seconds between two runs, so that one's end does not meet the next
 
 . "$(dirname "$0")/wine-env.sh"
 if [ $# -gt 1 ] || { [ $# -eq 1 ] && [ ! -f "$1" ]; }; then
@@ -27,17 +35,18 @@ if [ $# -eq 0 ]; then
   exit
 fi
 exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-arch=$(basename "$(dirname "$exe")")   # the folder names the target, as for `make run`
-case $arch in
-  win32 | win64) ;;
-  *) case $(objdump -f "$exe" 2>/dev/null) in
-       *pei-i386*) arch=win32 ;;
-       *pei-x86-64*) arch=win64 ;;
-       *) echo "startup: $exe is no Windows program" >&2; exit 2 ;;
-     esac ;;
+build=$(dirname "$exe")
+case $(objdump -f "$exe" 2>/dev/null) in
+  *pei-i386*) arch=win32 ;;
+  *pei-x86-64*) arch=win64 ;;
+  *) echo "startup: $exe is no Windows program" >&2; exit 2 ;;
 esac
+for tool in TabFloor OpenCloseTimer; do
+  [ -f "$build/$tool.exe" ] || { echo "startup: no $tool.exe beside $exe" >&2; exit 2; }
+done
 
 say() { echo "startup: $*"; }
+windows_path() { local p=$1; echo "Z:${p//\//\\}"; }
 
 # Distinct addresses the control really starts to fetch: nothing listens on
 # the discard port here, so each navigation is refused at once, offline too,
@@ -52,78 +61,81 @@ write_ini() {  # dir, tab count
   } >"$1/Quenvo.ini"
 }
 
-# Starts the program in $1 with $2 tabs and sets $elapsed to the seconds until
-# its main window is mapped and bears the last tab's address; ends the program
-# before it returns. Runs in this shell, not in a subshell, so that the
-# clean-up on exit knows $app_pid. Waits on X events, not polling: a look with
-# xdotool costs a process, and looking every 20 ms took enough of the two
-# cores to add 0.1 s to a start with one tab and over a second with 256.
-time_start() {
-  local t0 t1 end win="" line="" last spy spy_pid
-  last=$(address $(($2 - 1)))
-  cd "$1"
-  t0=$EPOCHREALTIME
-  # The loader itself, so that $! is the pid its windows carry.
-  "$WINE_LOADER_PATH" "$exe" </dev/null >/dev/null 2>&1 &
-  app_pid=$!
-  end=$((SECONDS + timeout))
-  running() { [ $SECONDS -lt "$end" ] && kill -0 "$app_pid" 2>/dev/null; }
-  # A top-level window is mapped: the next line names it. Windows of earlier
-  # runs fail the pid check.
-  while [ -z "$win" ] && running; do
-    read -r -t 1 line <&"$maps" && [[ $line == MapNotify* ]] && read -r line <&"$maps" || continue
-    line=${line#*window }
-    [ "$(xdotool getwindowpid "${line%%,*}" 2>/dev/null)" = "$app_pid" ] && win=${line%%,*}
-  done
-  line=""
-  if [ -n "$win" ]; then
-    exec {spy}< <(exec xprop -spy -id "$win" WM_NAME 2>/dev/null)
-    spy_pid=$!
-    while [[ $line != *" = \"$last\"" ]] && running; do
-      read -r -t 1 line <&"$spy" || [ $? -gt 128 ] || break   # a timeout, not the end
-    done
-    t1=$EPOCHREALTIME
-    kill "$spy_pid" 2>/dev/null || true
-    exec {spy}<&-
-  fi
-  if [[ $line != *" = \"$last\"" ]]; then
-    local why="no window showing the last tab within $timeout s"
-    kill -0 "$app_pid" 2>/dev/null || why="the program ended before it showed its tabs"
-    say "$why ($1)" >&2
-    return 1
-  fi
-  kill "$app_pid" 2>/dev/null || true
-  wait "$app_pid" 2>/dev/null || true
-  app_pid=""
-  elapsed=$(awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.2f", b - a }')
+# One start and close of program $1 in directory $2 with $3 tabs; appends
+# "<program> <tabs> <open ms> <close ms> <window ms>" to $results.
+time_once() {
+  local out
+  out=$(cd "$2" && "$WINE_LOADER_PATH" "$build/OpenCloseTimer.exe" "$(windows_path "$build/$1.exe")" "$3" \
+          </dev/null 2>&1) || { say "$1 with $3 tabs: $out" >&2; return 1; }
+  read -r _ open _ window _ close <<<"$out"
+  echo "$1 $3 $open $close $window" >>"$results"
 }
 
-. "$(dirname "$0")/xvfb.sh"
-start_xvfb
-# The windows mapped on the screen, as events, for the whole session.
-exec {maps}< <(exec stdbuf -oL xev -root -event substructure 2>/dev/null)
-wine_warm "$arch" display || true   # non-zero when the server already runs
-say "the $arch program $exe on the virtual display $DISPLAY, $runs runs per count"
+wine_warm "$arch" headless || true   # non-zero when the server already runs
+say "the $arch program $exe beside the floor, headless, $runs runs of each per count, taking turns"
 
-medians=()
+results=$(mktemp)
+trap 'rm -f "$results"' EXIT
 for n in $tab_counts; do
   dir="$QUENVO_ROOT/build/bench-startup/$n"
   rm -rf "$dir" && mkdir -p "$dir"
   write_ini "$dir" "$n"
-  # The first start after the server came up reads the libraries from disk.
-  [ ${#medians[@]} -gt 0 ] || time_start "$dir" "$n"
-  times=()
-  for _ in $(seq "$runs"); do
-    time_start "$dir" "$n"
-    times+=("$elapsed")
+done
+# The first starts after the server came up read the libraries from disk.
+first=${tab_counts%% *}
+time_once TabFloor "$QUENVO_ROOT/build/bench-startup/$first" "$first"
+time_once Quenvo "$QUENVO_ROOT/build/bench-startup/$first" "$first"
+: >"$results"
+for _ in $(seq "$runs"); do
+  for n in $tab_counts; do
+    for program in Quenvo TabFloor; do
+      time_once "$program" "$QUENVO_ROOT/build/bench-startup/$n" "$n"
+      sleep "$pause"
+    done
   done
-  sorted=$(printf '%s\n' "${times[@]}" | sort -n | tr '\n' ' ')
-  median=$(awk '{ print $(int((NF + 1) / 2)) }' <<<"$sorted")
-  medians+=("$n $median")
-  say "$n saved tab$([ "$n" = 1 ] || echo s): median $median s (${sorted% }), load $(cut -d' ' -f1-3 /proc/loadavg)"
 done
 
-if [ ${#medians[@]} -gt 1 ]; then
-  printf '%s\n' "${medians[@]}" | sort -n | awk 'NR == 1 { n0 = $1; m0 = $2 } { n = $1; m = $2 }
-    END { printf "startup: %d tabs take %.1fx the time of %d tab%s\n", n, m / m0, n0, n0 == 1 ? "" : "s" }'
-fi
+# Medians per program and count, then the cost of a tab and the close. A
+# tab's cost is taken from the part of the start after the window was made:
+# nothing before it depends on the tabs, and the start of a Wine process
+# varies by a tenth of a second and more on a busy machine.
+awk -v load="$(cut -d' ' -f1-3 /proc/loadavg)" '
+  function median(list,   n, a, i, j, t) {
+    n = split(list, a, " ")
+    for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j - 1] + 0 > a[j] + 0; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
+    return a[int((n + 1) / 2)]
+  }
+  { opens[$1, $2] = opens[$1, $2] " " $3; closes[$1, $2] = closes[$1, $2] " " $4
+    windows[$1, $2] = windows[$1, $2] " " $5
+    if (!($2 in seen)) { seen[$2] = 1; counts[++k] = $2 } }
+  END {
+    lo = counts[1]; hi = counts[k]
+    for (i = 1; i <= k; i++) {
+      n = counts[i]
+      for (p = 1; p <= 2; p++) {
+        prog = p == 1 ? "Quenvo" : "TabFloor"
+        mo[prog, n] = median(opens[prog, n]); mw[prog, n] = median(windows[prog, n])
+        mc[prog, n] = median(closes[prog, n])
+        printf "startup: %-8s %3d tab%s: open %6.1f ms, %6.1f of it after the window was made, close %6.1f ms\n",
+               prog, n, n == 1 ? " " : "s", mo[prog, n], mw[prog, n], mc[prog, n]
+        printf "startup:                   (after the window:%s; close:%s)\n", windows[prog, n], closes[prog, n]
+      }
+    }
+    status = 0
+    if (hi > lo) {
+      q = (mw["Quenvo", hi] - mw["Quenvo", lo]) / (hi - lo)
+      f = (mw["TabFloor", hi] - mw["TabFloor", lo]) / (hi - lo)
+      ratio = f > 0 ? q / f : 0
+      tabOk = f > 0 && ratio <= 1.5
+      printf "startup: one more tab: Quenvo %.3f ms, the floor %.3f ms: %.2f times the floor%s\n",
+             q, f, ratio, tabOk ? "" : " - more than the 1.5 times allowed"
+      c = mc["Quenvo", lo] > 0 ? mc["Quenvo", hi] / mc["Quenvo", lo] : 0
+      fc = mc["TabFloor", lo] > 0 ? mc["TabFloor", hi] / mc["TabFloor", lo] : 0
+      closeOk = c > 0 && c <= 2
+      printf "startup: closing %d tabs takes %.2f times closing %d (the floor: %.2f times)%s\n",
+             hi, c, lo, fc, closeOk ? "" : " - more than the twice allowed"
+      if (!tabOk || !closeOk) status = 1
+    }
+    print "startup: load " load
+    exit status
+  }' "$results"
