@@ -59,8 +59,10 @@ INT_PTR CDialog::DoModal()
         // The main window's own loop is the program's life, not a wait.
         if (main == this) {
             RunModalLoop();
-            if (AfxGetApp()->m_bEndWithMainWnd)
+            if (AfxGetApp()->m_bEndWithMainWnd) {
+                CWnd::CloseEveryControl();
                 AfxEndProgram();
+            }
         } else {
             const CModalGuard guard;
             RunModalLoop();

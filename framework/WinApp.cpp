@@ -11,6 +11,14 @@
 namespace {
 CWinApp* g_app = nullptr;
 bool g_oleInitialized = false;
+
+void ReleaseOle()
+{
+    if (g_oleInitialized) {
+        ::OleUninitialize();
+        g_oleInitialized = false;
+    }
+}
 }
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
@@ -25,10 +33,7 @@ CWinApp::CWinApp(const char* appName) : m_pszAppName(appName)
 CWinApp::~CWinApp()
 {
     std::free(m_pszProfileName);
-    if (g_oleInitialized) {
-        ::OleUninitialize();
-        g_oleInitialized = false;
-    }
+    ReleaseOle();
     if (g_app == this)
         g_app = nullptr;
 }
@@ -112,11 +117,7 @@ BOOL AfxOleInit()
 
 void AfxEndProgram()
 {
-    CWnd::CloseEveryControl();
-    if (g_oleInitialized) {
-        ::OleUninitialize();
-        g_oleInitialized = false;
-    }
+    ReleaseOle();
     ::ExitProcess(0);
 }
 

@@ -34,8 +34,8 @@ public:
 // OLE for the hosted controls and drag and drop, once; released with the
 // application object.
 BOOL AfxOleInit();
-// Ends the process once the program has done with its main window: every
-// hosted control is closed and OLE let go (which leaves the clipboard its
+// Ends the process once the program has done with its main window and
+// closed every hosted control: OLE is let go (which leaves the clipboard its
 // data), and the windows, objects and handles that are left go with the
 // process at once, not one by one (a window destroyed takes Wine's server
 // several round trips). Does not return.
