@@ -54,10 +54,12 @@ TabIconHit HitTabIcon(int dx, int dy, int iconSize)
     return dy < iconSize / 2 ? kIconClose : kIconPin;
 }
 
-bool InTabDropZone(const TabRect& item, int x, int y, int margin)
+bool InTabDropZone(const TabRect& item, int x, int y, TabSide side, int margin)
 {
-    return x >= item.left + margin && x < item.right - margin &&
-           y >= item.top && y < item.bottom;
+    const bool across = side == kTabSideLeft || side == kTabSideRight;
+    const int marginX = across ? 0 : margin, marginY = across ? margin : 0;
+    return x >= item.left + marginX && x < item.right - marginX &&
+           y >= item.top + marginY && y < item.bottom - marginY;
 }
 
 TabPoint TabGrabPoint(const TabRect& item, TabPoint grabOffset)

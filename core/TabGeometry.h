@@ -21,10 +21,12 @@ enum TabIconHit { kIconOutside, kIconClose, kIconPin };
 TabIconHit HitTabIcon(int dx, int dy, int iconSize = kTabIconSize);
 
 // A dragged tab moves to the place of the tab under the pointer only away
-// from that tab's left and right 8 pixels (at 96 DPI), so that the move does
-// not flicker back and forth at the border between two tabs.
+// from that tab's two ends along the strip, 8 pixels each (at 96 DPI): its
+// left and right on a strip at the top or bottom, its top and bottom on one
+// at a side. So the move does not flicker back and forth at the border
+// between two tabs.
 const int kTabDragMargin = 8;
-bool InTabDropZone(const TabRect& item, int x, int y, int margin = kTabDragMargin);
+bool InTabDropZone(const TabRect& item, int x, int y, TabSide side, int margin = kTabDragMargin);
 
 // The strip's own measures at a DPI: the icon (and so the room the control
 // leaves for it) and the drag margin.

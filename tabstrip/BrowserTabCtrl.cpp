@@ -352,7 +352,7 @@ void CBrowserTabCtrl::DragTo(CPoint point)
         return;
     CRect item;
     GetItemRect(target, &item);
-    if (!InTabDropZone(ToTabRect(item), point.x, point.y, m_metrics.dragMargin))
+    if (!InTabDropZone(ToTabRect(item), point.x, point.y, GetOrientation(), m_metrics.dragMargin))
         return;
 
     if (!m_pOwner || !m_pOwner->MoveTab(m_nDragTab, target))

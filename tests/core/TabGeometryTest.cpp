@@ -33,18 +33,26 @@ TEST(TabGeometry, IconSquareSplitsIntoCloseAndPinHalves)
     EXPECT_EQ(HitTabIcon(4, -1), kIconOutside);
 }
 
-TEST(TabGeometry, DropZoneLeavesEightPixelsAtLeftAndRight)
+TEST(TabGeometry, DropZoneLeavesEightPixelsAtTheTabsEndsAlongTheStrip)
 {
     const TabRect tab = { 100, 10, 160, 30 };
-    EXPECT_FALSE(InTabDropZone(tab, 107, 20));
-    EXPECT_TRUE(InTabDropZone(tab, 108, 20));
-    EXPECT_TRUE(InTabDropZone(tab, 151, 20));
-    EXPECT_FALSE(InTabDropZone(tab, 152, 20));
-    EXPECT_TRUE(InTabDropZone(tab, 120, 10));
-    EXPECT_FALSE(InTabDropZone(tab, 120, 30));
-    EXPECT_FALSE(InTabDropZone(tab, 120, 9));
+    EXPECT_FALSE(InTabDropZone(tab, 107, 20, kTabSideTop));
+    EXPECT_TRUE(InTabDropZone(tab, 108, 20, kTabSideBottom));
+    EXPECT_TRUE(InTabDropZone(tab, 151, 20, kTabSideTop));
+    EXPECT_FALSE(InTabDropZone(tab, 152, 20, kTabSideTop));
+    EXPECT_TRUE(InTabDropZone(tab, 120, 10, kTabSideTop));
+    EXPECT_FALSE(InTabDropZone(tab, 120, 30, kTabSideTop));
+    EXPECT_FALSE(InTabDropZone(tab, 120, 9, kTabSideTop));
     // A tab narrower than both margins takes no drop at all.
-    EXPECT_FALSE(InTabDropZone({ 0, 0, 16, 20 }, 8, 5));
+    EXPECT_FALSE(InTabDropZone({ 0, 0, 16, 20 }, 8, 5, kTabSideTop));
+    // On a side strip tabs follow one another downwards: the margins are at
+    // the top and bottom, and the whole width takes the drop.
+    const TabRect side = { 0, 100, 20, 200 };
+    EXPECT_TRUE(InTabDropZone(side, 0, 150, kTabSideLeft));
+    EXPECT_TRUE(InTabDropZone(side, 19, 150, kTabSideRight));
+    EXPECT_FALSE(InTabDropZone(side, 10, 107, kTabSideLeft));
+    EXPECT_TRUE(InTabDropZone(side, 10, 108, kTabSideLeft));
+    EXPECT_FALSE(InTabDropZone(side, 10, 192, kTabSideRight));
 }
 
 TEST(TabGeometry, GrabPointKeepsOffsetAndStaysOnTheTab)
